@@ -1,0 +1,73 @@
+# The Windows deliverables, the in-process tests under Wine and the e2e tests.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+# Static runtime: the two files run on a bare Windows with nothing installed.
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+add_library(msgbank SHARED ${MSGBANK_SOURCES} src/msgbank/msgbank.def)
+target_include_directories(msgbank PRIVATE src)
+target_compile_definitions(msgbank PRIVATE MSGBANK_BUILDING_DLL)
+set_target_properties(msgbank PROPERTIES PREFIX "" OUTPUT_NAME msgbank)
+
+target_link_libraries(cuecraft_core PUBLIC msgbank)
+
+# Everything of the program but its entry point, so tests link the real code.
+add_library(rollscript_lib STATIC
+    src/app/Application.cpp
+    src/app/ExitPaths.cpp
+    src/app/ProductionServices.cpp
+    src/app/StartupChecks.cpp
+    src/editor/MainMenu.cpp
+    src/editor/Memo.cpp
+    src/editor/StatusBar.cpp
+    src/editor/mainformVantel.cpp
+    src/playback/BlackScrollvantel.cpp
+    src/sysinfo/SysInfo.cpp
+    src/win/DisplayWin32.cpp
+    src/win/ModalUiWin32.cpp
+    src/win/PerfCounterWin32.cpp
+    src/win/Win32Error.cpp
+    src/win/Window.cpp
+)
+target_link_libraries(rollscript_lib PUBLIC cuecraft_core msgbank
+    comctl32 comdlg32 gdi32 user32 version winspool)
+
+add_executable(rollscript WIN32 src/app/WinMain.cpp src/res/rollscript.rc)
+target_link_libraries(rollscript PRIVATE rollscript_lib)
+
+# In-process tests: the real windows, GDI and files, under Wine.
+file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(win_tests ${WIN_TEST_SOURCES})
+target_include_directories(win_tests PRIVATE tests)
+target_link_libraries(win_tests PRIVATE rollscript_lib GTest::gtest)
+add_dependencies(win_tests rollscript)
+gtest_add_tests(TARGET win_tests SOURCES ${WIN_TEST_SOURCES}
+                WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# The ready-to-run folder and its zip.
+set(DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+add_custom_target(dist ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${DIST_DIR}/settings
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:rollscript>
+            $<TARGET_FILE:msgbank> ${DIST_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/dist ${DIST_DIR}
+    DEPENDS rollscript msgbank
+    COMMENT "Assembling the ready-to-run folder in ${DIST_DIR}")
+add_custom_target(zip
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/cuecraft-${PROJECT_VERSION}.zip
+            --format=zip -- rollscript.exe msgbank.dll settings sample-script.txt
+    WORKING_DIRECTORY ${DIST_DIR}
+    DEPENDS dist
+    COMMENT "Packing cuecraft-${PROJECT_VERSION}.zip")
+
+# Black-box tests of the program from outside (X server, xdotool).
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
+foreach(script ${E2E_TESTS})
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME e2e.${name} COMMAND bash ${script} ${DIST_DIR})
+    set_tests_properties(e2e.${name} PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 120)
+endforeach()
+
+# Helper the test script keeps running so Wine starts fast for every test.
+add_executable(keepwarm WIN32 tests/tools/keepwarm.cpp)

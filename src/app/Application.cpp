@@ -1,0 +1,65 @@
+#include "app/Application.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "editor/mainformVantel.h"
+#include "playback/BlackScrollvantel.h"
+#include "win/ModalUi.h"
+
+Application::Application(Services services) : services_(std::move(services)) {
+    Window::SetErrorTrap([this](const std::string& text) { ShowStandardError(text); });
+}
+
+Application::~Application() {
+    Window::SetErrorTrap(nullptr);
+    form4_.reset();
+    form1_.reset();
+}
+
+bool Application::Start(const std::vector<std::string>& args) {
+    args_ = args;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    title_ = "Cuecraft";
+    helpFile_ = "qtp.hlp";
+    form1_ = std::make_unique<TForm1>(*this);
+    if (!form1_->Create() || !form1_->FormCreate()) return false;
+    form4_ = std::make_unique<TForm4>(*this, *form1_);
+    if (!form4_->Create()) return false;
+    form4_->FormCreate();
+    return true;
+}
+
+int Application::Run() {
+    form1_->ShowAtStart();
+    MSG msg;
+    while (!terminated_) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) break;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+void Application::mainupdate() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void Application::ShowStandardError(const std::string& text) {
+    services_.ui.ShowMessageBox(text, title_, MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class IModalUi;
+class IPerfCounter;
+class IDisplay;
+
+// The platform seams the program reads through. Production wires the real
+// Win32 versions; tests hand in scripted ones where they need control.
+struct Services {
+    IModalUi& ui;
+    IPerfCounter& counter;
+    IDisplay& display;
+    std::function<bool(const std::string& path)> fileExists;
+    std::function<std::uint32_t()> commonControlsVersionMS;
+};
+
+// The real platform: message boxes, counter, monitors, files.
+Services ProductionServices();

@@ -1,0 +1,45 @@
+#include "editor/MainMenu.h"
+
+namespace {
+MENUITEMINFOA ItemInfo(const MenuModel& model, const MenuItemDef& def) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+    info.wID = static_cast<UINT>(def.id);
+    info.fType = def.separator ? MFT_SEPARATOR : (def.radio ? MFT_RADIOCHECK : MFT_STRING);
+    info.fState = (model.Checked(def.id) ? MFS_CHECKED : 0) |
+                  (model.Enabled(def.id) ? MFS_ENABLED : MFS_DISABLED);
+    info.dwTypeData = const_cast<char*>(model.Caption(def.id).c_str());
+    return info;
+}
+} // namespace
+
+HMENU BuildMainMenu(const MenuModel& model) {
+    HMENU bar = CreateMenu();
+    HMENU popup = nullptr;
+    for (const MenuItemDef& def : MenuTree()) {
+        if (def.parent == MenuId::None) popup = nullptr;
+        if (def.hidden) continue;
+        MENUITEMINFOA info = ItemInfo(model, def);
+        if (def.parent == MenuId::None) {
+            const bool hasItems = &def != &MenuTree().back() && (&def + 1)->parent == def.id;
+            if (hasItems) {
+                popup = CreatePopupMenu();
+                info.fMask |= MIIM_SUBMENU;
+                info.hSubMenu = popup;
+            }
+            InsertMenuItemA(bar, GetMenuItemCount(bar), TRUE, &info);
+        } else if (popup) {
+            InsertMenuItemA(popup, GetMenuItemCount(popup), TRUE, &info);
+        }
+    }
+    return bar;
+}
+
+void SyncMenuItem(HMENU menu, const MenuModel& model, MenuId id) {
+    const MenuItemDef& def = MenuDef(id);
+    if (def.hidden || def.separator) return;
+    MENUITEMINFOA info = ItemInfo(model, def);
+    info.fMask = MIIM_STATE | MIIM_STRING;
+    SetMenuItemInfoA(menu, static_cast<UINT>(id), FALSE, &info);
+}

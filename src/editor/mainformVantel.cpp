@@ -1,0 +1,168 @@
+#include "editor/mainformVantel.h"
+
+#include <windows.h>
+
+#include "app/Application.h"
+#include "app/PrompterDefaults.h"
+#include "app/StartupChecks.h"
+#include "editor/MainMenu.h"
+#include "msgbank/ShowMsgBox.h"
+#include "playback/BlackScrollvantel.h"
+#include "sysinfo/SysInfo.h"
+#include "win/Display.h"
+
+namespace {
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {0};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+} // namespace
+
+TForm1::TForm1(Application& app) : app_(app) {}
+
+bool TForm1::Create() {
+    UniqueHmenu menu(BuildMainMenu(state_.menu));
+    if (!CreateTopLevel("TForm1", "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, menu.get(),
+                        GetSysColorBrush(COLOR_BTNFACE)))
+        return false;
+    // The window owns the menu from here and destroys it with itself.
+    menuBar_ = menu.release();
+    state_.menu.SetObserver([this](MenuId id) {
+        SyncMenuItem(menuBar_, state_.menu, id);
+        DrawMenuBar(hwnd());
+    });
+    return statusBar_.Create(hwnd()) && memo_.Create(hwnd());
+}
+
+bool TForm1::FormCreate() {
+    Services& services = app_.services();
+    state_.ProgramDir = CutTo(ProgramFolder(), kShortStringMax);
+    const EnvironmentProbe probe{services.counter, services.display, services.fileExists,
+                                 services.commonControlsVersionMS};
+    if (!CheckEnvironment(services.ui, probe, state_.ProgramDir)) return false;
+    {
+        ScopedGetDC dc(hwnd());
+        pixelsPerInch_ = GetDeviceCaps(dc.get(), LOGPIXELSX);
+    }
+    ShowWindow(hwnd(), SW_HIDE);
+    iNITIATE_ALL_VARIABLES();
+    ApplyFactoryDefaults();
+    ProgramVersion(services.ui, "rollscript.exe", std::string(kProgramName), state_.Ver);
+    state_.TicksPerMs = MeasureTimer(services.ui, services.counter);
+    if (state_.TicksPerMs <= 0) {
+        app_.mainupdate();
+        return false;
+    }
+    TakeCommandLineScript();
+    SetWindowTextA(hwnd(), (" Cuecraft " + state_.Ver).c_str());
+    SetSdelaY(0);
+    state_.Sc_Tr = {0, 0, services.display.ScreenWidth(), services.display.ScreenHeight()};
+    state_.TextColor = 0xFFFFFF;
+    state_.StartupDone = true;
+    app_.mainupdate();
+    return true;
+}
+
+void TForm1::TakeCommandLineScript() {
+    state_.CmdLineFileGiven = false;
+    const auto& args = app_.Args();
+    if (args.empty() || !app_.services().fileExists(args[0])) return;
+    state_.CmdLineFileGiven = true;
+    ShowWindow(hwnd(), SW_HIDE);
+    state_.CmdLineFile = CutTo(args[0], kShortStringMax);
+}
+
+void TForm1::ShowAtStart() {
+    ShowWindow(hwnd(), state_.wState == 2 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+    OnSize();
+    app_.mainupdate();
+    ShowStatseX();
+}
+
+void TForm1::iNITIATE_ALL_VARIABLES() {
+    ::iNITIATE_ALL_VARIABLES(state_);
+}
+
+void TForm1::ApplyFactoryDefaults() {
+    ApplyFactoryValues(state_, Monitor0(app_.services().display));
+    if (TForm4* output = app_.Form4()) output->UpdateOutputRect();
+    ApplyAlignmentMarks(state_);
+    if (IsVisible() && state_.wState == 2) ShowWindow(hwnd(), SW_MAXIMIZE);
+    ApplyEditorLook();
+    ShowStatseX();
+}
+
+void TForm1::ApplyEditorLook() {
+    memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
+}
+
+void TForm1::SetSdelaY(std::uint8_t delay) {
+    ::SetSdelaY(state_, delay);
+}
+
+void TForm1::ShowStatseX() {
+    statusBar_.SetText(6, state_.LastFileLoaded);
+    statusBar_.SetText(5, "Lines " + std::to_string(memo_.LineCount()));
+    statusBar_.SetText(4, std::to_string(state_.editorFont.sizePt) + " " + state_.editorFont.name);
+    statusBar_.SetText(2, state_.UseReverse() ? "Reverse Mirror" : "");
+    const bool dual = state_.Dual_Monitor() && app_.services().display.Monitors().size() > 1;
+    statusBar_.SetText(3, dual ? "Dual Monitor" : "Single Monitor");
+}
+
+LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (lp == 0) {
+            OnCommand(static_cast<MenuId>(LOWORD(wp)));
+            return 0;
+        }
+        break;
+    case WM_SIZE:
+        OnSize();
+        return 0;
+    case WM_CTLCOLOREDIT:
+        return OnCtlColorEdit(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    }
+    return Default(msg, wp, lp);
+}
+
+void TForm1::OnCommand(MenuId id) {
+    switch (id) {
+    case MenuId::Exit1:
+    case MenuId::Exit2:
+        ExitProgram();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::OnSize() {
+    if (!statusBar_.hwnd() || !memo_.hwnd()) return;
+    statusBar_.Resize();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int top = statusBar_.Height();
+    memo_.SetBounds(0, top, client.right, client.bottom - top);
+}
+
+LRESULT TForm1::OnCtlColorEdit(HDC dc, HWND control) {
+    if (control != memo_.hwnd())
+        return Default(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(control));
+    SetTextColor(dc, memo_.TextColor());
+    SetBkColor(dc, memo_.BackgroundColor());
+    return reinterpret_cast<LRESULT>(memo_.BackgroundBrush());
+}
+
+void TForm1::OnClose() {
+    if (!FormCloseQuery()) return;
+    DestroyWindow(hwnd());
+    app_.Terminate();
+}

@@ -1,0 +1,60 @@
+#pragma once
+#include <string>
+
+#include "app/PrompterState.h"
+#include "editor/Memo.h"
+#include "editor/StatusBar.h"
+#include "win/UniqueHandle.h"
+#include "win/Window.h"
+
+class Application;
+
+// The main window: menu bar, status bar and the script editor. Owns the
+// prompter state.
+class TForm1 : public Window {
+  public:
+    explicit TForm1(Application& app);
+
+    bool Create();
+    // Main-window creation steps; false when a start-up check failed and the
+    // program must end at once.
+    bool FormCreate();
+    // Shown by the message loop when it starts.
+    void ShowAtStart();
+
+    PrompterState& State() { return state_; }
+    const PrompterState& State() const { return state_; }
+    Memo& Memo1() { return memo_; }
+    StatusBar& StatusBar1() { return statusBar_; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+
+    void iNITIATE_ALL_VARIABLES();
+    void ApplyFactoryDefaults();
+    void SetSdelaY(std::uint8_t delay);
+    void ShowStatseX();
+    // Pushes the editor-related state (font, colours) to the controls.
+    void ApplyEditorLook();
+
+    // Exit paths.
+    void ExitProgram();
+    bool FormCloseQuery();
+    bool ConfirmQuit();
+    void CLEANMEUP();
+
+  protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    void OnCommand(MenuId id);
+    void OnSize();
+    LRESULT OnCtlColorEdit(HDC dc, HWND control);
+    void OnClose();
+    void TakeCommandLineScript();
+
+    Application& app_;
+    PrompterState state_;
+    StatusBar statusBar_;
+    Memo memo_;
+    HMENU menuBar_ = nullptr;
+    int pixelsPerInch_ = 96;
+};

@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+class IModalUi;
+
+// True on the NT family of Windows (platform id 2).
+bool IsNtFamily();
+
+// The "FileVersion" text of `fileName` (string table 040904E4, cut to 255).
+// Without a version resource `result` keeps what it held; when the string is
+// absent it becomes empty; on an error a box (kind 3, `caption`) reports it
+// and `result` becomes the file name.
+void ProgramVersion(IModalUi& ui, const std::string& fileName, const std::string& caption,
+                    std::string& result);
+
+// Most significant 32 bits of a file's fixed file version; 0 when the file
+// has no version record or it cannot be read.
+std::uint32_t FileVersionMS(const std::string& fileName);

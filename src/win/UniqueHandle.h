@@ -1,0 +1,86 @@
+#pragma once
+#include <utility>
+
+#include <windows.h>
+
+// Move-only owner of a Win32 handle; Close is a functor that frees it.
+template <typename T, typename Close> class UniqueHandle {
+  public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(T handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    ~UniqueHandle() { reset(); }
+
+    T get() const { return handle_; }
+    explicit operator bool() const { return handle_ != T{}; }
+    T release() { return std::exchange(handle_, T{}); }
+    void reset(T handle = T{}) {
+        if (handle_ != T{}) Close{}(handle_);
+        handle_ = handle;
+    }
+
+  private:
+    T handle_{};
+};
+
+struct GdiObjectClose {
+    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct MemoryDcClose {
+    void operator()(HDC h) const { DeleteDC(h); }
+};
+struct KernelHandleClose {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+struct WindowClose {
+    void operator()(HWND h) const { DestroyWindow(h); }
+};
+struct MenuClose {
+    void operator()(HMENU h) const { DestroyMenu(h); }
+};
+
+using UniqueHfont = UniqueHandle<HFONT, GdiObjectClose>;
+using UniqueHbitmap = UniqueHandle<HBITMAP, GdiObjectClose>;
+using UniqueHbrush = UniqueHandle<HBRUSH, GdiObjectClose>;
+using UniqueHdc = UniqueHandle<HDC, MemoryDcClose>;
+using UniqueEvent = UniqueHandle<HANDLE, KernelHandleClose>;
+using UniqueHwnd = UniqueHandle<HWND, WindowClose>;
+using UniqueHmenu = UniqueHandle<HMENU, MenuClose>;
+
+// A window's drawing context, released to the window it came from.
+class ScopedGetDC {
+  public:
+    explicit ScopedGetDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    ScopedGetDC(const ScopedGetDC&) = delete;
+    ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+    ~ScopedGetDC() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+  private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back on scope exit.
+class ScopedSelect {
+  public:
+    ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+    ~ScopedSelect() {
+        if (old_) SelectObject(dc_, old_);
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};

@@ -1,0 +1,34 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include <windows.h>
+
+// Base of every top-level window: one static window procedure keeps `this`
+// and forwards to HandleMessage; an exception escaping a handler is reported
+// through the error trap and the message loop goes on.
+class Window {
+  public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+    bool IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+    // Reports an error that escaped a handler (the standard error box).
+    using ErrorTrap = std::function<void(const std::string&)>;
+    static void SetErrorTrap(ErrorTrap trap);
+    static void ReportError(const std::string& text);
+
+  protected:
+    bool CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,
+                        HMENU menu, HBRUSH background);
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+
+  private:
+    static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND hwnd_ = nullptr;
+};

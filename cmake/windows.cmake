@@ -13,23 +13,7 @@ set_target_properties(msgbank PROPERTIES PREFIX "" OUTPUT_NAME msgbank)
 target_link_libraries(cuecraft_core PUBLIC msgbank)
 
 # Everything of the program but its entry point, so tests link the real code.
-add_library(rollscript_lib STATIC
-    src/app/Application.cpp
-    src/app/ExitPaths.cpp
-    src/app/ProductionServices.cpp
-    src/app/StartupChecks.cpp
-    src/editor/MainMenu.cpp
-    src/editor/Memo.cpp
-    src/editor/StatusBar.cpp
-    src/editor/mainformVantel.cpp
-    src/playback/BlackScrollvantel.cpp
-    src/sysinfo/SysInfo.cpp
-    src/win/DisplayWin32.cpp
-    src/win/ModalUiWin32.cpp
-    src/win/PerfCounterWin32.cpp
-    src/win/Win32Error.cpp
-    src/win/Window.cpp
-)
+add_library(rollscript_lib STATIC ${WIN_SOURCES})
 target_link_libraries(rollscript_lib PUBLIC cuecraft_core msgbank
     comctl32 comdlg32 gdi32 user32 version winspool)
 

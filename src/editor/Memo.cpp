@@ -1,5 +1,6 @@
 #include "editor/Memo.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "editor/LineCount.h"
@@ -53,13 +54,67 @@ std::string Memo::Text() const {
     return text;
 }
 
-void Memo::SetText(const std::string& text) {
-    SetWindowTextA(hwnd_, text.c_str());
+bool Memo::SetText(const std::string& text) {
+    return SetWindowTextA(hwnd_, text.c_str()) != FALSE;
+}
+
+int Memo::ControlLineCount() const {
+    return static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0));
 }
 
 int Memo::LineCount() const {
-    const int lines = static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0));
-    const int lastStart = static_cast<int>(SendMessageA(hwnd_, EM_LINEINDEX, lines - 1, 0));
-    const int lastLength = static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, lastStart, 0));
+    const int lines = ControlLineCount();
+    const int lastLength =
+        static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(lines - 1), 0));
     return DisplayedLineCount(lines, lastLength);
+}
+
+std::string Memo::LineText(int line) const {
+    if (line < 0 || line >= ControlLineCount()) return {};
+    const int length = static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(line), 0));
+    // EM_GETLINE takes the buffer size in the first WORD and adds no terminator.
+    std::string text(std::max(length, 1) + 1, '\0');
+    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(std::min(length + 1, 0xFFFF));
+    const int copied = static_cast<int>(
+        SendMessageA(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min(copied, length));
+    return text;
+}
+
+int Memo::LineIndex(int line) const {
+    return static_cast<int>(SendMessageA(hwnd_, EM_LINEINDEX, line, 0));
+}
+
+int Memo::LineFromChar(int charIndex) const {
+    return static_cast<int>(SendMessageA(hwnd_, EM_LINEFROMCHAR, charIndex, 0));
+}
+
+int Memo::SelStart() const {
+    DWORD start = 0, end = 0;
+    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+
+int Memo::SelLength() const {
+    DWORD start = 0, end = 0;
+    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void Memo::SetSelection(int start, int length) {
+    SendMessageA(hwnd_, EM_SETSEL, start, start + length);
+}
+
+void Memo::ScrollCaret() {
+    SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+}
+
+bool Memo::Modified() const {
+    return SendMessageA(hwnd_, EM_GETMODIFY, 0, 0) != 0;
+}
+
+void Memo::SetModified(bool modified) {
+    if (Modified() != modified) SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
 }

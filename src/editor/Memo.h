@@ -22,8 +22,19 @@ class Memo {
 
     void SetBounds(int x, int y, int width, int height);
     std::string Text() const;
-    void SetText(const std::string& text);
-    int LineCount() const; // displayed lines, an empty last line not counted
+    bool SetText(const std::string& text); // false when the control cannot hold it
+    int LineCount() const;                 // displayed lines, an empty last line not counted
+    int ControlLineCount() const;          // as the control reports it (at least 1)
+    std::string LineText(int line) const;  // one displayed line, without line end
+    int LineIndex(int line) const;         // first character of a displayed line
+    int LineFromChar(int charIndex) const;
+    int CaretLine() const { return LineFromChar(SelStart()); }
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelection(int start, int length);
+    void ScrollCaret();
+    bool Modified() const;
+    void SetModified(bool modified);
 
   private:
     HWND hwnd_ = nullptr;

@@ -4,6 +4,7 @@
 #include "app/PrompterState.h"
 #include "editor/Memo.h"
 #include "editor/StatusBar.h"
+#include "win/ModalUi.h"
 #include "win/UniqueHandle.h"
 #include "win/Window.h"
 
@@ -35,6 +36,12 @@ class TForm1 : public Window {
     // Pushes the editor-related state (font, colours) to the controls.
     void ApplyEditorLook();
 
+    // Script files.
+    // Replaces the editor text by the file; reports its own failures.
+    bool LoadScript(const std::string& path);
+    FileDialogSpec& OpenDialog1() { return openDialog_; }
+    FileDialogSpec& SaveDialog1() { return saveDialog_; }
+
     // Exit paths.
     void ExitProgram();
     bool FormCloseQuery();
@@ -56,5 +63,7 @@ class TForm1 : public Window {
     StatusBar statusBar_;
     Memo memo_;
     HMENU menuBar_ = nullptr;
+    FileDialogSpec openDialog_;
+    FileDialogSpec saveDialog_;
     int pixelsPerInch_ = 96;
 };

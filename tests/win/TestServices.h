@@ -1,6 +1,7 @@
 #pragma once
 // Scripted platform seams for in-process tests.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,20 +18,55 @@ struct ShownBox {
     std::uint32_t style;
 };
 
-// Records every box and answers with the buttons the test queued (IDOK when
-// nothing is queued).
+// Records every box and dialog and answers as the test queued: boxes with
+// IDOK, dialogs with cancel, when nothing is queued.
 class ScriptedUi : public IModalUi {
   public:
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        std::uint32_t style) override {
         boxes.push_back({text, caption, style});
-        if (answers.empty()) return IDOK;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Next(answers, IDOK);
     }
+    bool RunOpenDialog(FileDialogSpec& spec) override { return RunFile(spec, "open"); }
+    bool RunSaveDialog(FileDialogSpec& spec) override { return RunFile(spec, "save"); }
+    bool RunFontDialog(FontSpec& font,
+                       const std::function<void(const FontSpec&)>& onApply) override {
+        fontGiven.push_back(font);
+        return fontDialog ? fontDialog(font, onApply) : false;
+    }
+    bool RunPrintDialog(PrinterChoice& printer) override {
+        printDialogs.push_back(printer);
+        return printAnswer ? printAnswer(printer) : false;
+    }
+    bool RunPrintSetupDialog(PrinterChoice& printer) override {
+        printSetupDialogs.push_back(printer);
+        return printSetupAnswer ? printSetupAnswer(printer) : false;
+    }
+
     std::vector<ShownBox> boxes;
     std::deque<int> answers;
+    // One entry per file dialog: the path to confirm, or empty to cancel.
+    std::deque<std::string> fileAnswers;
+    std::vector<std::pair<std::string, FileDialogSpec>> fileDialogs; // kind, spec as shown
+    std::function<bool(FontSpec&, const std::function<void(const FontSpec&)>&)> fontDialog;
+    std::vector<FontSpec> fontGiven;
+    std::function<bool(PrinterChoice&)> printAnswer, printSetupAnswer;
+    std::vector<PrinterChoice> printDialogs, printSetupDialogs;
+
+  private:
+    template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+    bool RunFile(FileDialogSpec& spec, const char* kind) {
+        fileDialogs.push_back({kind, spec});
+        const std::string path = Next(fileAnswers, std::string());
+        if (path.empty()) return false;
+        spec.fileName = path;
+        return true;
+    }
 };
 
 class FakeCounter : public IPerfCounter {

@@ -1,0 +1,11 @@
+# Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
+# WIN only for Windows.
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PrompterDefaults.cpp
+)
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExitPaths.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProductionServices.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StartupChecks.cpp
+)

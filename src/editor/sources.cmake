@@ -1,0 +1,13 @@
+# Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
+# WIN only for Windows.
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/MenuModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScriptText.cpp
+)
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScriptFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainformVantel.cpp
+)

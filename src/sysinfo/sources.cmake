@@ -1,0 +1,9 @@
+# Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
+# WIN only for Windows.
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ComctlVersion.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TimerMath.cpp
+)
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/SysInfo.cpp
+)

@@ -1,0 +1,11 @@
+# Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
+# WIN only for Windows.
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DisplayWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileIo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ModalUiWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PerfCounterWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintDialogsWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Win32Error.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Window.cpp
+)

@@ -1,0 +1,84 @@
+# Helpers for the black-box tests: run the program under Wine and find its
+# windows from outside with xdotool. Source it; $1 of the test is the dist folder.
+set -euo pipefail
+WINE64=/usr/lib/wine/wine64
+export WINEDEBUG=-all
+DIST="${1:?dist folder}"
+E2E_TMP="$(mktemp -d)"
+APP_PID=""
+
+cleanup_e2e() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap cleanup_e2e EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts rollscript.exe in the background with the given arguments.
+start_app() {
+    local exe="${EXE:-$DIST/rollscript.exe}"
+    "$WINE64" "$exe" "$@" </dev/null >"$E2E_TMP/app.log" 2>&1 &
+    APP_PID=$!
+}
+
+# Waits until a visible window whose name matches the regex exists; prints its id.
+wait_window() {
+    local regex="$1" seconds="${2:-20}" id i
+    for i in $(seq 1 $((seconds * 10))); do
+        id=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits for the program to end; prints its exit code.
+wait_exit() {
+    local seconds="${1:-20}" i
+    for i in $(seq 1 $((seconds * 10))); do
+        if ! kill -0 "$APP_PID" 2>/dev/null; then
+            local code=0
+            wait "$APP_PID" || code=$?
+            APP_PID=""
+            echo "$code"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Gives a window the focus and sends it keys.
+send_keys() {
+    local id="$1"
+    shift
+    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    xdotool key --delay 60 "$@"
+}
+
+# Runs the rest of the test on its own X server of the given size, with its
+# own copy of the Wine prefix (one wineserver serves one display).
+use_own_display() {
+    local size="$1" n
+    for n in $(seq 150 190); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    local xpid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    openbox --sm-disable >/dev/null 2>&1 &
+    local wmpid=$!
+    local prefix="$E2E_TMP/prefix-$n"
+    cp -a "$WINEPREFIX" "$prefix"
+    export WINEPREFIX="$prefix"
+    # Meant for a subshell: its exit stops only what this display started.
+    trap "set +e; [ -n \"\$APP_PID\" ] && kill \$APP_PID 2>/dev/null; WINEPREFIX='$prefix' /usr/lib/wine/wineserver -k 2>/dev/null; kill $wmpid $xpid 2>/dev/null; rm -rf '$prefix'; true" EXIT
+}

@@ -15,6 +15,8 @@ struct Services {
     IDisplay& display;
     std::function<bool(const std::string& path)> fileExists;
     std::function<std::uint32_t()> commonControlsVersionMS;
+    // Replaces a file's whole contents safely; throws on failure.
+    std::function<void(const std::string& path, const std::string& bytes)> replaceFile;
 };
 
 // The real platform: message boxes, counter, monitors, files.

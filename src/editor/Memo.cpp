@@ -1,6 +1,9 @@
 #include "editor/Memo.h"
 
 #include <algorithm>
+#include <utility>
+
+#include <commctrl.h>
 #include <vector>
 
 #include "editor/LineCount.h"
@@ -13,15 +16,138 @@ UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch) {
         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str()));
 }
 
-bool Memo::Create(HWND parent) {
-    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN |
-                                ES_NOHIDESEL | ES_LEFT,
-                            0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+namespace {
+constexpr UINT_PTR kSubclassId = 1;
+}
+
+Memo::~Memo() {
+    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+}
+
+bool Memo::Create(HWND parent, MemoEvents* events) {
+    events_ = events;
+    return CreateControl(parent, RECT{0, 0, 0, 0});
+}
+
+DWORD Memo::Style() const {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN;
+    if (!hideSelection_) style |= ES_NOHIDESEL;
+    switch (alignment_) {
+    case Alignment::Left:
+        style |= ES_LEFT;
+        break;
+    case Alignment::Right:
+        style |= ES_RIGHT;
+        break;
+    case Alignment::Center:
+        style |= ES_CENTER;
+        break;
+    }
+    return style;
+}
+
+bool Memo::CreateControl(HWND parent, RECT bounds) {
+    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", Style(), bounds.left, bounds.top,
+                            bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return false;
+    SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     // The default limit is about 30,000 characters; scripts may be longer.
     SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
+    if (font_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return true;
+}
+
+// The one way a creation-time style changes: a new control that carries the
+// old one's text, selection, scroll position, font, colours, limit and
+// modified flag.
+void Memo::Recreate() {
+    HWND old = hwnd_;
+    HWND parent = GetParent(old);
+    RECT bounds{};
+    GetWindowRect(old, &bounds);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    const std::string text = Text();
+    DWORD selStart = 0, selEnd = 0;
+    SendMessageA(old, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
+                 reinterpret_cast<LPARAM>(&selEnd));
+    const int firstVisible = static_cast<int>(SendMessageA(old, EM_GETFIRSTVISIBLELINE, 0, 0));
+    const LRESULT limit = SendMessageA(old, EM_GETLIMITTEXT, 0, 0);
+    const bool modified = Modified();
+    const bool focused = GetFocus() == old;
+    const bool visible = IsWindowVisible(old);
+    RemoveWindowSubclass(old, SubclassProc, kSubclassId);
+    hwnd_ = nullptr;
+    if (!CreateControl(parent, bounds)) {
+        hwnd_ = old; // keep the working control rather than lose the script
+        SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        return;
+    }
+    SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    DestroyWindow(old);
+    SetText(text);
+    SendMessageA(hwnd_, EM_SETLIMITTEXT, limit, 0);
+    SendMessageA(hwnd_, EM_SETSEL, selStart, selEnd);
+    SendMessageA(hwnd_, EM_LINESCROLL, 0, firstVisible);
+    SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
+    if (!visible) ShowWindow(hwnd_, SW_HIDE);
+    if (focused) SetFocus(hwnd_);
+}
+
+void Memo::SetAlignment(Alignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    Recreate();
+}
+
+void Memo::SetHideSelection(bool hide) {
+    if (hide == hideSelection_) return;
+    hideSelection_ = hide;
+    Recreate();
+}
+
+LRESULT CALLBACK Memo::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                    DWORD_PTR data) {
+    auto* self = reinterpret_cast<Memo*>(data);
+    if (self->events_ && hwnd == self->hwnd_) return self->OnMessage(msg, wp, lp);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND self = hwnd_;
+    switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        events_->Memo1KeyDown(static_cast<WORD>(wp), GetKeyState(VK_SHIFT) < 0,
+                              GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0);
+        break;
+    case WM_LBUTTONDOWN:
+        leftDown_ = true;
+        events_->Memo1MouseDown(0);
+        break;
+    case WM_RBUTTONDOWN:
+        events_->Memo1MouseDown(1);
+        break;
+    case WM_MBUTTONDOWN:
+        events_->Memo1MouseDown(2);
+        break;
+    case WM_SETFOCUS: {
+        const LRESULT result = DefSubclassProc(self, msg, wp, lp);
+        events_->Memo1Enter();
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(self, msg, wp, lp);
+        events_->Memo1Exit();
+        return result;
+    }
+    case WM_LBUTTONUP: {
+        const LRESULT result = DefSubclassProc(self, msg, wp, lp);
+        if (std::exchange(leftDown_, false)) events_->Memo1Click();
+        return result;
+    }
+    }
+    return DefSubclassProc(self, msg, wp, lp);
 }
 
 void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) {

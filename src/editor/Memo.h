@@ -6,27 +6,47 @@
 #include "app/PrompterState.h"
 #include "win/UniqueHandle.h"
 
+// What the editor reports to its form. Key and mouse downs arrive before the
+// control acts on them.
+class MemoEvents {
+  public:
+    virtual ~MemoEvents() = default;
+    virtual void Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) = 0;
+    virtual void Memo1MouseDown(int button) = 0; // 0 left, 1 right, 2 middle
+    virtual void Memo1Click() = 0;
+    virtual void Memo1Enter() = 0;
+    virtual void Memo1Exit() = 0;
+};
+
 // The script editor control: a word-wrapping multi-line EDIT. Line numbers
 // and counts are displayed (wrapped) lines.
 class Memo {
   public:
-    bool Create(HWND parent);
+    ~Memo();
+    bool Create(HWND parent, MemoEvents* events);
     HWND hwnd() const { return hwnd_; }
 
-    // Applies font, colours and alignment; each only when it differs.
+    // Applies font and colours; each only when it differs.
     void ApplyLook(const FontSpec& font, Color background, int pixelsPerInch);
     Color TextColor() const { return textColor_; }
     Color BackgroundColor() const { return background_; }
     HBRUSH BackgroundBrush() const { return brush_.get(); }
     HFONT Font() const { return font_.get(); }
 
+    // Styles the control takes only at creation: changing them re-creates it.
+    void SetAlignment(Alignment alignment);
+    Alignment GetAlignment() const { return alignment_; }
+    void SetHideSelection(bool hide);
+    bool HideSelection() const { return hideSelection_; }
+
     void SetBounds(int x, int y, int width, int height);
     std::string Text() const;
     bool SetText(const std::string& text); // false when the control cannot hold it
-    int LineCount() const;                 // displayed lines, an empty last line not counted
-    int ControlLineCount() const;          // as the control reports it (at least 1)
-    std::string LineText(int line) const;  // one displayed line, without line end
-    int LineIndex(int line) const;         // first character of a displayed line
+    int TextLength() const { return GetWindowTextLengthA(hwnd_); }
+    int LineCount() const;                // displayed lines, an empty last line not counted
+    int ControlLineCount() const;         // as the control reports it (at least 1)
+    std::string LineText(int line) const; // one displayed line, without line end
+    int LineIndex(int line) const;        // first character of a displayed line
     int LineFromChar(int charIndex) const;
     int CaretLine() const { return LineFromChar(SelStart()); }
     int SelStart() const;
@@ -37,7 +57,17 @@ class Memo {
     void SetModified(bool modified);
 
   private:
+    DWORD Style() const;
+    bool CreateControl(HWND parent, RECT bounds);
+    void Recreate();
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+
     HWND hwnd_ = nullptr;
+    MemoEvents* events_ = nullptr;
+    bool leftDown_ = false;
+    Alignment alignment_ = Alignment::Left;
+    bool hideSelection_ = false;
     UniqueHfont font_;
     FontSpec fontSpec_{};
     int fontPpi_ = 0;

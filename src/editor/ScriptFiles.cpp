@@ -1,11 +1,13 @@
 // Loading and writing scripts: plain single-byte text with CR LF line ends.
 #include <windows.h>
+#include <commdlg.h>
 
 #include "app/Application.h"
 #include "editor/ScriptText.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
+#include "playback/BlackScrollvantel.h"
 #include "win/FileIo.h"
 
 namespace {
@@ -13,7 +15,29 @@ class BinaryFileError : public std::runtime_error {
   public:
     BinaryFileError() : std::runtime_error("The file holds binary data, not plain text") {}
 };
+
+// The file as editor text; refuses what is not single-byte text.
+std::string ReadScriptText(const std::string& path) {
+    const std::string bytes = ReadWholeFile(path);
+    // A NUL would cut the text short and the next save would lose the rest.
+    if (HoldsBinaryData(bytes)) throw BinaryFileError();
+    return NormalizeLineEnds(bytes);
+}
+
+bool IsBlankPath(const std::string& path) {
+    return path.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+constexpr DWORD kOpenOptions = OFN_READONLY | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_SHAREAWARE;
+constexpr DWORD kSaveOptions = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+                               OFN_CREATEPROMPT | OFN_SHAREAWARE | OFN_NOREADONLYRETURN |
+                               OFN_NONETWORKBUTTON;
 } // namespace
+
+void TForm1::InitFileDialogs() {
+    openDialog_.options = kOpenOptions;
+    saveDialog_ = {"Save File", "Text Only|*.txt", "TXT", "", "", kSaveOptions};
+}
 
 bool TForm1::LoadScript(const std::string& path) {
     if (!memo_.hwnd()) {
@@ -30,10 +54,7 @@ bool TForm1::LoadScript(const std::string& path) {
     if (IsWindowVisible(statusBar_.hwnd())) statusBar_.SetText(5, "Loading " + path);
     bool loaded = false;
     try {
-        const std::string bytes = ReadWholeFile(path);
-        // A NUL would cut the text short and the next save would lose the rest.
-        if (HoldsBinaryData(bytes)) throw BinaryFileError();
-        if (!memo_.SetText(NormalizeLineEnds(bytes)))
+        if (!memo_.SetText(ReadScriptText(path)))
             throw std::runtime_error("Text exceeds memo capacity");
         openDialog_.initialDir = FolderPart(path);
         statusBar_.SetText(5, FileNamePart(path));
@@ -44,4 +65,88 @@ bool TForm1::LoadScript(const std::string& path) {
     }
     memo_.SetModified(false);
     return loaded;
+}
+
+void TForm1::WriteScript(const std::string& path) {
+    const std::string folder = FolderPart(path);
+    if (!FolderExists(folder)) {
+        ShowMsgBox(app_.services().ui,
+                   folder + "Proper path does not exist, Please use [File][Save Default "
+                            "Configuration] to save the current configuration.",
+                   kProductTitle, 3);
+        return;
+    }
+    try {
+        app_.services().replaceFile(path, memo_.Text());
+    } catch (const std::exception& e) {
+        ShowMsgBox(app_.services().ui, std::string(e.what()) + ", " + GetMsgText(41) + " " + path,
+                   kProductTitle, 3);
+        return;
+    }
+    state_.CurAlternate->FileName = CutTo(path, kShortStringMax);
+    state_.LastFileLoaded = path;
+    saveDialog_.initialDir = folder;
+    statusBar_.SetText(5, FileNamePart(path));
+    memo_.SetModified(false);
+    if (!Prompting()) statusBar_.SetText(2, GetMsgText(224));
+}
+
+void TForm1::New1Click() {
+    memo_.SetText("");
+    state_.LastFileLoaded.clear();
+}
+
+void TForm1::Open1Click() {
+    openDialog_.fileName.clear();
+    openDialog_.defaultExt = GetMsgText(198);
+    openDialog_.filter = GetMsgText(190) + " |*.txt";
+    openDialog_.title = GetMsgText(194);
+    openDialog_.options = kOpenOptions;
+    if (app_.services().ui.RunOpenDialog(openDialog_)) {
+        if (FileExists(openDialog_.fileName)) LoadScript(openDialog_.fileName);
+        state_.CurAlternate->FileName = CutTo(openDialog_.fileName, kShortStringMax);
+    }
+    // A cancel leaves the script without a name: the next Save asks for one.
+    state_.LastFileLoaded = openDialog_.fileName;
+    openDialog_.fileName.clear();
+}
+
+void TForm1::Save1Click() {
+    if (memo_.TextLength() == 0) {
+        ShowMsgBox(app_.services().ui, GetMsgText(43), kProductTitle, 3);
+        return;
+    }
+    if (IsBlankPath(state_.LastFileLoaded))
+        SaveAs1Click();
+    else
+        WriteScript(state_.LastFileLoaded);
+}
+
+void TForm1::SaveAs1Click() {
+    if (!app_.services().ui.RunSaveDialog(saveDialog_) || saveDialog_.fileName.empty()) return;
+    WriteScript(saveDialog_.fileName);
+    state_.CurAlternate->FileName = CutTo(saveDialog_.fileName, kShortStringMax);
+}
+
+void TForm1::LoadCommandLineScript() {
+    if (!state_.CmdLineFileGiven) return;
+    const std::string argument = app_.Args().empty() ? std::string() : app_.Args()[0];
+    try {
+        memo_.SetText("");
+        if (!memo_.SetText(ReadScriptText(state_.CmdLineFile)))
+            throw std::runtime_error("Text exceeds memo capacity");
+        state_.CmdLineFile = CutTo(argument, kShortStringMax);
+        // The script on screen is this file now; a Save must not go to the
+        // script the settings reopened.
+        char full[MAX_PATH * 4] = {0};
+        if (GetFullPathNameA(argument.c_str(), sizeof full, full, nullptr))
+            state_.LastFileLoaded = full;
+        state_.CurAlternate->FileName = CutTo(state_.LastFileLoaded, kShortStringMax);
+        memo_.SetModified(false);
+    } catch (const std::exception&) {
+        state_.CmdLineFileGiven = false;
+        memo_.SetText("");
+        state_.CmdLineFile.clear();
+        ShowMsgBox(app_.services().ui, "Could not open " + argument, kProductTitle, 2);
+    }
 }

@@ -33,7 +33,8 @@ bool TForm1::Create() {
         SyncMenuItem(menuBar_, state_.menu, id);
         DrawMenuBar(hwnd());
     });
-    return statusBar_.Create(hwnd()) && memo_.Create(hwnd());
+    InitFileDialogs();
+    return statusBar_.Create(hwnd()) && memo_.Create(hwnd(), this);
 }
 
 bool TForm1::FormCreate() {
@@ -75,11 +76,10 @@ void TForm1::TakeCommandLineScript() {
 }
 
 void TForm1::ShowAtStart() {
-    ShowWindow(hwnd(), state_.wState == 2 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+    ShowWindow(hwnd(), kShowCommands[state_.wState >= 0 && state_.wState <= 2 ? state_.wState : 0]);
     UpdateWindow(hwnd());
-    OnSize();
-    app_.mainupdate();
-    ShowStatseX();
+    FormShow();
 }
 
 void TForm1::iNITIATE_ALL_VARIABLES() {
@@ -97,6 +97,7 @@ void TForm1::ApplyFactoryDefaults() {
 
 void TForm1::ApplyEditorLook() {
     memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
+    memo_.SetAlignment(state_.editorAlignment);
 }
 
 void TForm1::SetSdelaY(std::uint8_t delay) {
@@ -119,6 +120,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnCommand(static_cast<MenuId>(LOWORD(wp)));
             return 0;
         }
+        if (reinterpret_cast<HWND>(lp) == memo_.hwnd() && HIWORD(wp) == EN_CHANGE) {
+            Memo1Change();
+            return 0;
+        }
         break;
     case WM_SIZE:
         OnSize();
@@ -134,6 +139,46 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TForm1::OnCommand(MenuId id) {
     switch (id) {
+    case MenuId::New1:
+        New1Click();
+        break;
+    case MenuId::Open1:
+        Open1Click();
+        break;
+    case MenuId::Save1:
+        Save1Click();
+        break;
+    case MenuId::SaveAs1:
+        SaveAs1Click();
+        break;
+    case MenuId::Undo1:
+        SendMessageA(memo_.hwnd(), EM_UNDO, 0, 0);
+        break;
+    case MenuId::Cut1:
+        SendMessageA(memo_.hwnd(), WM_CUT, 0, 0);
+        break;
+    case MenuId::Copy1:
+        SendMessageA(memo_.hwnd(), WM_COPY, 0, 0);
+        break;
+    case MenuId::Paste1:
+        SendMessageA(memo_.hwnd(), WM_PASTE, 0, 0);
+        break;
+    case MenuId::BlackonWhite1:
+        BlackonWhite1Click();
+        break;
+    case MenuId::TypeansSize1:
+        TypeansSize1Click();
+        break;
+    case MenuId::Bold:
+    case MenuId::Underline:
+    case MenuId::Italic:
+        ToggleStyle(id);
+        break;
+    case MenuId::LeftJustify1:
+    case MenuId::CenterText1:
+    case MenuId::RightJustify1:
+        ToggleAlignment(id);
+        break;
     case MenuId::Exit1:
     case MenuId::Exit2:
         ExitProgram();

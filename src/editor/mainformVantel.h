@@ -12,7 +12,7 @@ class Application;
 
 // The main window: menu bar, status bar and the script editor. Owns the
 // prompter state.
-class TForm1 : public Window {
+class TForm1 : public Window, private MemoEvents {
   public:
     explicit TForm1(Application& app);
 
@@ -36,9 +36,41 @@ class TForm1 : public Window {
     // Pushes the editor-related state (font, colours) to the controls.
     void ApplyEditorLook();
 
+    // Status bar and caret.
+    void CaretReport();
+    int CaretLineRecord();
+
+    // Editor events (also called by tests).
+    void Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) override;
+    void Memo1MouseDown(int button) override;
+    void Memo1Click() override;
+    void Memo1Enter() override;
+    void Memo1Exit() override;
+    void Memo1Change();
+    void Memo1DragDrop();
+    void Memo1EndDrag() {}
+    void FormShow();
+
     // Script files.
     // Replaces the editor text by the file; reports its own failures.
     bool LoadScript(const std::string& path);
+    void WriteScript(const std::string& path);
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    // Loads the script named on the command line at start-up.
+    void LoadCommandLineScript();
+
+    // Formatting.
+    void BlackonWhite1Click();
+    void TypeansSize1Click();
+    void ToggleStyle(MenuId item);
+    void ToggleAlignment(MenuId item);
+    void ApplyAlignment();
+
+    // Saves a screen-sized picture taken from a window's drawing surface.
+    void SaveScreenCapture(HWND source);
     FileDialogSpec& OpenDialog1() { return openDialog_; }
     FileDialogSpec& SaveDialog1() { return saveDialog_; }
 
@@ -51,8 +83,12 @@ class TForm1 : public Window {
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
+    // True while a script scrolls.
+    bool Prompting() const;
+
   private:
     void OnCommand(MenuId id);
+    void InitFileDialogs();
     void OnSize();
     LRESULT OnCtlColorEdit(HDC dc, HWND control);
     void OnClose();

@@ -23,7 +23,8 @@ void TForm4::FormCreate() {
     SetWindowTextA(form1_.hwnd(), ("Cuecraft " + state.Ver).c_str());
     app_.SetTitle("rollscript");
     app_.SetHelpFile("rollscript.hlp");
-    // Then the default settings file and the command-line script are loaded.
+    // The default settings file is loaded here.
+    form1_.LoadCommandLineScript();
     PlaceAtStart();
 }
 

@@ -26,6 +26,14 @@ class TForm4 : public Window {
     bool getkill() const { return kill_; }
     bool getkillnow() const { return kill_; }
 
+    // Direction request of the live controls (left button forward, right
+    // button backward in the editor).
+    void SetDirection(bool backward) { lastDirectionRequest = backward ? 1 : 0; }
+    int lastDirectionRequest = -1;
+
+    // Size of the output window's drawing font, in points.
+    std::int32_t FontSize = 21;
+
     // Recomputes the output rectangle from monitor 0; false without a window.
     bool UpdateOutputRect();
     void CreateLineImages();

@@ -1,0 +1,62 @@
+// The editor's events and what they report in the status bar.
+#include <windows.h>
+
+#include "app/Application.h"
+#include "editor/StatusTexts.h"
+#include "editor/mainformVantel.h"
+#include "playback/BlackScrollvantel.h"
+
+bool TForm1::Prompting() const {
+    const TForm4* output = app_.Form4();
+    return output && output->Playing;
+}
+
+void TForm1::CaretReport() {
+    const int start = memo_.SelStart();
+    const int line = memo_.LineFromChar(start);
+    statusBar_.SetText(1, CaretReportText(line + 1, start - memo_.LineIndex(line) + 1));
+}
+
+int TForm1::CaretLineRecord() {
+    // While prompting the playback owns panel 1 and the start line.
+    if (Prompting()) return state_.CursorLine;
+    state_.CursorLine = memo_.LineCount() > 0 ? memo_.CaretLine() : 0;
+    return state_.CursorLine;
+}
+
+void TForm1::Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) {
+    if (key == 'S' && shift && ctrl && alt) SaveScreenCapture(hwnd());
+    CaretReport();
+}
+
+void TForm1::Memo1MouseDown(int button) {
+    if (TForm4* output = app_.Form4(); output && button != 2) output->SetDirection(button == 1);
+}
+
+void TForm1::Memo1Click() {
+    if (GetFocus() != memo_.hwnd()) SetFocus(memo_.hwnd());
+    CaretReport();
+    CaretLineRecord();
+}
+
+void TForm1::Memo1Enter() {
+    CaretLineRecord();
+}
+
+void TForm1::Memo1Exit() {
+    state_.CursorLine = memo_.CaretLine();
+}
+
+void TForm1::Memo1DragDrop() {
+    CaretLineRecord();
+}
+
+void TForm1::Memo1Change() {
+    memo_.SetModified(true);
+}
+
+void TForm1::FormShow() {
+    OnSize();
+    app_.mainupdate();
+    ShowStatseX();
+}

@@ -93,6 +93,7 @@ void TForm1::WriteScript(const std::string& path) {
 
 void TForm1::New1Click() {
     memo_.SetText("");
+    Memo1Change(); // a multi-line edit reports no change for a replaced text
     state_.LastFileLoaded.clear();
 }
 

@@ -35,6 +35,10 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    // A read-only file is not replaced, whatever the file system would allow.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw Win32Error(ERROR_ACCESS_DENIED);
     const std::string temp = path + ".cuecraft-tmp";
     {
         UniqueFile file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

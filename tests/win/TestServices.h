@@ -9,6 +9,7 @@
 
 #include "app/Services.h"
 #include "win/Display.h"
+#include "win/FileIo.h"
 #include "win/ModalUi.h"
 #include "win/PerfCounter.h"
 
@@ -96,6 +97,8 @@ struct TestPlatform {
     FakeDisplay display;
     bool msgbankPresent = true;
     std::uint32_t comctlVersion = 6u << 16;
+    // File writes; a test puts in a failing one to play a broken disk.
+    std::function<void(const std::string&, const std::string&)> replaceFile = ReplaceFileContents;
 
     Services services() {
         return Services{ui, counter, display,
@@ -106,6 +109,9 @@ struct TestPlatform {
                             const DWORD a = GetFileAttributesA(path.c_str());
                             return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
                         },
-                        [this] { return comctlVersion; }};
+                        [this] { return comctlVersion; },
+                        [this](const std::string& path, const std::string& bytes) {
+                            replaceFile(path, bytes);
+                        }};
     }
 };

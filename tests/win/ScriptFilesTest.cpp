@@ -1,0 +1,236 @@
+// Script files through the real editor and real files.
+#include "EditorFixture.h"
+#include "win/Win32Error.h"
+
+namespace {
+
+class ScriptFiles : public EditorFixture {
+  protected:
+    void Open(const std::string& name) {
+        platform.ui.fileAnswers.push_back(Path(name));
+        Command(MenuId::Open1);
+    }
+};
+
+TEST_F(ScriptFiles, LineEndsBecomeCrLfOnLoadAndTheTextIsSavedUnchanged) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"one\ntwo\nthree", "one\r\ntwo\r\nthree"},
+        {"one\rtwo\r", "one\r\ntwo\r\n"},
+        {"one\n\rtwo", "one\r\ntwo"},
+        {"one\r\ntwo\r\n", "one\r\ntwo\r\n"},
+        {"no final line end", "no final line end"},
+    };
+    for (const auto& [bytes, saved] : cases) {
+        WriteFile("script.txt", bytes);
+        Open("script.txt");
+        EXPECT_EQ(memo().Text(), saved);
+        EXPECT_FALSE(memo().Modified());
+        EXPECT_EQ(state().LastFileLoaded, Path("script.txt"));
+        Command(MenuId::Save1);
+        EXPECT_EQ(ReadFile("script.txt"), saved);
+    }
+}
+
+TEST_F(ScriptFiles, OpenShowsTheFileDialogAsUsersKnowIt) {
+    WriteFile("a.txt", "A");
+    Open("a.txt");
+    ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
+    const FileDialogSpec& spec = platform.ui.fileDialogs[0].second;
+    EXPECT_EQ(platform.ui.fileDialogs[0].first, "open");
+    EXPECT_EQ(spec.title, "Open a text file");
+    EXPECT_EQ(spec.filter, "Text Files Only |*.txt");
+    EXPECT_EQ(spec.defaultExt, "TXT");
+    EXPECT_EQ(spec.fileName, "");
+    EXPECT_EQ(state().Alternate.FileName, Path("a.txt"));
+    EXPECT_EQ(Panel(5), "a.txt");
+    EXPECT_EQ(form1().OpenDialog1().initialDir, dir) << "the next Open starts in this folder";
+    EXPECT_EQ(form1().OpenDialog1().fileName, "");
+}
+
+TEST_F(ScriptFiles, CancelledOpenKeepsTheTextButForgetsTheName) {
+    WriteFile("a.txt", "Kept text");
+    Open("a.txt");
+    Command(MenuId::Open1); // nothing queued: cancelled
+    EXPECT_EQ(memo().Text(), "Kept text");
+    EXPECT_EQ(state().LastFileLoaded, "");
+    platform.ui.fileAnswers.push_back(Path("b.txt"));
+    Command(MenuId::Save1);
+    ASSERT_EQ(platform.ui.fileDialogs.size(), 3u);
+    EXPECT_EQ(platform.ui.fileDialogs[2].first, "save") << "Save asks for a name";
+    const FileDialogSpec& spec = platform.ui.fileDialogs[2].second;
+    EXPECT_EQ(spec.title, "Save File");
+    EXPECT_EQ(spec.filter, "Text Only|*.txt");
+    EXPECT_EQ(spec.defaultExt, "TXT");
+    EXPECT_EQ(ReadFile("b.txt"), "Kept text");
+    EXPECT_EQ(state().LastFileLoaded, Path("b.txt"));
+    EXPECT_EQ(state().Alternate.FileName, Path("b.txt"));
+    EXPECT_EQ(Panel(2), "File Saved");
+}
+
+TEST_F(ScriptFiles, ABlankOnlyNameCountsAsNoName) {
+    Type("words");
+    state().LastFileLoaded = "   ";
+    Command(MenuId::Save1);
+    ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(platform.ui.fileDialogs[0].first, "save");
+}
+
+TEST_F(ScriptFiles, SaveOfAnEmptyEditorRefusesButSaveAsWritesAnEmptyFile) {
+    state().LastFileLoaded = Path("empty.txt");
+    Command(MenuId::Save1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, "Could Not Load ");
+    EXPECT_EQ(platform.ui.boxes[0].style, 0x20u);
+    EXPECT_FALSE(Exists("empty.txt"));
+    platform.ui.fileAnswers.push_back(Path("empty.txt"));
+    Command(MenuId::SaveAs1);
+    ASSERT_TRUE(Exists("empty.txt"));
+    EXPECT_EQ(ReadFile("empty.txt"), "");
+}
+
+TEST_F(ScriptFiles, AFailedWriteLeavesTheFileAndTheNamesAsTheyWere) {
+    WriteFile("show.txt", "Original words\r\n");
+    Open("show.txt");
+    Type("new ");
+    ASSERT_TRUE(memo().Modified());
+    platform.replaceFile = [](const std::string&, const std::string&) {
+        throw Win32Error(ERROR_DISK_FULL);
+    };
+    platform.ui.fileAnswers.push_back(Path("other.txt"));
+    Command(MenuId::SaveAs1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text,
+              SystemErrorText(ERROR_DISK_FULL) + ", Could Not save  " + Path("other.txt"));
+    EXPECT_EQ(platform.ui.boxes[0].style, 0x20u);
+    EXPECT_EQ(state().LastFileLoaded, Path("show.txt"));
+    EXPECT_TRUE(memo().Modified());
+    EXPECT_NE(Panel(2), "File Saved");
+    EXPECT_EQ(ReadFile("show.txt"), "Original words\r\n");
+}
+
+TEST_F(ScriptFiles, AWriteRefusedByTheSystemKeepsTheOriginalByteForByte) {
+    WriteFile("locked.txt", "Original\r\n");
+    Open("locked.txt");
+    Type("changed ");
+    SetFileAttributesA(Path("locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    Command(MenuId::Save1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_NE(platform.ui.boxes[0].text.find(", Could Not save  " + Path("locked.txt")),
+              std::string::npos);
+    EXPECT_EQ(ReadFile("locked.txt"), "Original\r\n");
+    EXPECT_FALSE(Exists("locked.txt.cuecraft-tmp")) << "no temporary file left behind";
+}
+
+TEST_F(ScriptFiles, AMissingFolderIsReportedAndNothingChanges) {
+    Type("text");
+    const std::string target = dir + "no-such-folder\\x.txt";
+    platform.ui.fileAnswers.push_back(target);
+    Command(MenuId::SaveAs1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text,
+              dir + "no-such-folder\\Proper path does not exist, Please use [File][Save Default "
+                    "Configuration] to save the current configuration.");
+    EXPECT_EQ(state().LastFileLoaded, "");
+}
+
+TEST_F(ScriptFiles, ABinaryFileIsRefusedAndTheEditorKeepsItsScript) {
+    Type("my script");
+    WriteFile("binary.txt", std::string("abc\0def", 7));
+    Open("binary.txt");
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, "The file holds binary data, not plain text, Rich Text "
+                                         "Format Error:  " +
+                                             Path("binary.txt"));
+    EXPECT_EQ(platform.ui.boxes[0].style, 0x30u);
+    EXPECT_EQ(memo().Text(), "my script");
+    EXPECT_FALSE(memo().Modified());
+}
+
+TEST_F(ScriptFiles, LoadingAMissingFileSaysSoInThePanel) {
+    Type("kept");
+    EXPECT_FALSE(form1().LoadScript(Path("gone.txt")));
+    EXPECT_EQ(Panel(4), "Could not find: : " + Path("gone.txt"));
+    EXPECT_EQ(memo().Text(), "kept");
+    EXPECT_TRUE(memo().Modified());
+}
+
+TEST_F(ScriptFiles, NewEmptiesTheEditorAndForgetsTheName) {
+    WriteFile("a.txt", "A");
+    Open("a.txt");
+    Command(MenuId::New1);
+    EXPECT_EQ(memo().Text(), "");
+    EXPECT_EQ(state().LastFileLoaded, "");
+    EXPECT_TRUE(memo().Modified());
+}
+
+TEST_F(ScriptFiles, SavingWhilePromptingLeavesPanelTwoAlone) {
+    Type("text");
+    app->Form4()->Playing = true;
+    form1().StatusBar1().SetText(2, "");
+    form1().WriteScript(Path("live.txt"));
+    EXPECT_EQ(ReadFile("live.txt"), "text");
+    EXPECT_EQ(Panel(5), "live.txt");
+    EXPECT_EQ(Panel(2), "");
+    app->Form4()->Playing = false;
+}
+
+TEST_F(ScriptFiles, EditCommandsWorkOnTheEditor) {
+    Type("hello");
+    memo().SetSelection(0, 5);
+    Command(MenuId::Cut1);
+    EXPECT_EQ(memo().Text(), "");
+    Command(MenuId::Paste1);
+    Command(MenuId::Paste1);
+    EXPECT_EQ(memo().Text(), "hellohello");
+    Command(MenuId::Undo1);
+    EXPECT_EQ(memo().Text(), "hello");
+    memo().SetSelection(0, 2);
+    Command(MenuId::Copy1);
+    memo().SetSelection(5, 0);
+    Command(MenuId::Paste1);
+    EXPECT_EQ(memo().Text(), "hellohe");
+}
+
+class CommandLineScript : public ScriptFiles {
+  protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        script = std::string(temp) + "cuecraft-cmdline-" + std::to_string(GetCurrentProcessId()) +
+                 ".txt";
+        std::ofstream(script, std::ios::binary) << "First\rSecond\r";
+        ScriptFiles::SetUp();
+    }
+    void TearDown() override {
+        ScriptFiles::TearDown();
+        DeleteFileA(script.c_str());
+    }
+    std::vector<std::string> Args() override { return {script}; }
+    std::string script;
+};
+
+TEST_F(CommandLineScript, IsLoadedAtStartAndBecomesTheScriptsName) {
+    EXPECT_EQ(memo().Text(), "First\r\nSecond\r\n");
+    EXPECT_TRUE(state().CmdLineFileGiven);
+    EXPECT_EQ(state().CmdLineFile, script);
+    EXPECT_EQ(state().LastFileLoaded, script) << "Save must write this file";
+    EXPECT_FALSE(memo().Modified());
+    EXPECT_TRUE(platform.ui.boxes.empty());
+}
+
+TEST_F(CommandLineScript, AnUnreadableFileIsReportedAndStartUpGoesOn) {
+    app.reset();
+    HANDLE lock = CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    platform = TestPlatform{};
+    Start();
+    CloseHandle(lock);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, "Could not open " + script);
+    EXPECT_EQ(platform.ui.boxes[0].style, 0x30u);
+    EXPECT_FALSE(state().CmdLineFileGiven);
+    EXPECT_EQ(state().CmdLineFile, "");
+    EXPECT_EQ(memo().Text(), "");
+}
+
+} // namespace

@@ -13,5 +13,10 @@ Services ProductionServices() {
     static Win32PerfCounter counter;
     static Win32Display display;
     // The bare name lets the system's library search pick the loaded copy.
-    return Services{ui, counter, display, FileExists, [] { return FileVersionMS("comctl32.dll"); }};
+    return Services{.ui = ui,
+                    .counter = counter,
+                    .display = display,
+                    .fileExists = FileExists,
+                    .commonControlsVersionMS = [] { return FileVersionMS("comctl32.dll"); },
+                    .replaceFile = ReplaceFileContents};
 }

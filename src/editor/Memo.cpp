@@ -75,7 +75,8 @@ void Memo::Recreate() {
     const LRESULT limit = SendMessageA(old, EM_GETLIMITTEXT, 0, 0);
     const bool modified = Modified();
     const bool focused = GetFocus() == old;
-    const bool visible = IsWindowVisible(old);
+    // The control's own visibility, not its parent's.
+    const bool visible = (GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
     RemoveWindowSubclass(old, SubclassProc, kSubclassId);
     hwnd_ = nullptr;
     if (!CreateControl(parent, bounds)) {
@@ -88,7 +89,8 @@ void Memo::Recreate() {
     SetText(text);
     SendMessageA(hwnd_, EM_SETLIMITTEXT, limit, 0);
     SendMessageA(hwnd_, EM_SETSEL, selStart, selEnd);
-    SendMessageA(hwnd_, EM_LINESCROLL, 0, firstVisible);
+    const int nowFirst = static_cast<int>(SendMessageA(hwnd_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageA(hwnd_, EM_LINESCROLL, 0, firstVisible - nowFirst);
     SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
     if (!visible) ShowWindow(hwnd_, SW_HIDE);
     if (focused) SetFocus(hwnd_);

@@ -128,6 +128,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         OnSize();
         return 0;
+    case WM_SETFOCUS:
+        // The editor is the window's one control that takes the keyboard.
+        if (memo_.hwnd() && IsWindowVisible(memo_.hwnd())) SetFocus(memo_.hwnd());
+        return 0;
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_CLOSE:

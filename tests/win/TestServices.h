@@ -101,7 +101,9 @@ struct TestPlatform {
     std::function<void(const std::string&, const std::string&)> replaceFile = ReplaceFileContents;
 
     Services services() {
-        return Services{ui, counter, display,
+        return Services{ui,
+                        counter,
+                        display,
                         [this](const std::string& path) {
                             if (path.size() >= 11 &&
                                 path.compare(path.size() - 11, 11, "msgbank.dll") == 0)

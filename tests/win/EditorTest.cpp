@@ -1,0 +1,257 @@
+// The main window's editor, status bar and Font menu, on the real controls.
+#include "EditorFixture.h"
+
+namespace {
+
+class Editor : public EditorFixture {};
+
+TEST_F(Editor, StatusPanelsShowTheScriptAndTheSettings) {
+    state().LastFileLoaded = "C:\\scripts\\news.txt";
+    memo().SetText("one\r\ntwo\r\n");
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(6), "C:\\scripts\\news.txt");
+    EXPECT_EQ(Panel(5), "Lines 2") << "an empty last line is not counted";
+    EXPECT_EQ(Panel(4), "28 Arial");
+    EXPECT_EQ(Panel(2), "");
+    EXPECT_EQ(Panel(3), "Single Monitor");
+    state().menu.SetChecked(MenuId::ReversMirrorText1, true);
+    state().menu.SetChecked(MenuId::UseSecondMonitorforScrolling1, true);
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(2), "Reverse Mirror");
+    EXPECT_EQ(Panel(3), "Single Monitor") << "one monitor, whatever the switch";
+    platform.display.monitors.push_back({1024, 0, 2048, 768});
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(3), "Dual Monitor");
+    memo().SetText("");
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(5), "Lines 0");
+}
+
+TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {
+    state().editorFont.sizePt = 12;
+    form1().ApplyEditorLook();
+    std::string paragraph;
+    for (int i = 0; i < 60; ++i)
+        paragraph += "word ";
+    memo().SetText(paragraph);
+    const int rows = memo().LineCount();
+    EXPECT_GT(rows, 1) << "the paragraph wraps at the editor's edge";
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(5), "Lines " + std::to_string(rows));
+    EXPECT_EQ(memo().LineText(0) + memo().LineText(1), paragraph.substr(0, memo().LineIndex(2)));
+}
+
+TEST_F(Editor, CaretReportLagsOneKeyBehind) {
+    Command(MenuId::LeftJustify1);
+    memo().SetText("first\r\nsecond\r\nthird");
+    memo().SetSelection(0, 0);
+    SetFocus(memo().hwnd());
+    SendMessageA(memo().hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Panel(1), "Line:   1   Col:   1") << "reported before the caret moved";
+    SendMessageA(memo().hwnd(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(Panel(1), "Line:   2   Col:   1");
+    SendMessageA(memo().hwnd(), WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(Panel(1), "Line:   2   Col:   2");
+}
+
+TEST_F(Editor, ClickAndExitRecordTheCaretLine) {
+    memo().SetText("a\r\nb\r\nc\r\nd");
+    memo().SetSelection(memo().LineIndex(2), 0);
+    form1().Memo1Click();
+    EXPECT_EQ(state().CursorLine, 2);
+    EXPECT_EQ(Panel(1), "Line:   3   Col:   1");
+    memo().SetSelection(memo().LineIndex(3), 0);
+    form1().Memo1Enter();
+    EXPECT_EQ(state().CursorLine, 3);
+    memo().SetSelection(memo().LineIndex(1), 0);
+    form1().Memo1DragDrop();
+    EXPECT_EQ(state().CursorLine, 1);
+}
+
+TEST_F(Editor, WhilePromptingClickAndEntryLeaveTheCaretLineAlone) {
+    memo().SetText("a\r\nb\r\nc");
+    memo().SetSelection(memo().LineIndex(1), 0);
+    form1().Memo1Click();
+    app->Form4()->Playing = true;
+    form1().StatusBar1().SetText(1, "Line  3 of 3");
+    memo().SetSelection(memo().LineIndex(2), 0);
+    form1().Memo1Enter();
+    form1().Memo1DragDrop();
+    EXPECT_EQ(state().CursorLine, 1);
+    EXPECT_EQ(Panel(1), "Line  3 of 3");
+    form1().Memo1Exit();
+    EXPECT_EQ(state().CursorLine, 2) << "exit records the caret line in any case";
+    app->Form4()->Playing = false;
+}
+
+TEST_F(Editor, MouseButtonsRequestADirection) {
+    form1().Memo1MouseDown(0);
+    EXPECT_EQ(app->Form4()->lastDirectionRequest, 0);
+    form1().Memo1MouseDown(1);
+    EXPECT_EQ(app->Form4()->lastDirectionRequest, 1);
+    form1().Memo1MouseDown(2);
+    EXPECT_EQ(app->Form4()->lastDirectionRequest, 1) << "middle button does nothing";
+}
+
+TEST_F(Editor, BoldThenItalicKeepsBothStylesButOneMark) {
+    Command(MenuId::Bold);
+    Command(MenuId::Italic);
+    EXPECT_TRUE(state().editorFont.Has(kStyleBold));
+    EXPECT_TRUE(state().editorFont.Has(kStyleItalic));
+    EXPECT_FALSE(state().menu.Checked(MenuId::Bold));
+    EXPECT_TRUE(state().menu.Checked(MenuId::Italic));
+    Command(MenuId::Bold); // sets its mark and adds bold, already there
+    EXPECT_TRUE(state().menu.Checked(MenuId::Bold));
+    EXPECT_TRUE(state().editorFont.Has(kStyleBold));
+    EXPECT_TRUE(state().editorFont.Has(kStyleItalic));
+    Command(MenuId::Bold);
+    EXPECT_FALSE(state().editorFont.Has(kStyleBold));
+    EXPECT_TRUE(state().editorFont.Has(kStyleItalic));
+    LOGFONTA lf{};
+    GetObjectA(memo().Font(), sizeof lf, &lf);
+    EXPECT_TRUE(lf.lfItalic);
+    EXPECT_LT(lf.lfWeight, FW_BOLD) << "the editor's real font follows";
+}
+
+TEST_F(Editor, FormattingCommandsThatSetAMarkSwitchMirrorOff) {
+    for (MenuId id : {MenuId::Bold, MenuId::Underline, MenuId::Italic, MenuId::LeftJustify1,
+                      MenuId::RightJustify1}) {
+        state().menu.SetChecked(MenuId::ReversMirrorText1, true);
+        form1().ShowStatseX();
+        Command(id);
+        EXPECT_FALSE(state().UseReverse()) << static_cast<int>(id);
+        EXPECT_EQ(Panel(2), "Reverse Mirror") << "kept until the next refresh";
+        Command(id); // and back off
+    }
+}
+
+TEST_F(Editor, ChoosingTheCheckedAlignmentAgainRemovesTheMarkOnly) {
+    EXPECT_TRUE(state().menu.Checked(MenuId::CenterText1));
+    EXPECT_EQ(memo().GetAlignment(), Alignment::Center);
+    EXPECT_TRUE(GetWindowLongA(memo().hwnd(), GWL_STYLE) & ES_CENTER);
+    Command(MenuId::CenterText1);
+    EXPECT_FALSE(state().menu.Checked(MenuId::CenterText1));
+    EXPECT_EQ(memo().GetAlignment(), Alignment::Center);
+    Command(MenuId::RightJustify1);
+    EXPECT_EQ(memo().GetAlignment(), Alignment::Right);
+    EXPECT_TRUE(GetWindowLongA(memo().hwnd(), GWL_STYLE) & ES_RIGHT);
+    Command(MenuId::LeftJustify1);
+    EXPECT_EQ(memo().GetAlignment(), Alignment::Left);
+    EXPECT_FALSE(state().menu.Checked(MenuId::RightJustify1));
+}
+
+TEST_F(Editor, ReCreatingTheEditorCarriesEverythingAcross) {
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "Line number " + std::to_string(i) + "\r\n";
+    memo().SetText(text);
+    Type("x");
+    memo().SetSelection(1500, 7);
+    SendMessageA(memo().hwnd(), EM_LINESCROLL, 0, 40);
+    const int firstVisible =
+        static_cast<int>(SendMessageA(memo().hwnd(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    const HFONT font = memo().Font();
+    const HWND before = memo().hwnd();
+    SetFocus(before);
+    memo().SetHideSelection(true);
+    EXPECT_NE(memo().hwnd(), before);
+    EXPECT_FALSE(IsWindow(before));
+    EXPECT_FALSE(GetWindowLongA(memo().hwnd(), GWL_STYLE) & ES_NOHIDESEL);
+    EXPECT_EQ(memo().Text(), "x" + text);
+    EXPECT_EQ(memo().SelStart(), 1500);
+    EXPECT_EQ(memo().SelLength(), 7);
+    EXPECT_TRUE(memo().Modified());
+    EXPECT_EQ(SendMessageA(memo().hwnd(), EM_GETFIRSTVISIBLELINE, 0, 0), firstVisible);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(memo().hwnd(), WM_GETFONT, 0, 0)), font);
+    EXPECT_EQ(GetFocus(), memo().hwnd());
+    EXPECT_GT(SendMessageA(memo().hwnd(), EM_GETLIMITTEXT, 0, 0), 30000);
+    form1().Memo1Change();
+    Type("y"); // events still reach the form
+    SendMessageA(memo().hwnd(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_NE(Panel(1), "");
+}
+
+TEST_F(Editor, BlackOnWhiteSwapsColoursAndRecordsThem) {
+    state().editorFont.color = 0xFF0000; // blue
+    form1().ApplyEditorLook();
+    Command(MenuId::BlackonWhite1);
+    EXPECT_EQ(state().editorFont.color, 0x000000u);
+    EXPECT_EQ(state().editorColor, 0xFFFFFFu);
+    EXPECT_EQ(state().FormColor, 0xFFFFFFu);
+    EXPECT_EQ(state().Alternate.Fcolor, 0x000000u);
+    EXPECT_EQ(state().Alternate.Bcolor, 0xFFFFFFu);
+    Command(MenuId::BlackonWhite1);
+    EXPECT_EQ(state().editorFont.color, 0xFFFFFFu);
+    EXPECT_EQ(state().editorColor, 0x000000u);
+    EXPECT_EQ(state().FormColor, 0x000000u);
+    EXPECT_EQ(state().Alternate.Bcolor, 0x000000u);
+    EXPECT_EQ(memo().TextColor(), 0xFFFFFFu);
+    EXPECT_EQ(memo().BackgroundColor(), 0x000000u);
+    EXPECT_EQ(state().TextColor, 0xFFFFFFu) << "the prompting colour is not touched";
+}
+
+TEST_F(Editor, FontDialogConfirmedTakesTheWholeFont) {
+    platform.ui.fontDialog = [](FontSpec& font, const auto&) {
+        font = {"A Very Long Typeface Name For Tests", 40, kStyleItalic, 0x00FF00};
+        return true;
+    };
+    Command(MenuId::TypeansSize1);
+    ASSERT_EQ(platform.ui.fontGiven.size(), 1u);
+    EXPECT_EQ(platform.ui.fontGiven[0].sizePt, 28) << "the dialog starts from the editor font";
+    EXPECT_EQ(state().editorFont.name, "A Very Long Typeface Name For Tests");
+    EXPECT_EQ(state().editorFont.sizePt, 40);
+    EXPECT_EQ(state().FontColor, 0x00FF00u);
+    EXPECT_EQ(state().Alternate.FontName, "A Very Long Typeface Nam");
+    EXPECT_EQ(state().Alternate.Size, 40);
+    EXPECT_EQ(state().Alternate.Style, kStyleItalic);
+    EXPECT_EQ(state().Alternate.Fcolor, 0x00FF00u);
+    EXPECT_EQ(app->Form4()->FontSize, 80);
+}
+
+TEST_F(Editor, FontDialogCancelledAfterApplyKeepsOnlyTheSize) {
+    platform.ui.fontDialog = [](FontSpec& font, const auto& apply) {
+        font.name = "Courier New";
+        font.sizePt = 36;
+        font.Set(kStyleBold, true);
+        apply(font);
+        return false;
+    };
+    const std::string face = state().editorFont.name;
+    Command(MenuId::TypeansSize1);
+    EXPECT_EQ(state().editorFont.sizePt, 36) << "Apply takes the size";
+    EXPECT_EQ(state().editorFont.name, face) << "and nothing else";
+    EXPECT_FALSE(state().editorFont.Has(kStyleBold));
+    EXPECT_EQ(state().Alternate.FontName, "Courier New")
+        << "the record still takes the dialog font";
+    EXPECT_EQ(state().Alternate.Size, 36);
+    EXPECT_EQ(app->Form4()->FontSize, 72);
+}
+
+TEST_F(Editor, FontDialogCancelledStraightAwayStillRewritesTheRecord) {
+    state().Alternate.Size = 99;
+    Command(MenuId::TypeansSize1); // no answer: cancelled
+    EXPECT_EQ(state().Alternate.Size, 28);
+    EXPECT_EQ(state().Alternate.FontName, "Arial");
+    EXPECT_EQ(app->Form4()->FontSize, 56);
+}
+
+TEST_F(Editor, ScreenCaptureSavesAScreenSized8BitPicture) {
+    platform.ui.fileAnswers.push_back(Path("shot.bmp"));
+    form1().Memo1KeyDown('S', true, true, true);
+    ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
+    const FileDialogSpec& spec = platform.ui.fileDialogs[0].second;
+    EXPECT_EQ(spec.title, "Save Current Screen to bitmap file.");
+    EXPECT_EQ(spec.filter, "Bitmap |*.bmp");
+    EXPECT_EQ(spec.defaultExt, "BMP");
+    const std::string file = ReadFile("shot.bmp");
+    ASSERT_GT(file.size(), 54u);
+    BITMAPINFOHEADER header;
+    memcpy(&header, file.data() + 14, sizeof header);
+    EXPECT_EQ(header.biWidth, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(header.biHeight, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(header.biBitCount, 8);
+    form1().Memo1KeyDown('S', true, true, false);
+    EXPECT_EQ(platform.ui.fileDialogs.size(), 1u) << "only the full chord captures";
+}
+
+} // namespace

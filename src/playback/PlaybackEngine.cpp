@@ -1,0 +1,184 @@
+#include "playback/PlaybackEngine.h"
+
+namespace {
+enum Key : std::uint16_t {
+    kEsc = 27,
+    kSpace = 32,
+    kPageUp = 33,
+    kPageDown = 34,
+    kLeft = 37,
+    kUp = 38,
+    kRight = 39,
+    kDown = 40,
+    kP = 80,
+    kR = 82,
+    kS = 83,
+};
+} // namespace
+
+std::int32_t StepWaitMs(std::int32_t delay, RunMode mode) {
+    std::int32_t d = delay;
+    if (mode == RunMode::Backward && d > 2) d /= 2;
+    return d < 1 ? 1 : d;
+}
+
+std::uint8_t DelayAfterSpeedKey(std::uint16_t key, std::uint8_t delay) {
+    switch (key) {
+    case kPageUp:
+        if (delay >= 4) return delay - 4;
+        return delay >= 1 ? delay - 1 : delay;
+    case kPageDown:
+        if (delay + 4 <= 30) return delay + 4;
+        return delay + 1 <= 29 ? delay + 1 : delay;
+    case kUp:
+        return delay >= 2 ? delay - 1 : delay;
+    case kDown:
+        return delay <= 29 ? delay + 1 : delay;
+    default:
+        return delay;
+    }
+}
+
+void PlaybackEngine::RunLines(bool mirror) {
+    while (f_.CurLine <= f_.LineCount + 1 && !f_.getkill()) {
+        if (f_.CurLine < 0) {
+            f_.CurLine = 0;
+            continue;
+        }
+        const bool dir = f_.Reverse; // fixed for this line
+        host_.ClearLineImages();
+        host_.DrawLineText(host_.LineText(f_.CurLine));
+        if (!f_.getkill()) WalkRows(dir, mirror);
+        if (f_.CurLine == 0 && f_.Reverse) {
+            // Backward has reached the top: wait there, then enter line 0 again.
+            f_.RowsScrolled = 0;
+            EnterPause();
+            f_.CurLine = f_.CurLine - 1;
+        }
+        if (f_.runMode == RunMode::Forward)
+            f_.CurLine = f_.CurLine + 1;
+        else if (f_.CurLine > 0)
+            f_.CurLine = f_.CurLine - 1;
+        if (!f_.Playing || f_.getkill()) break;
+        host_.ShowPlayLine(f_.CurLine);
+        if (f_.CurLine > f_.LineCount) EnterPause(); // past the end: blank lines have scrolled in
+    }
+}
+
+void PlaybackEngine::WalkRows(bool dir, bool mirror) {
+    const std::int32_t height = host_.LineHeight();
+    std::int32_t previewRow = -1;
+    for (std::int32_t j = 1; j <= height - 1; ++j) {
+        if (f_.getkill()) break;
+        if (!f_.BandFilled()) f_.RowsScrolled = f_.RowsScrolled + 1;
+        host_.StepRow(j, dir, mirror);
+        if (f_.Playing && host_.PreviewRunning()) host_.StepPreviewRow(++previewRow, dir);
+    }
+}
+
+void PlaybackEngine::RowDelay(std::int32_t delay) {
+    const std::int64_t target =
+        host_.Now() + static_cast<std::int64_t>(StepWaitMs(delay, f_.runMode)) * ticksPerMs_;
+    std::int64_t now;
+    do {
+        now = host_.Now();
+        if (f_.getkillnow()) now = target + 1;
+    } while (now <= target);
+    // The counter's last digit is arbitrary: messages run after about one step in ten.
+    if (now % 10 == 0) host_.mainupdate();
+}
+
+void PlaybackEngine::EnterPause() {
+    if (f_.Paused) return;
+    f_.Paused = true;
+    PauseWait();
+}
+
+void PlaybackEngine::PauseWait() {
+    if (!f_.Paused || !f_.Playing) return;
+    while (f_.Paused) {
+        host_.WaitPauseTick();
+        if (!f_.Playing || f_.getkill()) break;
+        host_.mainupdate();
+    }
+}
+
+void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt) {
+    if (key == kEsc) {
+        f_.Paused = false;
+        f_.setkill(true);
+        host_.mainupdate();
+        return;
+    }
+    if (key == kS && shift && ctrl && alt) {
+        host_.SaveScreenCapture();
+        return;
+    }
+    if (!f_.Playing) return;
+    switch (key) {
+    case kSpace:
+        if (f_.Paused)
+            f_.Paused = false;
+        else
+            EnterPause();
+        break;
+    case kPageUp:
+    case kPageDown:
+    case kUp:
+    case kDown: {
+        const std::uint8_t delay = host_.Delay();
+        const std::uint8_t next = DelayAfterSpeedKey(key, delay);
+        if (next != delay) host_.SetDelay(next);
+        break;
+    }
+    case kLeft:
+    case kR:
+        SetDirection(true);
+        break;
+    case kRight:
+    case kP:
+        SetDirection(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void PlaybackEngine::FormKeyUp(std::uint16_t key) {
+    // Backward runs only while the key is held.
+    if (key == kR || key == kLeft) EnterPause();
+}
+
+void PlaybackEngine::SetDirection(bool backward) {
+    if (!backward) {
+        if (f_.Paused) {
+            f_.Paused = false;
+            f_.Reverse = false;
+            if (f_.runMode != RunMode::Forward) {
+                f_.runMode = RunMode::Forward;
+                RealignCurLine();
+            }
+        } else {
+            f_.Reverse = false;
+            f_.Paused = false;
+        }
+        return;
+    }
+    // Backward only once the band has been filled with text.
+    if (!f_.BandFilled() || f_.CurLine < 0) return;
+    if (f_.runMode != RunMode::Backward) {
+        f_.runMode = RunMode::Backward;
+        RealignCurLine();
+    }
+    f_.Paused = false;
+    f_.Reverse = true;
+}
+
+void PlaybackEngine::RealignCurLine() {
+    if (f_.runMode == RunMode::Backward) {
+        f_.CurLine = f_.CurLine - f_.BandLines + 1;
+        return;
+    }
+    if (f_.CurLine < 0) f_.CurLine = 0;
+    f_.CurLine = f_.BandFilled() ? f_.CurLine + f_.BandLines - 1 : f_.CurLine + f_.BandLines;
+}

@@ -1,0 +1,340 @@
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "playback/PlaybackEngine.h"
+
+namespace {
+
+// A scripted host: the counter advances by a fixed amount per read, messages
+// are whatever the test queued for the next mainupdate or pause tick.
+class FakeHost : public PlaybackHost {
+  public:
+    void mainupdate() override {
+        ++mainupdates;
+        Run(onMessages);
+    }
+    std::int64_t Now() override {
+        ++counterReads;
+        return now += tick;
+    }
+    void WaitPauseTick() override {
+        ++pauseTicks;
+        if (onPauseTick.empty())
+            resumeNext();
+        else
+            Run(onPauseTick);
+    }
+    std::string LineText(std::int32_t index) override {
+        drawnLines.push_back(index);
+        return index < static_cast<std::int32_t>(lines.size()) ? lines[index] : "";
+    }
+    void ClearLineImages() override { ++clears; }
+    void DrawLineText(const std::string& text) override { drawnTexts.push_back(text); }
+    std::int32_t LineHeight() override { return height; }
+    void StepRow(std::int32_t j, bool dir, bool) override {
+        steps.push_back({currentLine(), j, dir});
+        if (onStep) onStep(steps.size());
+    }
+    bool PreviewRunning() override { return preview; }
+    void StepPreviewRow(std::int32_t counter, bool) override { previewRows.push_back(counter); }
+    void ShowPlayLine(std::int32_t line) override { shownLines.push_back(line); }
+    void SaveScreenCapture() override { ++captures; }
+    void SetDelay(std::uint8_t value) override { delay = value > 30 ? 30 : value; }
+    std::uint8_t Delay() override { return delay; }
+
+    struct Step {
+        std::int32_t line, j;
+        bool dir;
+    };
+    std::function<std::int32_t()> currentLine = [] { return 0; };
+    std::function<void()> resumeNext = [] {};
+    std::function<void(std::size_t)> onStep;
+    std::deque<std::function<void()>> onMessages, onPauseTick;
+    std::vector<std::string> lines;
+    std::int32_t height = 4;
+    bool preview = false;
+    std::uint8_t delay = 0;
+    std::int64_t now = 0, tick = 1;
+    int mainupdates = 0, counterReads = 0, pauseTicks = 0, clears = 0, captures = 0;
+    std::vector<std::int32_t> drawnLines, shownLines, previewRows;
+    std::vector<std::string> drawnTexts;
+    std::vector<Step> steps;
+
+  private:
+    static void Run(std::deque<std::function<void()>>& queue) {
+        if (queue.empty()) return;
+        auto action = std::move(queue.front());
+        queue.pop_front();
+        action();
+    }
+};
+
+class Engine : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        flags.Playing = true;
+        host.currentLine = [this] { return flags.CurLine; };
+        host.resumeNext = [this] { engine.FormKeyDown(32, false, false, false); }; // Space
+    }
+    void Play(std::vector<std::string> lines, std::int32_t startLine = 0) {
+        host.lines = std::move(lines);
+        flags.LineCount = static_cast<std::int32_t>(host.lines.size());
+        flags.CurLine = startLine;
+        engine.RunLines(false);
+    }
+    PlaybackFlags flags;
+    FakeHost host;
+    PlaybackEngine engine{flags, host};
+};
+
+TEST_F(Engine, AThreeLineScriptEndsWithTwoBlankLinesAndTwoPauses) {
+    Play({"one", "two", "three"});
+    EXPECT_EQ(host.drawnLines, (std::vector<std::int32_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(host.drawnTexts, (std::vector<std::string>{"one", "two", "three", "", ""}));
+    EXPECT_EQ(host.shownLines, (std::vector<std::int32_t>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(host.pauseTicks, 2) << "paused after each blank line, resumed once each";
+    EXPECT_EQ(host.steps.size(), 5u * 3u) << "a line of height 4 takes 3 steps";
+    EXPECT_EQ(flags.CurLine, 5);
+}
+
+TEST_F(Engine, EveryLineStepsRowsOneToHeightLessOne) {
+    host.height = 5;
+    Play({"a"});
+    ASSERT_GE(host.steps.size(), 4u);
+    for (int j = 0; j < 4; ++j)
+        EXPECT_EQ(host.steps[j].j, j + 1);
+    host.steps.clear();
+    host.height = 1;
+    Play({"a", "b"});
+    EXPECT_TRUE(host.steps.empty()) << "an image one pixel high takes no steps";
+    EXPECT_EQ(host.drawnLines.size(), 3u + 4u) << "but the lines are still walked";
+}
+
+TEST_F(Engine, ACaretLineOfMinusOneStartsAtLineZero) {
+    Play({"a", "b"}, -1);
+    EXPECT_EQ(host.drawnLines.front(), 0);
+}
+
+TEST_F(Engine, StartingAtLineSixScrollsFromLineSix) {
+    Play(std::vector<std::string>(12, "x"), 6);
+    EXPECT_EQ(host.drawnLines.front(), 6);
+}
+
+TEST_F(Engine, AStopEndsTheRowsAndTheLines) {
+    host.onStep = [this](std::size_t n) {
+        if (n == 5) flags.setkill(true);
+    };
+    Play(std::vector<std::string>(20, "x"), 4);
+    EXPECT_EQ(host.steps.size(), 5u);
+    EXPECT_EQ(host.drawnLines, (std::vector<std::int32_t>{4, 5}));
+    EXPECT_EQ(flags.CurLine, 6) << "the line steps once more after a stop";
+    EXPECT_EQ(host.shownLines, (std::vector<std::int32_t>{5}));
+}
+
+TEST_F(Engine, EscWhilePausedAtTheEndStopsAtOnce) {
+    host.resumeNext = [this] { engine.FormKeyDown(27, false, false, false); };
+    Play({"only"});
+    EXPECT_EQ(host.pauseTicks, 1);
+    EXPECT_TRUE(flags.getkill());
+    EXPECT_FALSE(flags.Paused);
+    EXPECT_EQ(host.drawnLines, (std::vector<std::int32_t>{0, 1}));
+}
+
+TEST_F(Engine, BackwardAtTheTopPausesAndEntersLineZeroAgain) {
+    flags.Reverse = true;
+    flags.runMode = RunMode::Backward;
+    flags.RowsScrolled = 50;
+    host.resumeNext = [this] {
+        // Resume forward from the pause at the top, then stop at the next line.
+        engine.SetDirection(false);
+        host.onStep = [this](std::size_t) { flags.setkill(true); };
+    };
+    Play({"a", "b", "c"}, 1);
+    EXPECT_EQ(host.drawnLines, (std::vector<std::int32_t>{1, 0, 0}));
+    EXPECT_TRUE(host.steps[0].dir) << "line 1 entered backward";
+    EXPECT_FALSE(host.steps.back().dir) << "line 0 entered again forward";
+    EXPECT_EQ(host.pauseTicks, 1);
+}
+
+TEST_F(Engine, RowsScrolledCountsToOneMoreThanTheAreaAndStays) {
+    flags.AreaHeight = 5;
+    host.height = 4;
+    host.onStep = [this](std::size_t n) {
+        if (n == 12) flags.setkill(true);
+    };
+    Play(std::vector<std::string>(10, "x"));
+    EXPECT_EQ(flags.RowsScrolled, 6);
+    EXPECT_TRUE(flags.BandFilled());
+}
+
+TEST_F(Engine, PreviewRowsCountFromZeroEveryLine) {
+    host.preview = true;
+    host.height = 3;
+    host.onStep = [this](std::size_t n) {
+        if (n == 4) flags.setkill(true);
+    };
+    Play({"a", "b", "c"});
+    EXPECT_EQ(host.previewRows, (std::vector<std::int32_t>{0, 1, 0, 1}));
+}
+
+TEST(StepWait, DelaysAndDirections) {
+    EXPECT_EQ(StepWaitMs(0, RunMode::Forward), 1);
+    EXPECT_EQ(StepWaitMs(1, RunMode::Forward), 1);
+    EXPECT_EQ(StepWaitMs(2, RunMode::Forward), 2);
+    EXPECT_EQ(StepWaitMs(10, RunMode::Forward), 10);
+    EXPECT_EQ(StepWaitMs(10, RunMode::Backward), 5);
+    EXPECT_EQ(StepWaitMs(30, RunMode::Backward), 15);
+    EXPECT_EQ(StepWaitMs(2, RunMode::Backward), 2);
+    EXPECT_EQ(StepWaitMs(3, RunMode::Backward), 1);
+    EXPECT_EQ(StepWaitMs(0, RunMode::Backward), 1);
+}
+
+TEST_F(Engine, RowDelaySpinsForTheWholeWait) {
+    engine.SetTicksPerMs(1000);
+    host.tick = 7;
+    host.now = 0;
+    engine.RowDelay(10);
+    EXPECT_GT(host.now, 10000 + 7 - 7) << "waited at least 10 ms of ticks";
+    EXPECT_LE(host.now, 10000 + 7 + 7);
+}
+
+TEST_F(Engine, RowDelayLetsMessagesInWhenTheCounterEndsInZero) {
+    engine.SetTicksPerMs(10);
+    host.tick = 10;
+    engine.RowDelay(1);
+    EXPECT_EQ(host.mainupdates, 1);
+    host.tick = 3;
+    host.now = 1;
+    engine.RowDelay(1); // ends on 17
+    EXPECT_EQ(host.mainupdates, 1);
+}
+
+TEST_F(Engine, AStopRequestEndsAWaitAtOnce) {
+    engine.SetTicksPerMs(10000);
+    flags.setkill(true);
+    engine.RowDelay(30);
+    EXPECT_LE(host.counterReads, 2);
+}
+
+TEST(SpeedKeys, PageUpAndUpGoFasterWithinTheLimits) {
+    EXPECT_EQ(DelayAfterSpeedKey(33, 3), 2);
+    EXPECT_EQ(DelayAfterSpeedKey(33, 2), 1);
+    EXPECT_EQ(DelayAfterSpeedKey(33, 1), 0);
+    EXPECT_EQ(DelayAfterSpeedKey(33, 0), 0);
+    EXPECT_EQ(DelayAfterSpeedKey(33, 10), 6);
+    EXPECT_EQ(DelayAfterSpeedKey(38, 2), 1);
+    EXPECT_EQ(DelayAfterSpeedKey(38, 1), 1);
+}
+
+TEST(SpeedKeys, PageDownAndDownGoSlowerWithinTheLimits) {
+    EXPECT_EQ(DelayAfterSpeedKey(34, 26), 30);
+    EXPECT_EQ(DelayAfterSpeedKey(34, 27), 28);
+    EXPECT_EQ(DelayAfterSpeedKey(34, 28), 29);
+    EXPECT_EQ(DelayAfterSpeedKey(34, 29), 29);
+    EXPECT_EQ(DelayAfterSpeedKey(40, 29), 30);
+    EXPECT_EQ(DelayAfterSpeedKey(40, 30), 30);
+}
+
+TEST_F(Engine, SpeedKeysActOnlyWhilePlaying) {
+    host.delay = 10;
+    engine.FormKeyDown(33, false, false, false);
+    EXPECT_EQ(host.delay, 6);
+    flags.Playing = false;
+    engine.FormKeyDown(33, false, false, false);
+    EXPECT_EQ(host.delay, 6);
+    engine.FormKeyDown(27, false, false, false);
+    EXPECT_TRUE(flags.getkill()) << "Esc works when idle too";
+    engine.FormKeyDown(83, true, true, true);
+    EXPECT_EQ(host.captures, 1) << "so does the capture chord";
+    engine.FormKeyDown(83, true, true, false);
+    EXPECT_EQ(host.captures, 1);
+}
+
+TEST_F(Engine, BackwardIsRefusedUntilTheBandHasFilled) {
+    flags.AreaHeight = 100;
+    flags.RowsScrolled = 100;
+    flags.CurLine = 25;
+    flags.BandLines = 10;
+    engine.FormKeyDown(37, false, false, false);
+    EXPECT_FALSE(flags.Reverse);
+    EXPECT_EQ(flags.CurLine, 25);
+    flags.RowsScrolled = 101;
+    engine.FormKeyDown(82, false, false, false); // R
+    EXPECT_TRUE(flags.Reverse);
+    EXPECT_EQ(flags.runMode, RunMode::Backward);
+    EXPECT_EQ(flags.CurLine, 16) << "moved across the band";
+    flags.CurLine = -1;
+    flags.Reverse = false;
+    engine.SetDirection(true);
+    EXPECT_FALSE(flags.Reverse) << "no backward before the first line";
+}
+
+TEST_F(Engine, RightWhileRunningBackwardClearsReverseOnly) {
+    flags.runMode = RunMode::Backward;
+    flags.Reverse = true;
+    flags.CurLine = 12;
+    engine.FormKeyDown(39, false, false, false);
+    EXPECT_FALSE(flags.Reverse);
+    EXPECT_EQ(flags.runMode, RunMode::Backward);
+    EXPECT_EQ(flags.CurLine, 12);
+}
+
+TEST_F(Engine, RightFromAPauseRunsForwardAndRealigns) {
+    flags.runMode = RunMode::Backward;
+    flags.Reverse = true;
+    flags.Paused = true;
+    flags.CurLine = 15;
+    flags.BandLines = 10;
+    flags.AreaHeight = 10;
+    flags.RowsScrolled = 11;
+    engine.FormKeyDown(80, false, false, false); // P
+    EXPECT_FALSE(flags.Paused);
+    EXPECT_FALSE(flags.Reverse);
+    EXPECT_EQ(flags.runMode, RunMode::Forward);
+    EXPECT_EQ(flags.CurLine, 24);
+    flags.runMode = RunMode::Backward;
+    flags.Paused = true;
+    flags.RowsScrolled = 0;
+    flags.CurLine = -3;
+    engine.SetDirection(false);
+    EXPECT_EQ(flags.CurLine, 10) << "from below zero, a band not yet filled";
+}
+
+TEST_F(Engine, SpaceWhilePausedResumesInTheKeptDirection) {
+    flags.runMode = RunMode::Backward;
+    flags.Reverse = true;
+    flags.Paused = true;
+    engine.FormKeyDown(32, false, false, false);
+    EXPECT_FALSE(flags.Paused);
+    EXPECT_TRUE(flags.Reverse);
+    EXPECT_EQ(flags.runMode, RunMode::Backward);
+}
+
+TEST_F(Engine, SpaceWhileRunningPausesUntilTheNextSpace) {
+    engine.FormKeyDown(32, false, false, false);
+    EXPECT_EQ(host.pauseTicks, 1) << "held in the pause until resumed";
+    EXPECT_FALSE(flags.Paused);
+}
+
+TEST_F(Engine, ReleasingLeftOrRPauses) {
+    engine.FormKeyUp(37);
+    engine.FormKeyUp(82);
+    EXPECT_EQ(host.pauseTicks, 2);
+    engine.FormKeyUp(39);
+    EXPECT_EQ(host.pauseTicks, 2);
+}
+
+TEST_F(Engine, APauseEndsWhenPlayingEnds) {
+    host.onPauseTick.push_back([this] { flags.Playing = false; });
+    engine.EnterPause();
+    EXPECT_EQ(host.pauseTicks, 1);
+    EXPECT_TRUE(flags.Paused) << "left by the end of playback, not a resume";
+    flags.Playing = true;
+    engine.EnterPause();
+    EXPECT_EQ(host.pauseTicks, 1) << "already paused: returns at once";
+}
+
+} // namespace

@@ -16,9 +16,9 @@ enum Key : std::uint16_t {
 };
 } // namespace
 
-std::int32_t StepWaitMs(std::int32_t delay, RunMode mode) {
+std::int32_t StepWaitMs(std::int32_t delay, Direction mode) {
     std::int32_t d = delay;
-    if (mode == RunMode::Backward && d > 2) d /= 2;
+    if (mode == Direction::Backward && d > 2) d /= 2;
     return d < 1 ? 1 : d;
 }
 
@@ -55,7 +55,7 @@ void PlaybackEngine::RunLines(bool mirror) {
             EnterPause();
             f_.CurLine = f_.CurLine - 1;
         }
-        if (f_.runMode == RunMode::Forward)
+        if (f_.RunMode == Direction::Forward)
             f_.CurLine = f_.CurLine + 1;
         else if (f_.CurLine > 0)
             f_.CurLine = f_.CurLine - 1;
@@ -78,7 +78,7 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
 
 void PlaybackEngine::RowDelay(std::int32_t delay) {
     const std::int64_t target =
-        host_.Now() + static_cast<std::int64_t>(StepWaitMs(delay, f_.runMode)) * ticksPerMs_;
+        host_.Now() + static_cast<std::int64_t>(StepWaitMs(delay, f_.RunMode)) * ticksPerMs_;
     std::int64_t now;
     do {
         now = host_.Now();
@@ -154,8 +154,8 @@ void PlaybackEngine::SetDirection(bool backward) {
         if (f_.Paused) {
             f_.Paused = false;
             f_.Reverse = false;
-            if (f_.runMode != RunMode::Forward) {
-                f_.runMode = RunMode::Forward;
+            if (f_.RunMode != Direction::Forward) {
+                f_.RunMode = Direction::Forward;
                 RealignCurLine();
             }
         } else {
@@ -166,8 +166,8 @@ void PlaybackEngine::SetDirection(bool backward) {
     }
     // Backward only once the band has been filled with text.
     if (!f_.BandFilled() || f_.CurLine < 0) return;
-    if (f_.runMode != RunMode::Backward) {
-        f_.runMode = RunMode::Backward;
+    if (f_.RunMode != Direction::Backward) {
+        f_.RunMode = Direction::Backward;
         RealignCurLine();
     }
     f_.Paused = false;
@@ -175,7 +175,7 @@ void PlaybackEngine::SetDirection(bool backward) {
 }
 
 void PlaybackEngine::RealignCurLine() {
-    if (f_.runMode == RunMode::Backward) {
+    if (f_.RunMode == Direction::Backward) {
         f_.CurLine = f_.CurLine - f_.BandLines + 1;
         return;
     }

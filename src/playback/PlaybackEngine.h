@@ -60,7 +60,7 @@ class PlaybackEngine {
 
 // The wait of one step in milliseconds: backward runs twice as fast above
 // delay 2, and no step waits less than 1 ms.
-std::int32_t StepWaitMs(std::int32_t delay, RunMode mode);
+std::int32_t StepWaitMs(std::int32_t delay, Direction mode);
 
 // The delay after a speed key, or the same delay when the key changes nothing.
 std::uint8_t DelayAfterSpeedKey(std::uint16_t key, std::uint8_t delay);

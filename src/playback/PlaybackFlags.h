@@ -2,7 +2,7 @@
 #include <cstdint>
 
 // How CurLine moves after a line; stored as 0 and 2.
-enum class RunMode : std::uint8_t { Forward = 0, Backward = 2 };
+enum class Direction : std::uint8_t { Forward = 0, Backward = 2 };
 
 // The flags and counters of one playback. Handlers that run nested inside the
 // scroll loop change only these; the loop re-reads them at its next test.
@@ -11,7 +11,7 @@ struct PlaybackFlags {
     bool Paused = false;
     bool Reverse = false;     // rows enter at the band's top and the band moves down
     std::int32_t CurLine = 0; // display line entering the band; -1 before the first
-    RunMode runMode = RunMode::Forward;
+    Direction RunMode = Direction::Forward;
     std::int32_t RowsScrolled = 0; // rows stepped since the band was last reset
     std::int32_t LineCount = 0;    // editor display lines at play start
     std::int32_t AreaHeight = 0;   // height of the output rectangle

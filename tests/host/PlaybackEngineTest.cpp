@@ -145,7 +145,7 @@ TEST_F(Engine, EscWhilePausedAtTheEndStopsAtOnce) {
 
 TEST_F(Engine, BackwardAtTheTopPausesAndEntersLineZeroAgain) {
     flags.Reverse = true;
-    flags.runMode = RunMode::Backward;
+    flags.RunMode = Direction::Backward;
     flags.RowsScrolled = 50;
     host.resumeNext = [this] {
         // Resume forward from the pause at the top, then stop at the next line.
@@ -181,15 +181,15 @@ TEST_F(Engine, PreviewRowsCountFromZeroEveryLine) {
 }
 
 TEST(StepWait, DelaysAndDirections) {
-    EXPECT_EQ(StepWaitMs(0, RunMode::Forward), 1);
-    EXPECT_EQ(StepWaitMs(1, RunMode::Forward), 1);
-    EXPECT_EQ(StepWaitMs(2, RunMode::Forward), 2);
-    EXPECT_EQ(StepWaitMs(10, RunMode::Forward), 10);
-    EXPECT_EQ(StepWaitMs(10, RunMode::Backward), 5);
-    EXPECT_EQ(StepWaitMs(30, RunMode::Backward), 15);
-    EXPECT_EQ(StepWaitMs(2, RunMode::Backward), 2);
-    EXPECT_EQ(StepWaitMs(3, RunMode::Backward), 1);
-    EXPECT_EQ(StepWaitMs(0, RunMode::Backward), 1);
+    EXPECT_EQ(StepWaitMs(0, Direction::Forward), 1);
+    EXPECT_EQ(StepWaitMs(1, Direction::Forward), 1);
+    EXPECT_EQ(StepWaitMs(2, Direction::Forward), 2);
+    EXPECT_EQ(StepWaitMs(10, Direction::Forward), 10);
+    EXPECT_EQ(StepWaitMs(10, Direction::Backward), 5);
+    EXPECT_EQ(StepWaitMs(30, Direction::Backward), 15);
+    EXPECT_EQ(StepWaitMs(2, Direction::Backward), 2);
+    EXPECT_EQ(StepWaitMs(3, Direction::Backward), 1);
+    EXPECT_EQ(StepWaitMs(0, Direction::Backward), 1);
 }
 
 TEST_F(Engine, RowDelaySpinsForTheWholeWait) {
@@ -264,7 +264,7 @@ TEST_F(Engine, BackwardIsRefusedUntilTheBandHasFilled) {
     flags.RowsScrolled = 101;
     engine.FormKeyDown(82, false, false, false); // R
     EXPECT_TRUE(flags.Reverse);
-    EXPECT_EQ(flags.runMode, RunMode::Backward);
+    EXPECT_EQ(flags.RunMode, Direction::Backward);
     EXPECT_EQ(flags.CurLine, 16) << "moved across the band";
     flags.CurLine = -1;
     flags.Reverse = false;
@@ -273,17 +273,17 @@ TEST_F(Engine, BackwardIsRefusedUntilTheBandHasFilled) {
 }
 
 TEST_F(Engine, RightWhileRunningBackwardClearsReverseOnly) {
-    flags.runMode = RunMode::Backward;
+    flags.RunMode = Direction::Backward;
     flags.Reverse = true;
     flags.CurLine = 12;
     engine.FormKeyDown(39, false, false, false);
     EXPECT_FALSE(flags.Reverse);
-    EXPECT_EQ(flags.runMode, RunMode::Backward);
+    EXPECT_EQ(flags.RunMode, Direction::Backward);
     EXPECT_EQ(flags.CurLine, 12);
 }
 
 TEST_F(Engine, RightFromAPauseRunsForwardAndRealigns) {
-    flags.runMode = RunMode::Backward;
+    flags.RunMode = Direction::Backward;
     flags.Reverse = true;
     flags.Paused = true;
     flags.CurLine = 15;
@@ -293,9 +293,9 @@ TEST_F(Engine, RightFromAPauseRunsForwardAndRealigns) {
     engine.FormKeyDown(80, false, false, false); // P
     EXPECT_FALSE(flags.Paused);
     EXPECT_FALSE(flags.Reverse);
-    EXPECT_EQ(flags.runMode, RunMode::Forward);
+    EXPECT_EQ(flags.RunMode, Direction::Forward);
     EXPECT_EQ(flags.CurLine, 24);
-    flags.runMode = RunMode::Backward;
+    flags.RunMode = Direction::Backward;
     flags.Paused = true;
     flags.RowsScrolled = 0;
     flags.CurLine = -3;
@@ -304,13 +304,13 @@ TEST_F(Engine, RightFromAPauseRunsForwardAndRealigns) {
 }
 
 TEST_F(Engine, SpaceWhilePausedResumesInTheKeptDirection) {
-    flags.runMode = RunMode::Backward;
+    flags.RunMode = Direction::Backward;
     flags.Reverse = true;
     flags.Paused = true;
     engine.FormKeyDown(32, false, false, false);
     EXPECT_FALSE(flags.Paused);
     EXPECT_TRUE(flags.Reverse);
-    EXPECT_EQ(flags.runMode, RunMode::Backward);
+    EXPECT_EQ(flags.RunMode, Direction::Backward);
 }
 
 TEST_F(Engine, SpaceWhileRunningPausesUntilTheNextSpace) {

@@ -50,6 +50,14 @@ class RecordingUi : public IModalUi {
         lastStyle = style;
         return button;
     }
+    // No dialog is asked for by these tests.
+    bool RunOpenDialog(FileDialogSpec&) override { return false; }
+    bool RunSaveDialog(FileDialogSpec&) override { return false; }
+    bool RunFontDialog(FontSpec&, const std::function<void(const FontSpec&)>&) override {
+        return false;
+    }
+    bool RunPrintDialog(PrinterChoice&) override { return false; }
+    bool RunPrintSetupDialog(PrinterChoice&) override { return false; }
     std::string lastText, lastCaption;
     std::uint32_t lastStyle = 0;
     int button = 1;

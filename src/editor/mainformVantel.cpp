@@ -33,7 +33,11 @@ bool TForm1::Create() {
         SyncMenuItem(menuBar_, state_.menu, id);
         DrawMenuBar(hwnd());
     });
-    return statusBar_.Create(hwnd()) && memo_.Create(hwnd());
+    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd())) return false;
+    // The dual-screen preview: hidden and black, above the editor.
+    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false)) return false;
+    SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
 }
 
 bool TForm1::FormCreate() {
@@ -137,6 +141,12 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::Exit1:
     case MenuId::Exit2:
         ExitProgram();
+        break;
+    case MenuId::UseSecondMonitorforScrolling1:
+        UseSecondMonitorforScrolling1Click();
+        break;
+    case MenuId::TestSecondMonitor1:
+        TestSecondMonitor1Click();
         break;
     default:
         break;

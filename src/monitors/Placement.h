@@ -11,8 +11,7 @@
 // primary screen's size, because the line image is made for monitor 0.
 enum class PlacementCheck : std::uint8_t { Ok, Misaligned, SizeMismatch };
 
-PlacementCheck CheckPlacement(int index, const Rect32& monitor, int screenWidth,
-                              int screenHeight);
+PlacementCheck CheckPlacement(int index, const Rect32& monitor, int screenWidth, int screenHeight);
 
 // The two fixed texts of a failed check.
 inline constexpr std::string_view kMisalignedText =

@@ -2,4 +2,6 @@
 # WIN only for Windows.
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BlackScrollvantel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LineImagePrep.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OutputDrawing.cpp
 )

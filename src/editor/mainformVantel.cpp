@@ -37,6 +37,10 @@ bool TForm1::Create() {
     // The dual-screen preview: hidden and black, above the editor.
     if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false)) return false;
     SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Siblings under the panel must not paint over the preview.
+    for (HWND sibling : {memo_.hwnd(), statusBar_.hwnd()})
+        SetWindowLongPtrA(sibling, GWL_STYLE,
+                          GetWindowLongPtrA(sibling, GWL_STYLE) | WS_CLIPSIBLINGS);
     return true;
 }
 

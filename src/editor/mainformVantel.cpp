@@ -34,7 +34,17 @@ bool TForm1::Create() {
         DrawMenuBar(hwnd());
     });
     InitFileDialogs();
-    return statusBar_.Create(hwnd()) && memo_.Create(hwnd(), this);
+    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd(), this))
+        return false;
+    // The dual-screen preview: hidden and black, above the editor.
+    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false))
+        return false;
+    SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Siblings under the panel must not paint over the preview.
+    for (HWND sibling : {memo_.hwnd(), statusBar_.hwnd()})
+        SetWindowLongPtrA(sibling, GWL_STYLE,
+                          GetWindowLongPtrA(sibling, GWL_STYLE) | WS_CLIPSIBLINGS);
+    return true;
 }
 
 bool TForm1::FormCreate() {
@@ -186,6 +196,12 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::Exit1:
     case MenuId::Exit2:
         ExitProgram();
+        break;
+    case MenuId::UseSecondMonitorforScrolling1:
+        UseSecondMonitorforScrolling1Click();
+        break;
+    case MenuId::TestSecondMonitor1:
+        TestSecondMonitor1Click();
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "accessory/CPanel1unit.h"
 #include "app/PrompterState.h"
 #include "editor/Memo.h"
 #include "editor/StatusBar.h"
@@ -74,6 +75,16 @@ class TForm1 : public Window, private MemoEvents {
     FileDialogSpec& OpenDialog1() { return openDialog_; }
     FileDialogSpec& SaveDialog1() { return saveDialog_; }
 
+    // Dual-screen preview: the panel over the editor and the image it copies.
+    TCPanel& Panel2() { return panel2_; }
+    std::unique_ptr<OffscreenImage> PreviewImage;
+    std::uint16_t PreviewFontSize = 0;
+
+    // Monitors menu.
+    void UseSecondMonitorforScrolling1Click();
+    void TestSecondMonitor1Click();
+    void Monitors1Click();
+
     // Exit paths.
     void ExitProgram();
     bool FormCloseQuery();
@@ -98,6 +109,7 @@ class TForm1 : public Window, private MemoEvents {
     PrompterState state_;
     StatusBar statusBar_;
     Memo memo_;
+    TCPanel panel2_;
     HMENU menuBar_ = nullptr;
     FileDialogSpec openDialog_;
     FileDialogSpec saveDialog_;

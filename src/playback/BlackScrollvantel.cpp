@@ -2,10 +2,14 @@
 
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
-#include "render/OutputRect.h"
+#include "monitors/Placement.h"
 #include "win/Display.h"
 
-TForm4::TForm4(Application& app, TForm1& form1) : app_(app), form1_(form1) {}
+TForm4::TForm4(Application& app, TForm1& form1)
+    : app_(app), form1_(form1), host_(std::make_unique<OutputPlaybackHost>(app, form1, *this)),
+      engine_(*this, *host_) {
+    RowDelay = [this](std::int32_t delay) { engine_.RowDelay(delay); };
+}
 
 bool TForm4::Create() {
     return CreateTopLevel("TForm4", "", WS_POPUP, 0, nullptr,
@@ -13,6 +17,7 @@ bool TForm4::Create() {
 }
 
 void TForm4::FormCreate() {
+    engine_.SetTicksPerMs(form1_.State().TicksPerMs);
     CreateLineImages();
     setkill(false);
     Playing = false;
@@ -31,26 +36,41 @@ void TForm4::FormCreate() {
 void TForm4::PlaceAtStart() {
     ShowWindow(hwnd(), SW_HIDE); // neither minimised nor maximised
     IDisplay& display = app_.services().display;
-    const auto monitors = display.Monitors();
-    const bool second = form1_.State().Dual_Monitor() && monitors.size() > 1;
-    const int left = second ? monitors[1].left : 0;
+    const int left = StartLeft(form1_.State().Dual_Monitor(), display.Monitors());
     SetWindowPos(hwnd(), nullptr, left, 0, display.ScreenWidth(), display.ScreenHeight(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool TForm4::UpdateOutputRect() {
-    if (!hwnd()) return false;
-    PrompterState& state = form1_.State();
-    state.Sc_Tr = OutputRectFor(Monitor0(app_.services().display), state.UseReverse(),
-                                state.editorFont.Has(kStyleItalic));
-    return true;
+void TForm4::SetColor(Color color) {
+    if (color == color_ && colorBrush_) return;
+    UniqueHbrush brush(CreateSolidBrush(color));
+    if (!brush) return;
+    colorBrush_ = std::move(brush);
+    color_ = color;
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-// The line images are the playback's off-screen bitmaps; they are made and
-// freed here so start-up and exit keep their order.
-void TForm4::CreateLineImages() {}
-void TForm4::FreeLineImages() {}
-
 LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        FormKeyDown(static_cast<std::uint16_t>(wp), GetKeyState(VK_SHIFT) < 0,
+                    GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0);
+        return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        FormKeyUp(static_cast<std::uint16_t>(wp));
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wp)
+            FormShow();
+        break;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wp), &client, colorBrush_.get());
+        return 1;
+    }
+    }
     return Default(msg, wp, lp);
 }

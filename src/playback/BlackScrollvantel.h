@@ -1,6 +1,16 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
+#include "playback/OutputPlaybackHost.h"
+#include "playback/PlaybackEngine.h"
+#include "playback/PlaybackFlags.h"
+#include "render/OffscreenImage.h"
+#include "win/Geometry.h"
+#include "win/UniqueHandle.h"
 #include "win/Window.h"
 
 class Application;
@@ -8,7 +18,7 @@ class TForm1;
 
 // The borderless full-screen output window the script scrolls in. Hidden
 // except while prompting; owns the playback flags.
-class TForm4 : public Window {
+class TForm4 : public Window, public PlaybackFlags {
   public:
     TForm4(Application& app, TForm1& form1);
 
@@ -16,36 +26,115 @@ class TForm4 : public Window {
     // Output-window creation steps (start-up part, then geometry).
     void FormCreate();
 
-    // Playback flags.
-    bool Playing = false;
-    bool Paused = false;
-    bool Reverse = false;
-    std::int32_t CurLine = 0;
+    // --- Play and stop (PlayStop.cpp) ---
+    // The Play/Stop command.
+    void StartThePrompter();
+    // Starts prompting; returns when it has ended.
+    void StartPlayback();
+    void ShowOutputWindow();
+    void EndPlayback();
+    void SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection);
+    void ScrollLoop(bool mirror);
+    void FormShow();
 
-    void setkill(bool value) { kill_ = value; }
-    bool getkill() const { return kill_; }
-    bool getkillnow() const { return kill_; }
-
-    // Direction request of the live controls (left button forward, right
-    // button backward in the editor).
-    void SetDirection(bool backward) { lastDirectionRequest = backward ? 1 : 0; }
-    int lastDirectionRequest = -1;
+    // --- Live controls ---
+    void FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt);
+    void FormKeyUp(std::uint16_t key);
+    void SetDirection(bool backward) { engine_.SetDirection(backward); }
+    PlaybackEngine& Engine() { return engine_; }
 
     // Size of the output window's drawing font, in points.
     std::int32_t FontSize = 21;
 
+    // The window's colour: its background and the brush of its canvas.
+    Color GetColor() const { return color_; }
+    void SetColor(Color color);
+
+    // --- Line image (LineImagePrep.cpp) ---
     // Recomputes the output rectangle from monitor 0; false without a window.
     bool UpdateOutputRect();
-    void CreateLineImages();
+    // A 2 x 2 line image and an empty preview image; old ones are freed.
+    bool CreateLineImages();
     void FreeLineImages();
+    bool HasLineImage() const { return LineImage != nullptr; }
+    bool HasPreviewImage() const;
+    void ApplyEditorFont();
+    void ConfigureLineImage();
+    // False (after message 31) when the image cannot be made ready.
+    bool PrepareLineImage();
+    // Once per playback before the first line: false means draw nothing.
+    bool PrepareForPlay();
+    void SyncPreviewImage();
+
+    std::unique_ptr<OffscreenImage> LineImage;
+    std::int32_t LineWidth = 0;
+    std::int32_t LineHeight = 0;
+    Rect32 TextRect;
+    Rect32 PreviewTextRect;
+    // The line being drawn; kept whole, however long.
+    std::string LineText;
+
+    // --- Drawing (OutputDrawing.cpp) ---
+    // The output window's drawing context for one playback.
+    bool AcquireOutputContext();
+    HDC OutputContext() const { return outputDc_ ? outputDc_->get() : nullptr; }
+    void ReleaseOutputContext();
+    void ClearOutputWindow();
+    // Direction state, line count, start line and band, once per playback.
+    void ResetScroll();
+    void ComputeScrollBand();
+    void SetupPreviewPanel();
+    void ClearLineImages(Color color);
+    void DrawLineText(const std::string& text);
+    // One pixel row of the line image onto the band edge and the band moved
+    // one pixel; j from 1 to LineHeight - 1, backward = the line's direction.
+    void StepRow(std::int32_t j, bool backward, bool mirror);
+    void MirrorRowForward(std::int32_t j);
+    void MirrorRowBackward(std::int32_t j);
+    void ScrollBandUp(HDC dc);
+    void ScrollBandDown(HDC dc);
+    // One row of the preview image into Panel2; i = j - 1.
+    void StepPreviewRow(std::int32_t i, bool backward);
+    // The step wait; the scroll loop plugs its timed wait in here. Called
+    // with the current delay at the fixed point of every StepRow.
+    std::function<void(std::int32_t delay)> RowDelay = [](std::int32_t) {};
+
+    Rect32 ScrollBand;
+    std::int32_t AreaWidth = 0;
+
+    // --- Monitors (monitors/OutputPlacement.cpp) ---
+    bool DualScreenActive() const;
+    // Moves the window onto monitor 0 or 1; false (after its message) when
+    // the monitor is misaligned or, for the talent monitor, of another size.
+    bool PlaceOutputWindow(int index);
+    void SetOutputVisible(bool show);
+    void ShowOnTalentMonitor();
+    void TestTalentMonitor();
+    void ApplyScreenMode(bool dualSwitch);
+    void ReturnToEditor();
+    // Which monitor the window system would first show the window on.
+    enum class DefaultMonitor : std::uint8_t { Primary, MainForm, Desktop };
+    DefaultMonitor GetDefaultMonitor() const { return defaultMonitor_; }
+    enum class WindowState : std::uint8_t { Normal, Maximized };
+    WindowState GetWindowState() const { return windowState_; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
     void PlaceAtStart();
+    void RunScrollLoop(bool mirror);
+    Rect32 MonitorBounds(int index) const;
+    void SetBoundsIfDifferent(const Rect32& bounds);
+    void FillWindow(HDC dc);
 
     Application& app_;
     TForm1& form1_;
-    bool kill_ = false;
+    std::unique_ptr<OutputPlaybackHost> host_;
+    PlaybackEngine engine_;
+    Color color_ = 0;
+    UniqueHbrush colorBrush_{CreateSolidBrush(0)};
+    std::optional<ScopedGetDC> outputDc_;
+    DefaultMonitor defaultMonitor_ = DefaultMonitor::Primary;
+    WindowState windowState_ = WindowState::Normal;
 };

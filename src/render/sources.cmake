@@ -2,4 +2,9 @@
 # WIN only for Windows.
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/OutputRect.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RowSteps.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScrollBand.cpp
+)
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/OffscreenImage.cpp
 )

@@ -24,23 +24,34 @@ void Window::ReportError(const std::string& text) {
     if (Trap()) Trap()(text);
 }
 
-bool Window::CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                            HMENU menu, HBRUSH background) {
+bool Window::Register(const char* className, HBRUSH background) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(instance, className, &wc)) {
-        wc = {};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = StaticProc;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = background;
-        wc.lpszClassName = className;
-        if (!RegisterClassExA(&wc)) return false;
-    }
+    if (GetClassInfoExA(instance, className, &wc)) return true;
+    wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = StaticProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterClassExA(&wc) != 0;
+}
+
+bool Window::CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,
+                            HMENU menu, HBRUSH background) {
+    if (!Register(className, background)) return false;
     CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, menu, instance, this);
+                    CW_USEDEFAULT, nullptr, menu, GetModuleHandleA(nullptr), this);
+    return hwnd_ != nullptr;
+}
+
+bool Window::CreateChild(const char* className, HWND parent, DWORD style, int x, int y, int width,
+                         int height) {
+    if (!Register(className, nullptr)) return false;
+    CreateWindowExA(0, className, "", style | WS_CHILD, x, y, width, height, parent, nullptr,
+                    GetModuleHandleA(nullptr), this);
     return hwnd_ != nullptr;
 }
 

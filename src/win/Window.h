@@ -25,10 +25,13 @@ class Window {
   protected:
     bool CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,
                         HMENU menu, HBRUSH background);
+    bool CreateChild(const char* className, HWND parent, DWORD style, int x, int y, int width,
+                     int height);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
 
   private:
+    static bool Register(const char* className, HBRUSH background);
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
 };

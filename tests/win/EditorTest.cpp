@@ -85,12 +85,20 @@ TEST_F(Editor, WhilePromptingClickAndEntryLeaveTheCaretLineAlone) {
 }
 
 TEST_F(Editor, MouseButtonsRequestADirection) {
-    form1().Memo1MouseDown(0);
-    EXPECT_EQ(app->Form4()->lastDirectionRequest, 0);
-    form1().Memo1MouseDown(1);
-    EXPECT_EQ(app->Form4()->lastDirectionRequest, 1);
+    TForm4& out = *app->Form4();
+    out.Paused = true;
     form1().Memo1MouseDown(2);
-    EXPECT_EQ(app->Form4()->lastDirectionRequest, 1) << "middle button does nothing";
+    EXPECT_TRUE(out.Paused) << "middle button does nothing";
+    form1().Memo1MouseDown(0);
+    EXPECT_FALSE(out.Paused) << "left button resumes forward";
+    out.AreaHeight = 10;
+    out.RowsScrolled = 11;
+    out.CurLine = 20;
+    out.BandLines = 5;
+    form1().Memo1MouseDown(1);
+    EXPECT_TRUE(out.Reverse) << "right button runs backward";
+    EXPECT_EQ(out.RunMode, Direction::Backward);
+    EXPECT_EQ(out.CurLine, 16);
 }
 
 TEST_F(Editor, BoldThenItalicKeepsBothStylesButOneMark) {

@@ -1,0 +1,162 @@
+// The drawing side of a playback: the scroll band, the per-line drawing
+// into the line image and the one-pixel row steps onto the output window
+// and the editor's preview panel.
+#include "app/Application.h"
+#include "editor/mainformVantel.h"
+#include "playback/BlackScrollvantel.h"
+#include "render/RowSteps.h"
+#include "render/ScrollBand.h"
+#include "render/TextFormat.h"
+
+bool TForm4::AcquireOutputContext() {
+    ReleaseOutputContext();
+    outputDc_.emplace(hwnd());
+    if (*outputDc_) return true;
+    outputDc_.reset();
+    return false;
+}
+
+void TForm4::ReleaseOutputContext() {
+    outputDc_.reset();
+}
+
+void TForm4::FillWindow(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    ScopedSelect brush(dc, colorBrush_.get());
+    PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
+}
+
+void TForm4::ClearOutputWindow() {
+    if (!IsVisible()) return;
+    SetColor(form1_.State().editorColor);
+    if (HDC dc = OutputContext()) {
+        FillWindow(dc);
+    } else {
+        ScopedGetDC own(hwnd());
+        if (own) FillWindow(own.get());
+    }
+}
+
+void TForm4::ResetScroll() {
+    RunMode = Direction::Forward;
+    Reverse = false;
+    if (hwnd()) {
+        LineCount = form1_.Memo1().LineCount();
+        const std::int32_t cursor = form1_.State().CursorLine;
+        CurLine = cursor >= 0 ? cursor : -1;
+    }
+    ComputeScrollBand();
+}
+
+void TForm4::ComputeScrollBand() {
+    if (!LineImage) return;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const auto layout = ComputeBandLayout(form1_.State().Sc_Tr, LineImage->Height(), client.bottom);
+    if (!layout) return;
+    AreaHeight = layout->areaHeight;
+    AreaWidth = layout->areaWidth;
+    LineWidth = LineImage->Width();
+    LineHeight = LineImage->Height();
+    ScrollBand = layout->band;
+    RowsScrolled = 0;
+    BandLines = layout->bandLines;
+}
+
+void TForm4::SetupPreviewPanel() {
+    TCPanel& panel = form1_.Panel2();
+    if (!IsWindowEnabled(panel.hwnd())) EnableWindow(panel.hwnd(), TRUE);
+    RECT bounds{};
+    GetWindowRect(panel.hwnd(), &bounds);
+    const int height = (ScrollBand.bottom - ScrollBand.top) / 2;
+    SetWindowPos(panel.hwnd(), nullptr, 0, 0, bounds.right - bounds.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    panel.SetColor(form1_.State().editorColor);
+    InvalidateRect(panel.hwnd(), nullptr, TRUE);
+}
+
+void TForm4::ClearLineImages(Color color) {
+    if (hwnd() && LineImage && LineImage->BrushColor() != color) LineImage->SetBrushColor(color);
+    if (LineImage) LineImage->Fill();
+    if (DualScreenActive() && form1_.PreviewImage) form1_.PreviewImage->Fill();
+}
+
+void TForm4::DrawLineText(const std::string& text) {
+    if (!LineImage) return;
+    LineText = text;
+    TextRect = {0, 0, LineWidth, LineHeight};
+    const UINT format = LineTextFormat(form1_.State().editorAlignment);
+    RECT r{TextRect.left, TextRect.top, TextRect.right, TextRect.bottom};
+    DrawTextA(LineImage->dc(), LineText.c_str(), -1, &r, format);
+    OffscreenImage* preview = form1_.PreviewImage.get();
+    if (!preview || !DualScreenActive() || !Playing) return;
+    PreviewTextRect = {0, 0, preview->Width(), preview->Height()};
+    const Color fontColor = form1_.State().editorFont.color;
+    if (preview->FontColor() != fontColor) preview->SetFontColor(fontColor);
+    RECT pr{0, 0, PreviewTextRect.right, PreviewTextRect.bottom};
+    DrawTextA(preview->dc(), LineText.c_str(), -1, &pr, format);
+}
+
+void TForm4::MirrorRowForward(std::int32_t j) {
+    if (LineImage) ::MirrorRowForward(LineImage->Rows16(), j);
+}
+
+void TForm4::MirrorRowBackward(std::int32_t j) {
+    if (LineImage) ::MirrorRowBackward(LineImage->Rows16(), j);
+}
+
+void TForm4::ScrollBandUp(HDC dc) {
+    const Rect32& b = ScrollBand;
+    BitBlt(dc, b.left, b.top - 1, b.right - b.left, b.bottom - b.top, dc, b.left, b.top, SRCCOPY);
+}
+
+void TForm4::ScrollBandDown(HDC dc) {
+    const Rect32& b = ScrollBand;
+    BitBlt(dc, b.left, b.top, b.right - b.left, b.bottom - b.top, dc, b.left, b.top - 1, SRCCOPY);
+}
+
+void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
+    const RowStepPlan plan = PlanRowStep(j, LineHeight, backward, mirror, ScrollBand);
+    if (plan.mirror == MirrorWork::Forward) MirrorRowForward(j);
+    if (plan.mirror == MirrorWork::Backward) MirrorRowBackward(j);
+    HDC dc = OutputContext();
+    if (dc && LineImage)
+        BitBlt(dc, ScrollBand.left, plan.outputRow, ScrollBand.right - ScrollBand.left, 1,
+               LineImage->dc(), 0, plan.sourceRow, SRCCOPY);
+    auto move = [&] {
+        if (!dc) return;
+        if (plan.bandUp)
+            ScrollBandUp(dc);
+        else
+            ScrollBandDown(dc);
+    };
+    const std::int32_t delay = form1_.State().Delay;
+    if (plan.waitBeforeMove) {
+        RowDelay(delay);
+        move();
+    } else {
+        move();
+        RowDelay(delay);
+    }
+}
+
+void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
+    OffscreenImage* preview = form1_.PreviewImage.get();
+    TCPanel& panel = form1_.Panel2();
+    if (!preview) return;
+    RECT client{};
+    GetClientRect(panel.hwnd(), &client);
+    RECT bounds{};
+    GetWindowRect(panel.hwnd(), &bounds);
+    MapWindowPoints(HWND_DESKTOP, form1_.hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+    const PreviewStepPlan plan =
+        PlanPreviewStep(i, backward, client.right, client.bottom, preview->Height());
+    ScopedGetDC dc(panel.hwnd());
+    if (!dc) return;
+    BitBlt(dc.get(), bounds.left, plan.targetRow, preview->Width(), 1, preview->dc(), 0,
+           plan.sourceRow, SRCCOPY);
+    const Rect32& m = plan.moveFrom;
+    BitBlt(dc.get(), m.left, plan.moveToTop, m.right - m.left, m.bottom - m.top, dc.get(), m.left,
+           m.top, SRCCOPY);
+}

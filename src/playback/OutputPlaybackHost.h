@@ -1,0 +1,36 @@
+#pragma once
+#include "playback/PlaybackEngine.h"
+#include "win/UniqueHandle.h"
+
+class Application;
+class TForm1;
+class TForm4;
+
+// The scroll loop's view of the real windows: GDI steps on the output window,
+// the editor's lines, the performance counter and the message queue.
+class OutputPlaybackHost final : public PlaybackHost {
+  public:
+    OutputPlaybackHost(Application& app, TForm1& form1, TForm4& form4);
+
+    void mainupdate() override;
+    std::int64_t Now() override;
+    void WaitPauseTick() override;
+    std::string LineText(std::int32_t index) override;
+    void ClearLineImages() override;
+    void DrawLineText(const std::string& text) override;
+    std::int32_t LineHeight() override;
+    void StepRow(std::int32_t j, bool dir, bool mirror) override;
+    bool PreviewRunning() override;
+    void StepPreviewRow(std::int32_t counter, bool dir) override;
+    void ShowPlayLine(std::int32_t line) override;
+    void SaveScreenCapture() override;
+    void SetDelay(std::uint8_t delay) override;
+    std::uint8_t Delay() override;
+
+  private:
+    Application& app_;
+    TForm1& form1_;
+    TForm4& form4_;
+    // Never signalled: waiting on it is the pause's 100 ms sleep.
+    UniqueEvent pauseEvent_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+};

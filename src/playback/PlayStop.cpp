@@ -1,0 +1,160 @@
+// Play and Stop: the output window comes up, the scroll loop runs inside the
+// command, and whatever ends it, the editor comes back.
+#include <windows.h>
+
+#include "app/Application.h"
+#include "editor/mainformVantel.h"
+#include "msgbank/MsgText.h"
+#include "msgbank/ShowMsgBox.h"
+#include "playback/BlackScrollvantel.h"
+
+namespace {
+// Holds off the screen saver and display sleep while a script scrolls.
+class DisplayRequired {
+  public:
+    DisplayRequired() { SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED); }
+    ~DisplayRequired() { SetThreadExecutionState(ES_CONTINUOUS); }
+    DisplayRequired(const DisplayRequired&) = delete;
+    DisplayRequired& operator=(const DisplayRequired&) = delete;
+};
+} // namespace
+
+void TForm4::StartThePrompter() {
+    if (form1_.Memo1().LineCount() == 0)
+        return;
+    if (Playing) {
+        // Stop: the running loop notices and ends the playback.
+        setkill(true);
+        app_.mainupdate();
+        return;
+    }
+    StartPlayback();
+}
+
+void TForm4::StartPlayback() {
+    RunMode = Direction::Forward;
+    Playing = true;
+    DisplayRequired awake;
+    ShowOutputWindow();
+    if (form1_.State().Dual_Monitor() && !form1_.Panel2().IsVisible())
+        ShowWindow(form1_.Panel2().hwnd(), SW_SHOW);
+    form1_.State().menu.SetCaption(MenuId::playbutton, "Stop");
+    setkill(false);
+    RunScrollLoop(form1_.State().UseReverse());
+}
+
+// An error inside the loop must not leave the output window up and the
+// program deaf to Play and Exit: the playback is ended first, then the error
+// goes on to the standard error box.
+void TForm4::RunScrollLoop(bool mirror) {
+    try {
+        ScrollLoop(mirror);
+    } catch (...) {
+        ReleaseOutputContext();
+        if (Playing || IsVisible())
+            EndPlayback();
+        throw;
+    }
+}
+
+void TForm4::ShowOutputWindow() {
+    ClearOutputWindow();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    if (DualScreenActive()) {
+        SetOutputVisible(true);
+        PlaceOutputWindow(1);
+        app_.mainupdate();
+    } else {
+        PlaceOutputWindow(0);
+        app_.mainupdate();
+        SetOutputVisible(true);
+        if (form1_.IsVisible())
+            ShowWindow(form1_.hwnd(), SW_HIDE);
+    }
+    if (IsVisible() && GetActiveWindow() != hwnd())
+        SetFocus(hwnd());
+}
+
+void TForm4::ScrollLoop(bool mirror) {
+    PrompterState& state = form1_.State();
+    if (state.editorFont.color == state.editorColor) {
+        ShowMsgBox(app_.services().ui, GetMsgText(32), kProductTitle, 2);
+        EndPlayback();
+        return;
+    }
+    BandLines = 0;
+    LineText.clear();
+    if (!AcquireOutputContext())
+        ShowMsgBox(app_.services().ui, GetMsgText(8) + "GDI HANDLE Error", kProductTitle, 0);
+    ClearOutputWindow();
+    if (!PrepareForPlay())
+        setkill(true);
+    ResetScroll();
+    SetupPreviewPanel();
+    form1_.Memo1().SetHideSelection(true);
+    if (state.Dual_Monitor() && HasPreviewImage())
+        SyncPreviewImage();
+    app_.mainupdate();
+    engine_.RunLines(mirror);
+    ReleaseOutputContext();
+    app_.mainupdate();
+    EndPlayback();
+}
+
+void TForm4::EndPlayback() {
+    Reverse = false;
+    Memo& memo = form1_.Memo1();
+    std::int32_t target = -1;
+    if (Playing && CurLine < memo.LineCount() - 1)
+        target = memo.LineIndex(CurLine);
+    Playing = false;
+    if (!getkill()) {
+        setkill(true);
+        app_.mainupdate();
+    }
+    if (form1_.Panel2().IsVisible())
+        ShowWindow(form1_.Panel2().hwnd(), SW_HIDE);
+    memo.SetHideSelection(false);
+    if (!IsWindowVisible(memo.hwnd()))
+        ShowWindow(memo.hwnd(), SW_SHOW);
+    if (target >= 0)
+        SelectInEditor(target, 0, false);
+    form1_.CaretReport();
+    form1_.State().menu.SetCaption(MenuId::playbutton, "Play");
+    if (form1_.IsVisible()) {
+        if (!IsWindowEnabled(memo.hwnd()))
+            EnableWindow(memo.hwnd(), TRUE);
+        if (memo.SelLength() > 0)
+            memo.SetSelection(memo.SelStart(), 0);
+        form1_.CaretReport();
+    }
+    if (!form1_.IsVisible())
+        ReturnToEditor();
+    if (IsVisible())
+        ShowWindow(hwnd(), SW_HIDE);
+}
+
+void TForm4::SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection) {
+    Memo& memo = form1_.Memo1();
+    const bool remembered = memo.HideSelection();
+    memo.SetHideSelection(hideSelection);
+    if (!form1_.IsVisible())
+        ShowWindow(form1_.hwnd(), SW_SHOW);
+    if (!IsWindowVisible(memo.hwnd()))
+        ShowWindow(memo.hwnd(), SW_SHOW);
+    memo.SetSelection(position, length);
+    if (!Playing)
+        memo.ScrollCaret();
+    memo.SetHideSelection(remembered);
+}
+
+void TForm4::FormShow() {
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    SetColor(form1_.State().FormColor);
+}
+
+void TForm4::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt) {
+    engine_.FormKeyDown(key, shift, ctrl, alt);
+}
+
+void TForm4::FormKeyUp(std::uint16_t key) { engine_.FormKeyUp(key); }

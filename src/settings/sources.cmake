@@ -1,2 +1,7 @@
 # Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
 # WIN only for Windows.
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileCodec.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsApply.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsTable.cpp
+)

@@ -75,7 +75,9 @@ void TForm1::TakeCommandLineScript() {
 }
 
 void TForm1::ShowAtStart() {
-    ShowWindow(hwnd(), state_.wState == 2 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    ShowWindow(hwnd(), state_.wState == 2   ? SW_SHOWMAXIMIZED
+                       : state_.wState == 1 ? SW_SHOWMINIMIZED
+                                            : SW_SHOWNORMAL);
     UpdateWindow(hwnd());
     OnSize();
     app_.mainupdate();
@@ -137,6 +139,15 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::Exit1:
     case MenuId::Exit2:
         ExitProgram();
+        break;
+    case MenuId::LoadSettings1:
+        LoadConfiguration1Click();
+        break;
+    case MenuId::SaveDefaultSettings1:
+        SaveConfiguration1Click();
+        break;
+    case MenuId::SaveSettingsAs1:
+        SaveConfigurationAs1Click();
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
 #include "render/OutputRect.h"
+#include "settings/ProfileCodec.h"
 #include "win/Display.h"
 
 TForm4::TForm4(Application& app, TForm1& form1) : app_(app), form1_(form1) {}
@@ -23,7 +24,13 @@ void TForm4::FormCreate() {
     SetWindowTextA(form1_.hwnd(), ("Cuecraft " + state.Ver).c_str());
     app_.SetTitle("rollscript");
     app_.SetHelpFile("rollscript.hlp");
-    // Then the default settings file and the command-line script are loaded.
+    // A failure in the load is shown and start-up goes on with what it has.
+    try {
+        form1_.LoadSettings(std::string(kDefaultSettingsName));
+    } catch (const std::exception& e) {
+        ReportError(e.what());
+    }
+    // The command-line script is loaded here, after the settings.
     PlaceAtStart();
 }
 

@@ -102,10 +102,16 @@ std::string BaseConfigName(std::string_view path) {
     return name;
 }
 
+std::string TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlankChar(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankChar(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
 bool IsBlank(std::string_view text) {
-    for (char c : text)
-        if (!IsBlankChar(c)) return false;
-    return true;
+    return TrimBlanks(text).empty();
 }
 
 std::string ProfileEcho(std::string_view text) {

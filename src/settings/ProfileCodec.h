@@ -30,6 +30,13 @@ std::uint8_t CodeToStyle(std::int32_t code);
 // cut to 255 characters.
 std::string BaseConfigName(std::string_view path);
 
+// The default settings file, loaded at start-up and written by
+// "Save Default Settings".
+inline constexpr std::string_view kDefaultSettingsName = "rollscript";
+
+// The text without leading and trailing blanks and control characters.
+std::string TrimBlanks(std::string_view text);
+
 // True when nothing but blanks and control characters is left.
 bool IsBlank(std::string_view text);
 

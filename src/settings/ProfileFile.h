@@ -22,3 +22,7 @@ class IProfileFile {
 };
 
 using ProfileOpener = std::function<std::unique_ptr<IProfileFile>(const std::string& path)>;
+
+// The production version: the private-profile functions on the file at
+// `path` (Windows only).
+std::unique_ptr<IProfileFile> OpenProfileFile(const std::string& path);

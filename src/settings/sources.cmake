@@ -5,3 +5,8 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SettingsApply.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsTable.cpp
 )
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsCommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Win32ProfileFile.cpp
+)

@@ -12,7 +12,6 @@
 #include "settings/ProfileCodec.h"
 #include "settings/SettingsApply.h"
 #include "win/Display.h"
-#include "win/FileIo.h"
 
 namespace {
 void RemoveCopy(const std::string& temp) {
@@ -38,8 +37,11 @@ void WriteSettingsFileSafely(const std::string& path, const PrompterState& state
                              const std::string& configDate, const ProfileOpener& open) {
     const std::string temp = path + ".tmp";
     RemoveCopy(temp); // left over from an interrupted save
-    const bool existed = FileExists(path);
-    bool ok = !existed || CopyFileA(path.c_str(), temp.c_str(), FALSE);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+    // Wine would move the copy over a read-only file; Windows refuses.
+    bool ok = !existed || (!(attributes & FILE_ATTRIBUTE_READONLY) &&
+                           CopyFileA(path.c_str(), temp.c_str(), FALSE));
     if (ok) {
         std::unique_ptr<IProfileFile> copy = open(temp);
         ok = WriteSettings(*copy, state, configDate, existed);

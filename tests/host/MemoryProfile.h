@@ -46,6 +46,25 @@ class MemoryProfile : public IProfileFile {
             }
         s->keys.emplace_back(std::string(key), std::string(value));
     }
+    // A file's text, as the profile functions would see it.
+    static MemoryProfile Parse(const std::string& text) {
+        MemoryProfile file;
+        std::string section;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            std::string line = ProfileEcho(text.substr(start, end - start));
+            start = end + 1;
+            if (line.size() > 1 && line.front() == '[' && line.back() == ']') {
+                section = line.substr(1, line.size() - 2);
+                if (!file.Find(section)) file.sections.push_back({section, {}});
+            } else if (const auto eq = line.find('='); eq != std::string::npos) {
+                file.Set(section, ProfileEcho(line.substr(0, eq)), line.substr(eq + 1));
+            }
+        }
+        return file;
+    }
     std::vector<std::string> SectionNames() const {
         std::vector<std::string> names;
         for (const Section& s : sections)

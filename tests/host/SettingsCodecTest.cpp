@@ -22,12 +22,6 @@ TEST(ParseProfileNumber, ReadsDecimalAndHexAndRefusesTheRest) {
         EXPECT_EQ(ParseProfileNumber(bad), std::nullopt) << bad;
 }
 
-TEST(FormatProfileNumber, IsPlainDecimal) {
-    EXPECT_EQ(FormatProfileNumber(16711680), "16711680");
-    EXPECT_EQ(FormatProfileNumber(-16777201), "-16777201");
-    EXPECT_EQ(FormatProfileNumber(0), "0");
-}
-
 TEST(StyleCodes, KeepSingleStylesOnlyAndDropUnknownCodes) {
     for (std::uint8_t style : {kStyleBold, kStyleItalic, kStyleUnderline, kStyleStrikeOut})
         EXPECT_EQ(CodeToStyle(StyleToCode(style)), style);

@@ -26,6 +26,13 @@ add_executable(win_tests ${WIN_TEST_SOURCES})
 target_include_directories(win_tests PRIVATE tests)
 target_link_libraries(win_tests PRIVATE rollscript_lib GTest::gtest)
 add_dependencies(win_tests rollscript)
+# The tests start the program beside a default settings file, as it runs
+# from the ready-to-run folder.
+add_custom_command(TARGET win_tests POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/bin/settings
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+            ${CMAKE_SOURCE_DIR}/tests/win/data/settings/rollscript.mes
+            ${CMAKE_BINARY_DIR}/bin/settings/rollscript.mes)
 gtest_add_tests(TARGET win_tests SOURCES ${WIN_TEST_SOURCES}
                 WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 

@@ -40,6 +40,10 @@ void ApplyFactoryValues(PrompterState& state, const Rect32& monitor0) {
     if (!state.CurAlternate) state.CurAlternate = &state.Alternate;
     state.Alternate.Name = "Alte";
     ResetAlternateEntry(state.Alternate);
+    // The record follows what the editor shows, so a save right after
+    // restores a readable editor.
+    state.Alternate.Bcolor = state.editorColor;
+    state.Alternate.Fcolor = state.editorFont.color;
     state.CurAlternate = &state.Alternate;
     state.wState = 2;
     state.Sc_Tr = {2, 2, monitor0.Width() - 2, monitor0.Height() - 2};

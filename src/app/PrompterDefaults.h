@@ -17,6 +17,7 @@ void SetSdelaY(PrompterState& state, std::uint8_t delay);
 void ApplyMenuFontStyle(PrompterState& state);
 
 // The factory values of the settings, given the bounds of monitor 0. The
+// record's colours follow the editor's background and text colours. The
 // window-side steps (output rectangle, status bar) are the caller's.
 void ApplyFactoryValues(PrompterState& state, const Rect32& monitor0);
 

@@ -203,6 +203,15 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::TestSecondMonitor1:
         TestSecondMonitor1Click();
         break;
+    case MenuId::LoadSettings1:
+        LoadConfiguration1Click();
+        break;
+    case MenuId::SaveDefaultSettings1:
+        SaveConfiguration1Click();
+        break;
+    case MenuId::SaveSettingsAs1:
+        SaveConfigurationAs1Click();
+        break;
     default:
         break;
     }

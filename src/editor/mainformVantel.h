@@ -5,11 +5,13 @@
 #include "app/PrompterState.h"
 #include "editor/Memo.h"
 #include "editor/StatusBar.h"
+#include "settings/ProfileFile.h"
 #include "win/ModalUi.h"
 #include "win/UniqueHandle.h"
 #include "win/Window.h"
 
 class Application;
+struct MainWindowBounds;
 
 // The main window: menu bar, status bar and the script editor. Owns the
 // prompter state.
@@ -85,6 +87,17 @@ class TForm1 : public Window, private MemoEvents {
     void TestSecondMonitor1Click();
     void Monitors1Click();
 
+    // Settings files (settings/).
+    static constexpr int kSettingsSaved = 0;     // or the error was already shown
+    static constexpr int kSettingsNotSaved = 39; // no name, or no window
+    void LoadSettings(const std::string& name);
+    int SaveSettings(const std::string& name);
+    void LoadConfiguration1Click();
+    void SaveConfiguration1Click();
+    void SaveConfigurationAs1Click();
+    // How settings files are opened; tests hand in one that fails half-way.
+    void SetProfileOpener(ProfileOpener opener) { profileOpener_ = std::move(opener); }
+
     // Exit paths.
     void ExitProgram();
     bool FormCloseQuery();
@@ -104,6 +117,8 @@ class TForm1 : public Window, private MemoEvents {
     LRESULT OnCtlColorEdit(HDC dc, HWND control);
     void OnClose();
     void TakeCommandLineScript();
+    void SyncBoundsFromWindow();
+    void PlaceMainWindow(const MainWindowBounds& bounds);
 
     Application& app_;
     PrompterState state_;
@@ -114,4 +129,5 @@ class TForm1 : public Window, private MemoEvents {
     FileDialogSpec openDialog_;
     FileDialogSpec saveDialog_;
     int pixelsPerInch_ = 96;
+    ProfileOpener profileOpener_ = OpenProfileFile;
 };

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
 #include "monitors/Placement.h"
+#include "settings/ProfileCodec.h"
 #include "win/Display.h"
 
 TForm4::TForm4(Application& app, TForm1& form1)
@@ -28,7 +29,12 @@ void TForm4::FormCreate() {
     SetWindowTextA(form1_.hwnd(), ("Cuecraft " + state.Ver).c_str());
     app_.SetTitle("rollscript");
     app_.SetHelpFile("rollscript.hlp");
-    // The default settings file is loaded here.
+    // A failure in the load is shown and start-up goes on with what it has.
+    try {
+        form1_.LoadSettings(std::string(kDefaultSettingsName));
+    } catch (const std::exception& e) {
+        ReportError(e.what());
+    }
     form1_.LoadCommandLineScript();
     PlaceAtStart();
 }

@@ -136,6 +136,11 @@ TEST_F(FactoryDefaults, KeepColoursFaceAndChoices) {
     EXPECT_TRUE(state.ShowHints);
 }
 
+TEST_F(FactoryDefaults, TheRecordTakesTheEditorsColours) {
+    EXPECT_EQ(state.Alternate.Bcolor, 0x000080u);
+    EXPECT_EQ(state.Alternate.Fcolor, 0x00FF00u) << "not the black a cleared record holds";
+}
+
 TEST_F(FactoryDefaults, SizeTheOutputFromMonitorZeroOnly) {
     ApplyFactoryValues(state, Rect32{-1280, 0, 0, 1024});
     EXPECT_EQ(state.Sc_Tr, (Rect32{2, 2, 1278, 1022}));

@@ -1,0 +1,139 @@
+#include "settings/ProfileCodec.h"
+
+#include <limits>
+#include <stdexcept>
+
+#include "app/FontSpec.h"
+
+namespace {
+bool IsBlankChar(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<std::int64_t> ParseHex(std::string_view digits) {
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + static_cast<unsigned>(digit);
+        if (value > 0xFFFFFFFFu) return std::nullopt;
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::optional<std::int64_t> ParseDecimal(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    // One more than the 32-bit range so both ends can be told apart.
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::uint32_t>::max()} + 1;
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > kLimit) return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::int64_t{std::numeric_limits<std::uint32_t>::max()})
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+std::optional<std::int64_t> ParseProfileNumber(std::string_view text) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseHex(text.substr(2));
+    return ParseDecimal(text);
+}
+
+std::string FormatProfileNumber(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::int32_t StyleToCode(std::uint8_t style) {
+    switch (style) {
+    case kStyleBold:
+        return 1;
+    case kStyleItalic:
+        return 2;
+    case kStyleUnderline:
+        return 3;
+    case kStyleStrikeOut:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+std::uint8_t CodeToStyle(std::int32_t code) {
+    switch (code) {
+    case 1:
+        return kStyleBold;
+    case 2:
+        return kStyleItalic;
+    case 3:
+        return kStyleUnderline;
+    case 4:
+        return kStyleStrikeOut;
+    default:
+        return 0;
+    }
+}
+
+std::string BaseConfigName(std::string_view path) {
+    std::string name;
+    for (std::size_t i = path.size() >= 4 ? path.size() - 4 : 0; i-- > 0;) {
+        const char c = path[i];
+        if (c == '\\') break;
+        name.insert(name.begin(), (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    if (name.size() > 255) name.resize(255);
+    return name;
+}
+
+std::string TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlankChar(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankChar(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+bool IsBlank(std::string_view text) {
+    return TrimBlanks(text).empty();
+}
+
+std::string ProfileEcho(std::string_view text) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+        text.back() == text.front())
+        text = text.substr(1, text.size() - 2);
+    return std::string(text.substr(0, kProfileTextMax));
+}
+
+std::string SettingsFolder(const std::string& programDir) {
+    return programDir + "settings";
+}
+
+std::string SettingsPath(const std::string& programDir, const std::string& name) {
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < ' ' ||
+            std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos)
+            throw std::invalid_argument("Invalid settings file name \"" + name + "\"");
+    return SettingsFolder(programDir) + "\\" + name + ".mes";
+}

@@ -1,0 +1,131 @@
+// Loading and saving settings files, and the date stamp of a save.
+#include "settings/SettingsFiles.h"
+
+#include <stdexcept>
+
+#include <windows.h>
+
+#include "app/Application.h"
+#include "editor/mainformVantel.h"
+#include "msgbank/MsgText.h"
+#include "msgbank/ShowMsgBox.h"
+#include "settings/ProfileCodec.h"
+#include "settings/SettingsApply.h"
+#include "win/Display.h"
+
+namespace {
+void RemoveCopy(const std::string& temp) {
+    // A copy of a read-only file is read-only too.
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temp.c_str());
+}
+
+int ShowCommandFor(std::int32_t wState) {
+    return wState == 2 ? SW_SHOWMAXIMIZED : wState == 1 ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+}
+} // namespace
+
+std::string ConfigDate() {
+    char date[128] = {0};
+    char time[128] = {0};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
+    return std::string(date) + "-" + time;
+}
+
+void WriteSettingsFileSafely(const std::string& path, const PrompterState& state,
+                             const std::string& configDate, const ProfileOpener& open) {
+    const std::string temp = path + ".tmp";
+    RemoveCopy(temp); // left over from an interrupted save
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+    // Wine would move the copy over a read-only file; Windows refuses.
+    bool ok = !existed || (!(attributes & FILE_ATTRIBUTE_READONLY) &&
+                           CopyFileA(path.c_str(), temp.c_str(), FALSE));
+    if (ok) {
+        std::unique_ptr<IProfileFile> copy = open(temp);
+        ok = WriteSettings(*copy, state, configDate, existed);
+        copy->Flush(); // nothing of the copy may stay cached
+    }
+    ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        RemoveCopy(temp);
+        throw std::runtime_error("Unable to write to " + path);
+    }
+}
+
+int TForm1::SaveSettings(const std::string& name) {
+    if (name.empty() || !hwnd()) return kSettingsNotSaved;
+    std::string path;
+    try {
+        path = SettingsPath(state_.ProgramDir, name);
+    } catch (const std::exception& e) {
+        ShowMsgBox(app_.services().ui, std::string(e.what()) + " " + GetMsgText(39), kProductTitle,
+                   3);
+        return kSettingsSaved;
+    }
+    SyncBoundsFromWindow();
+    WriteSettingsFileSafely(path, state_, ConfigDate(), profileOpener_);
+    return kSettingsSaved;
+}
+
+void TForm1::LoadSettings(const std::string& name) {
+    Services& services = app_.services();
+    std::string path;
+    try {
+        path = SettingsPath(state_.ProgramDir, name);
+    } catch (const std::exception& e) {
+        ShowMsgBox(services.ui,
+                   std::string(e.what()) + ", " + GetMsgText(35) + " " +
+                       SettingsFolder(state_.ProgramDir) + "\\" + name,
+                   kProductTitle, 3);
+        return;
+    }
+    if (!services.fileExists(path)) {
+        ShowMsgBox(services.ui, GetMsgText(35) + " " + path, kProductTitle, 3);
+        ApplyFactoryDefaults();
+        return;
+    }
+    std::unique_ptr<IProfileFile> file = profileOpener_(path);
+    state_.ConfigName = BaseConfigName(path);
+    SyncBoundsFromWindow();
+    const std::size_t monitors = services.display.Monitors().size();
+    const SettingsValues values = LoadSettingsState(state_, *file, monitors);
+    PlaceMainWindow(LoadedMainWindowBounds(values, state_.wState, monitors,
+                                           Monitor0(services.display),
+                                           services.display.ScreenWidth()));
+    ApplyEditorLook();
+    if (!IsBlank(state_.LastFileLoaded)) LoadScript(state_.LastFileLoaded);
+}
+
+void TForm1::SyncBoundsFromWindow() {
+    // A hidden window's placement says nothing of how it is to be shown.
+    if (!IsVisible()) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(hwnd(), &placement)) return;
+    const RECT& r = placement.rcNormalPosition;
+    state_.ML = r.left;
+    state_.MT = r.top;
+    state_.MW = r.right - r.left;
+    state_.MH = r.bottom - r.top;
+    state_.wState = IsZoomed(hwnd()) ? 2 : IsIconic(hwnd()) ? 1 : 0;
+}
+
+void TForm1::PlaceMainWindow(const MainWindowBounds& bounds) {
+    state_.wState = bounds.wState;
+    state_.ML = bounds.left;
+    state_.MT = bounds.top;
+    state_.MW = bounds.width;
+    state_.MH = bounds.height;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd(), &placement);
+    placement.flags = 0;
+    placement.rcNormalPosition = {bounds.left, bounds.top, bounds.left + bounds.width,
+                                  bounds.top + bounds.height};
+    // A load never shows a hidden window: the message loop does at start-up.
+    placement.showCmd = IsVisible() ? ShowCommandFor(bounds.wState) : SW_HIDE;
+    SetWindowPlacement(hwnd(), &placement);
+}

@@ -1,0 +1,166 @@
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "MemoryProfile.h"
+#include "app/PrompterDefaults.h"
+#include "settings/SettingsApply.h"
+#include "settings/SettingsTable.h"
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+TEST(SettingsKeys, EveryKeyOnceAndSectionsInSaveOrder) {
+    std::set<std::string> seen;
+    std::vector<std::string> order;
+    for (const SettingsKey& row : SettingsKeys()) {
+        const std::string id = Lower(std::string(row.section) + "/" + KeyName(row, "Alte"));
+        EXPECT_TRUE(seen.insert(id).second) << "twice: " << id;
+        if (order.empty() || order.back() != row.section) order.emplace_back(row.section);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"OptionWindows", "Options", "Control", "Stuff",
+                                               "Alternate"}));
+    EXPECT_EQ(seen.size(), 42u);
+}
+
+TEST(ReadSettings, AbsentKeysTakeTheirDefaults) {
+    MemoryProfile file;
+    SettingsValues v;
+    v.ML = v.MW = v.AlteSize = 99;
+    v.LastFileLoaded = "old.txt";
+    ReadSettingsPart(file, SettingsPart::Main, "Alte", v);
+    ReadSettingsPart(file, SettingsPart::Alternate, "Alte", v);
+    EXPECT_EQ(v.ML, 10);
+    EXPECT_EQ(v.MT, 10);
+    EXPECT_EQ(v.MW, 640);
+    EXPECT_EQ(v.MH, 480);
+    EXPECT_EQ(v.wState, 2);
+    EXPECT_TRUE(v.LJustify);
+    EXPECT_FALSE(v.Centering);
+    EXPECT_EQ(v.FormColor, 0xFF0000u);
+    EXPECT_EQ(v.LastFileLoaded, "");
+    EXPECT_EQ(v.AlteSize, 22);
+    EXPECT_EQ(v.AlteBcolor, 0u);
+    EXPECT_EQ(v.AlteFcolor, 0xFFFFFFu);
+    EXPECT_EQ(v.AlteFontName, "");
+    EXPECT_EQ(file.writes, 0);
+}
+
+TEST(ReadSettings, BadOrOutOfRangeNumbersTakeTheDefaultAndReadingGoesOn) {
+    MemoryProfile file;
+    file.Set("Stuff", "Delay", "300");
+    file.Set("Stuff", "FormColor", "blue");
+    file.Set("Alternate", "AlteStyle", "200");
+    file.Set("Alternate", "AlteDelay", "-1");
+    file.Set("Alternate", "AlteSize", "0x24");
+    file.Set("Alternate", "AlteFcolor", "0xFF");
+    file.Set("Alternate", "Alteloop", "7");
+    file.Set("OptionWindows", "MW", "12.5");
+    SettingsValues v;
+    ReadSettingsPart(file, SettingsPart::Main, "Alte", v);
+    ReadSettingsPart(file, SettingsPart::Alternate, "Alte", v);
+    EXPECT_EQ(v.Delay, 0);
+    EXPECT_EQ(v.FormColor, 0xFF0000u);
+    EXPECT_EQ(v.AlteStyle, 0);
+    EXPECT_EQ(v.AlteDelay, 0);
+    EXPECT_EQ(v.MW, 640);
+    EXPECT_EQ(v.AlteSize, 36) << "keys after the bad ones are still read";
+    EXPECT_EQ(v.AlteFcolor, 0xFFu);
+    EXPECT_TRUE(v.Alteloop) << "any non-zero number is true";
+}
+
+TEST(ReadSettings, RangesAreInclusive) {
+    MemoryProfile file;
+    file.Set("Alternate", "AlteStyle", "-128");
+    file.Set("Alternate", "AlteDelay", "255");
+    SettingsValues v;
+    ReadSettingsPart(file, SettingsPart::Alternate, "Alte", v);
+    EXPECT_EQ(v.AlteStyle, -128);
+    EXPECT_EQ(v.AlteDelay, 255);
+}
+
+class SavedState : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        iNITIATE_ALL_VARIABLES(state);
+        ApplyFactoryValues(state, Rect32{0, 0, 1024, 768});
+        state.Ver = "1.3.2.44";
+    }
+    std::string Value(const char* section, const char* key) {
+        return file.Read(section, key).value_or("<absent>");
+    }
+    PrompterState state;
+    MemoryProfile file;
+};
+
+TEST_F(SavedState, FactoryStateSavesTheEditorsRealColours) {
+    ASSERT_TRUE(WriteSettings(file, state, "1/2/2025-10:00:00", false));
+    EXPECT_EQ(Value("Alternate", "AlteFontName"), "Arial");
+    EXPECT_EQ(Value("Alternate", "AlteSize"), "26");
+    EXPECT_EQ(Value("Options", "OutLineC"), "16711680");
+    EXPECT_EQ(Value("Stuff", "Cureditstate"), "1");
+    EXPECT_EQ(Value("Alternate", "AlteBcolor"), "16777215") << "the editor's white background";
+    EXPECT_EQ(Value("Alternate", "AlteFcolor"), "0") << "the editor's black text";
+    EXPECT_EQ(Value("Options", "Centering"), "1");
+    EXPECT_EQ(Value("Options", "LJustify"), "0");
+    EXPECT_EQ(Value("Stuff", "ConfigDate"), "1/2/2025-10:00:00");
+    EXPECT_EQ(Value("Stuff", "Ver"), "1.3.2.44");
+    EXPECT_EQ(Value("Stuff", "Delay"), "<absent>");
+    EXPECT_EQ(Value("Alternate", "AlteMargin"), "<absent>");
+    EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"OptionWindows", "Options", "Control",
+                                                             "Stuff", "Alternate"}));
+    EXPECT_EQ(file.flushes, 1);
+}
+
+TEST_F(SavedState, ColoursAboveTheLowThreeBytesSurviveARoundTrip) {
+    state.MainColor = 0x8000000F;
+    ASSERT_TRUE(WriteSettings(file, state, "", false));
+    EXPECT_EQ(Value("Stuff", "MainColor"), "-2147483633");
+    EXPECT_EQ(ParseProfileNumber(Value("Stuff", "MainColor")).value() & 0xFFFFFFFF, 0x8000000Fu);
+}
+
+TEST_F(SavedState, BoldPlusItalicIsSavedAsNoStyle) {
+    state.Alternate.Style = kStyleBold | kStyleItalic;
+    ASSERT_TRUE(WriteSettings(file, state, "", false));
+    EXPECT_EQ(Value("Alternate", "AlteStyle"), "0");
+    LoadAlternateEntry(state.Alternate, state, file);
+    EXPECT_EQ(state.Alternate.Style, 0);
+}
+
+TEST_F(SavedState, AnExistingFileLosesHandWrittenKeysButKeepsForeignSections) {
+    file.Set("Options", "MyOwnKey", "1");
+    file.Set("Configuration", "Old", "x");
+    file.Set("Studio", "Camera", "3");
+    ASSERT_TRUE(WriteSettings(file, state, "", true));
+    EXPECT_EQ(Value("Options", "MyOwnKey"), "<absent>");
+    EXPECT_EQ(Value("Configuration", "Old"), "<absent>");
+    EXPECT_EQ(Value("Studio", "Camera"), "3");
+    EXPECT_EQ(Value("Options", "ShowHints"), "0");
+}
+
+TEST_F(SavedState, AFailedWriteHalfWayIsReported) {
+    file.failAtWrite = 20;
+    EXPECT_FALSE(WriteSettings(file, state, "", false));
+    EXPECT_EQ(file.writes, 20) << "the save stops at the failed write";
+    EXPECT_EQ(file.flushes, 0);
+}
+
+TEST_F(SavedState, AWriteLostWithoutAnErrorIsCaughtByTheReadBack) {
+    file.dropAtWrite = 30;
+    EXPECT_FALSE(WriteSettings(file, state, "", false));
+    EXPECT_EQ(file.flushes, 1);
+}
+
+TEST_F(SavedState, TextsThatTheFileTrimsStillVerify) {
+    state.LastFileLoaded = "  \"C:\\scripts\\a.txt\"  ";
+    EXPECT_TRUE(WriteSettings(file, state, "", false));
+}
+
+} // namespace

@@ -50,6 +50,13 @@ class RecordingUi : public IModalUi {
         lastStyle = style;
         return button;
     }
+    bool RunOpenDialog(FileDialogSpec&) override { return false; }
+    bool RunSaveDialog(FileDialogSpec&) override { return false; }
+    bool RunFontDialog(FontSpec&, const std::function<void(const FontSpec&)>&) override {
+        return false;
+    }
+    bool RunPrintDialog(PrinterChoice&) override { return false; }
+    bool RunPrintSetupDialog(PrinterChoice&) override { return false; }
     std::string lastText, lastCaption;
     std::uint32_t lastStyle = 0;
     int button = 1;

@@ -1,2 +1,6 @@
 # Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
 # WIN only for Windows.
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AboutTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpTopics.cpp
+)

@@ -2,6 +2,7 @@
 # WIN only for Windows.
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MenuModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptText.cpp
 )
 list(APPEND WIN_SOURCES

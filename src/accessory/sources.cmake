@@ -4,3 +4,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AboutTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpTopics.cpp
 )
+list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/About.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpCommands.cpp
+)

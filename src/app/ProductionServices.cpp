@@ -5,6 +5,7 @@
 #include "sysinfo/SysInfo.h"
 #include "win/Display.h"
 #include "win/FileIo.h"
+#include "win/HelpBrowser.h"
 #include "win/ModalUi.h"
 #include "win/PerfCounter.h"
 
@@ -13,5 +14,10 @@ Services ProductionServices() {
     static Win32PerfCounter counter;
     static Win32Display display;
     // The bare name lets the system's library search pick the loaded copy.
-    return Services{ui, counter, display, FileExists, [] { return FileVersionMS("comctl32.dll"); }};
+    return Services{ui,
+                    counter,
+                    display,
+                    FileExists,
+                    [] { return FileVersionMS("comctl32.dll"); },
+                    OpenInDefaultBrowser};
 }

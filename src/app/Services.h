@@ -15,6 +15,8 @@ struct Services {
     IDisplay& display;
     std::function<bool(const std::string& path)> fileExists;
     std::function<std::uint32_t()> commonControlsVersionMS;
+    // Opens a help page in the default browser; 0 or the system's error code.
+    std::function<std::uint32_t(const std::string& page)> openHelpPage;
 };
 
 // The real platform: message boxes, counter, monitors, files.

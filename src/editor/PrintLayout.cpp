@@ -37,3 +37,11 @@ Color PrintInkColor(Color textColor) {
     const unsigned lightness = 299 * r + 587 * g + 114 * b;
     return lightness > 128u * 1000u ? 0 : textColor;
 }
+
+std::vector<std::string> PrintTrailer(int lineCount, const std::string& cmdLineFile) {
+    std::string count(" ");
+    count.append(std::to_string(lineCount)).append(" Lines");
+    std::string script(" ");
+    script.append(cmdLineFile);
+    return {" ", " ", count, script, " "};
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,3 +51,7 @@ class PageCursor {
 // show on white paper (a white-on-black script would print blank), so they
 // print black; darker colours print as they are.
 Color PrintInkColor(Color textColor);
+
+// The lines printed after the script, at 12 pt: two single blanks, the line
+// count (" 57 Lines"), a blank and the command-line script, a single blank.
+std::vector<std::string> PrintTrailer(int lineCount, const std::string& cmdLineFile);

@@ -42,6 +42,17 @@ class TForm1 : public Window {
     FileDialogSpec& OpenDialog1() { return openDialog_; }
     FileDialogSpec& SaveDialog1() { return saveDialog_; }
 
+    // Printing; the printer chosen last governs the next job.
+    void Print1Click();
+    void PrintSetup1Click();
+    PrinterChoice& Printer() { return printer_; }
+
+    // Help and About.
+    void About2Click();
+    void MenuHelp1Click();
+    // Opens the help topic of a menu item; false when it has none.
+    bool ShowItemHelp(MenuId item);
+
     // Exit paths.
     void ExitProgram();
     bool FormCloseQuery();
@@ -57,6 +68,8 @@ class TForm1 : public Window {
     LRESULT OnCtlColorEdit(HDC dc, HWND control);
     void OnClose();
     void TakeCommandLineScript();
+    void OnMenuSelect(WPARAM wp, LPARAM lp);
+    bool OnHelp(const HELPINFO& info);
 
     Application& app_;
     PrompterState state_;
@@ -66,4 +79,6 @@ class TForm1 : public Window {
     FileDialogSpec openDialog_;
     FileDialogSpec saveDialog_;
     int pixelsPerInch_ = 96;
+    PrinterChoice printer_;
+    MenuId highlighted_ = MenuId::None; // the menu item under the menu cursor
 };

@@ -7,6 +7,8 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Print.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp

@@ -76,4 +76,11 @@ TEST(PrintInkColor, ColoursLighterThanMidGreyPrintBlack) {
     EXPECT_EQ(PrintInkColor(0x800000), 0x800000u) << "navy";
 }
 
+TEST(PrintTrailer, BlanksCountAndCommandLineScript) {
+    EXPECT_EQ(PrintTrailer(57, "C:\\Scripts\\news.txt"),
+              (std::vector<std::string>{" ", " ", " 57 Lines", " C:\\Scripts\\news.txt", " "}));
+    EXPECT_EQ(PrintTrailer(1, ""), (std::vector<std::string>{" ", " ", " 1 Lines", " ", " "}))
+        << "no command-line script leaves a single blank";
+}
+
 } // namespace

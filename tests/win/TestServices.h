@@ -96,9 +96,13 @@ struct TestPlatform {
     FakeDisplay display;
     bool msgbankPresent = true;
     std::uint32_t comctlVersion = 6u << 16;
+    std::vector<std::string> helpPages; // what the browser was asked to open
+    std::uint32_t helpError = 0;
 
     Services services() {
-        return Services{ui, counter, display,
+        return Services{ui,
+                        counter,
+                        display,
                         [this](const std::string& path) {
                             if (path.size() >= 11 &&
                                 path.compare(path.size() - 11, 11, "msgbank.dll") == 0)
@@ -106,6 +110,10 @@ struct TestPlatform {
                             const DWORD a = GetFileAttributesA(path.c_str());
                             return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
                         },
-                        [this] { return comctlVersion; }};
+                        [this] { return comctlVersion; },
+                        [this](const std::string& page) {
+                            helpPages.push_back(page);
+                            return helpError;
+                        }};
     }
 };

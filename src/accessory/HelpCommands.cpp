@@ -53,9 +53,10 @@ void TForm1::OnMenuSelect(WPARAM wp, LPARAM lp) {
 
 bool TForm1::OnHelp(const HELPINFO& info) {
     if (info.iContextType != HELPINFO_MENUITEM) return false;
-    // The tracked item also covers popup titles, whose HELPINFO id may be 0.
-    MenuId item = highlighted_;
-    if (item == MenuId::None) item = static_cast<MenuId>(info.iCtrlId);
+    // The menu names the focused item; with none focused in an open popup it
+    // names nothing, and the tracked highlight (the popup's title) counts.
+    MenuId item = static_cast<MenuId>(info.iCtrlId);
+    if (item == MenuId::None) item = highlighted_;
     try {
         MenuIndex(item);
     } catch (const std::out_of_range&) {

@@ -40,7 +40,7 @@ add_custom_target(dist ALL
     COMMENT "Assembling the ready-to-run folder in ${DIST_DIR}")
 add_custom_target(zip
     COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/cuecraft-${PROJECT_VERSION}.zip
-            --format=zip -- rollscript.exe msgbank.dll settings sample-script.txt
+            --format=zip -- rollscript.exe msgbank.dll settings help sample-script.txt
     WORKING_DIRECTORY ${DIST_DIR}
     DEPENDS dist
     COMMENT "Packing cuecraft-${PROJECT_VERSION}.zip")

@@ -9,7 +9,7 @@ packages=(
     wine wine64
     xvfb xauth openbox xdotool x11-utils x11-xserver-utils
     xserver-xorg-core xserver-xorg-video-dummy
-    imagemagick zip ghostscript printer-driver-cups-pdf
+    imagemagick zip ghostscript printer-driver-cups-pdf fonts-dejavu-core
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "sysinfo/SysInfo.h"
 #include "win/Display.h"
 #include "win/FileIo.h"
+#include "win/HelpBrowser.h"
 #include "win/ModalUi.h"
 #include "win/PerfCounter.h"
 
@@ -18,5 +19,6 @@ Services ProductionServices() {
                     .display = display,
                     .fileExists = FileExists,
                     .commonControlsVersionMS = [] { return FileVersionMS("comctl32.dll"); },
-                    .replaceFile = ReplaceFileContents};
+                    .replaceFile = ReplaceFileContents,
+                    .openHelpPage = OpenInDefaultBrowser};
 }

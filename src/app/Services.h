@@ -17,6 +17,8 @@ struct Services {
     std::function<std::uint32_t()> commonControlsVersionMS;
     // Replaces a file's whole contents safely; throws on failure.
     std::function<void(const std::string& path, const std::string& bytes)> replaceFile;
+    // Opens a help page in the default browser; 0 or the system's error code.
+    std::function<std::uint32_t(const std::string& page)> openHelpPage;
 };
 
 // The real platform: message boxes, counter, monitors, files.

@@ -92,6 +92,9 @@ class MenuModel {
     bool Checked(MenuId id) const { return state_[Index(id)].checked; }
     bool Enabled(MenuId id) const { return state_[Index(id)].enabled; }
     const std::string& Caption(MenuId id) const { return state_[Index(id)].caption; }
+    // Help topic number of the item; 0 means no topic.
+    int HelpContext(MenuId id) const { return state_[Index(id)].helpContext; }
+    void SetHelpContext(MenuId id, int context) { state_[Index(id)].helpContext = context; }
 
     // Setting a mark on a radio item clears every other radio item of its menu;
     // clearing a mark touches nothing else.
@@ -109,6 +112,7 @@ class MenuModel {
         bool checked = false;
         bool enabled = true;
         std::string caption;
+        int helpContext = 0;
     };
     static std::size_t Index(MenuId id) { return MenuIndex(id); }
     std::array<ItemState, kMenuItemCount> state_{};

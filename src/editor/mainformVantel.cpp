@@ -147,6 +147,12 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_MENUSELECT:
+        OnMenuSelect(wp, lp);
+        return 0;
+    case WM_HELP:
+        if (OnHelp(*reinterpret_cast<const HELPINFO*>(lp))) return TRUE;
+        break;
     }
     return Default(msg, wp, lp);
 }
@@ -211,6 +217,18 @@ void TForm1::OnCommand(MenuId id) {
         break;
     case MenuId::SaveSettingsAs1:
         SaveConfigurationAs1Click();
+        break;
+    case MenuId::Print1:
+        Print1Click();
+        break;
+    case MenuId::PrintSetup1:
+        PrintSetup1Click();
+        break;
+    case MenuId::Help2:
+        MenuHelp1Click();
+        break;
+    case MenuId::About1:
+        About2Click();
         break;
     default:
         break;

@@ -98,6 +98,17 @@ class TForm1 : public Window, private MemoEvents {
     // How settings files are opened; tests hand in one that fails half-way.
     void SetProfileOpener(ProfileOpener opener) { profileOpener_ = std::move(opener); }
 
+    // Printing; the printer chosen last governs the next job.
+    void Print1Click();
+    void PrintSetup1Click();
+    PrinterChoice& Printer() { return printer_; }
+
+    // Help and About.
+    void About2Click();
+    void MenuHelp1Click();
+    // Opens the help topic of a menu item; false when it has none.
+    bool ShowItemHelp(MenuId item);
+
     // Exit paths.
     void ExitProgram();
     bool FormCloseQuery();
@@ -119,6 +130,8 @@ class TForm1 : public Window, private MemoEvents {
     void TakeCommandLineScript();
     void SyncBoundsFromWindow();
     void PlaceMainWindow(const MainWindowBounds& bounds);
+    void OnMenuSelect(WPARAM wp, LPARAM lp);
+    bool OnHelp(const HELPINFO& info);
 
     Application& app_;
     PrompterState state_;
@@ -130,4 +143,6 @@ class TForm1 : public Window, private MemoEvents {
     FileDialogSpec saveDialog_;
     int pixelsPerInch_ = 96;
     ProfileOpener profileOpener_ = OpenProfileFile;
+    PrinterChoice printer_;
+    MenuId highlighted_ = MenuId::None; // the menu item under the menu cursor
 };

@@ -3,6 +3,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BmpFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusTexts.cpp
 )
@@ -10,6 +11,8 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EditorEvents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Formatting.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Print.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenCapture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp

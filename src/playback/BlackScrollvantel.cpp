@@ -1,5 +1,6 @@
 #include "playback/BlackScrollvantel.h"
 
+#include "accessory/HelpTopics.h"
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
 #include "monitors/Placement.h"
@@ -24,7 +25,7 @@ void TForm4::FormCreate() {
     Playing = false;
     Paused = false;
     Reverse = false;
-    // The menus' help topics are assigned here once help exists.
+    AssignHelpContexts(form1_.State().menu);
     const PrompterState& state = form1_.State();
     SetWindowTextA(form1_.hwnd(), ("Cuecraft " + state.Ver).c_str());
     app_.SetTitle("rollscript");

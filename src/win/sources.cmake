@@ -3,6 +3,7 @@
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DisplayWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileIo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpBrowserWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ModalUiWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PerfCounterWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintDialogsWin32.cpp

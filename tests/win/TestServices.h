@@ -99,6 +99,8 @@ struct TestPlatform {
     std::uint32_t comctlVersion = 6u << 16;
     // File writes; a test puts in a failing one to play a broken disk.
     std::function<void(const std::string&, const std::string&)> replaceFile = ReplaceFileContents;
+    std::vector<std::string> helpPages; // what the browser was asked to open
+    std::uint32_t helpError = 0;
 
     Services services() {
         return Services{ui,
@@ -114,6 +116,10 @@ struct TestPlatform {
                         [this] { return comctlVersion; },
                         [this](const std::string& path, const std::string& bytes) {
                             replaceFile(path, bytes);
+                        },
+                        [this](const std::string& page) {
+                            helpPages.push_back(page);
+                            return helpError;
                         }};
     }
 };

@@ -1,0 +1,147 @@
+#include "accessory/About.h"
+
+#include <cstring>
+#include <vector>
+
+#include "accessory/AboutTexts.h"
+
+namespace {
+constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
+
+void PutWide(std::vector<WORD>& words, const char* text) {
+    for (; *text; ++text)
+        words.push_back(static_cast<unsigned char>(*text));
+    words.push_back(0);
+}
+
+void PutDword(std::vector<WORD>& words, DWORD value) {
+    words.push_back(LOWORD(value));
+    words.push_back(HIWORD(value));
+}
+
+// An extended dialog template without items: the box places its controls
+// itself, in pixels. The template's font (Verdana 8 pt bold) is the box's
+// window font.
+std::vector<WORD> AboutTemplate() {
+    std::vector<WORD> t;
+    t.push_back(1);      // dlgVer
+    t.push_back(0xFFFF); // signature: extended template
+    PutDword(t, 0);      // helpID
+    PutDword(t, 0);      // exStyle
+    PutDword(t, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT);
+    t.push_back(0); // no items
+    for (int i = 0; i < 4; ++i)
+        t.push_back(0); // x, y, cx, cy: set in pixels later
+    t.push_back(0);     // no menu
+    t.push_back(0);     // the standard dialog class
+    PutWide(t, kAboutCaption);
+    t.push_back(8);       // point size
+    t.push_back(FW_BOLD); // weight
+    t.push_back(MAKEWORD(FALSE, DEFAULT_CHARSET));
+    PutWide(t, "Verdana");
+    return t;
+}
+
+UniqueHfont MakeFont(const char* face, int height, bool bold) {
+    return UniqueHfont(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH, face));
+}
+
+int ScreenPointsToPixels(int points) {
+    ScopedGetDC screen(nullptr);
+    return MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+}
+} // namespace
+
+TAboutForm::TAboutForm(const Rect32& outputRect, const std::string& version)
+    : label1_(AboutOutputSize(outputRect)), statictext1_(AboutTitle(version)),
+      titleFont_(MakeFont("MS Sans Serif", -24, true)),
+      noticeFont_(MakeFont("MS Sans Serif", -ScreenPointsToPixels(8), false)),
+      silver_(CreateSolidBrush(kSilver)) {}
+
+void TAboutForm::ShowModal(HWND owner) {
+    const std::vector<WORD> dialog = AboutTemplate();
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+                            reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner, DialogProc,
+                            reinterpret_cast<LPARAM>(this));
+    dlg_ = nullptr;
+}
+
+INT_PTR CALLBACK TAboutForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TAboutForm*>(GetWindowLongPtrA(dlg, DWLP_USER));
+    switch (msg) {
+    case WM_INITDIALOG:
+        self = reinterpret_cast<TAboutForm*>(lp);
+        SetWindowLongPtrA(dlg, DWLP_USER, lp);
+        self->OnInitDialog(dlg);
+        return FALSE; // focus set on OkBtn already
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return self ? self->OnCtlColor(reinterpret_cast<HDC>(wp)) : FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
+            EndDialog(dlg, LOWORD(wp));
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+void TAboutForm::OnInitDialog(HWND dlg) {
+    dlg_ = dlg;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    // The program's shared icon; the system owns it, nothing to free.
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    const auto windowFont = reinterpret_cast<HFONT>(SendMessageA(dlg, WM_GETFONT, 0, 0));
+    SIZE label{};
+    {
+        ScopedGetDC dc(dlg);
+        ScopedSelect font(dc.get(), windowFont);
+        GetTextExtentPoint32A(dc.get(), label1_.c_str(), static_cast<int>(label1_.size()), &label);
+    }
+    AddControl("STATIC", label1_, SS_LEFT | SS_NOPREFIX, kLabel1Id, 13, 80, label.cx, label.cy,
+               windowFont);
+    // Docked at the bottom: the notice lowest, the product line above it.
+    constexpr int kNoticeHeight = 13, kTitleHeight = 29;
+    AddControl("STATIC", statictext1_, SS_CENTER | SS_NOPREFIX, kStatictext1Id, 0,
+               kClientHeight - kNoticeHeight - kTitleHeight, kClientWidth, kTitleHeight,
+               titleFont_.get());
+    AddControl("STATIC", kOwnershipNotice, SS_CENTER | SS_NOPREFIX, kNoticeId, 0,
+               kClientHeight - kNoticeHeight, kClientWidth, kNoticeHeight, noticeFont_.get());
+    HWND ok = AddControl("BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kOkBtnId, 144, 96, 65, 23,
+                         windowFont);
+    SendMessageA(dlg, DM_SETDEFID, IDOK, 0);
+    SetFocus(ok);
+
+    // Client area of 362 x 169, centred on the screen.
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, GetWindowLongA(dlg, GWL_STYLE), FALSE,
+                       GetWindowLongA(dlg, GWL_EXSTYLE));
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND TAboutForm::AddControl(const char* cls, const std::string& text, DWORD style, int id, int x,
+                            int y, int width, int height, HFONT font) {
+    HWND control = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                   height, dlg_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+// Silver background; the labels are transparent over it, in black.
+INT_PTR TAboutForm::OnCtlColor(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetBkColor(dc, kSilver);
+    SetTextColor(dc, RGB(0, 0, 0));
+    return reinterpret_cast<INT_PTR>(silver_.get());
+}

@@ -1,0 +1,67 @@
+// Help > "&Help ", Help > About, and F1 on a highlighted menu item. The help
+// is a folder of HTML pages opened in the default browser.
+#include <stdexcept>
+
+#include "accessory/About.h"
+#include "accessory/HelpTopics.h"
+#include "app/Application.h"
+#include "editor/mainformVantel.h"
+#include "win/Win32Error.h"
+
+namespace {
+void OpenHelpPage(Services& services, const std::string& page) {
+    if (page.empty()) return;
+    if (const std::uint32_t error = services.openHelpPage(page))
+        throw std::runtime_error(SystemErrorText(error) + ", " + page);
+}
+} // namespace
+
+void TForm1::About2Click() {
+    TAboutForm about(state_.Sc_Tr, state_.Ver);
+    about.ShowModal(hwnd());
+}
+
+void TForm1::MenuHelp1Click() {
+    OpenHelpPage(app_.services(), HelpContentsPage(state_.ProgramDir, app_.HelpFile()));
+}
+
+bool TForm1::ShowItemHelp(MenuId item) {
+    if (item == MenuId::None) return false;
+    const int context = state_.menu.HelpContext(item);
+    if (context == 0) return false;
+    OpenHelpPage(app_.services(), HelpTopicPage(state_.ProgramDir, app_.HelpFile(), context));
+    return true;
+}
+
+// Remembers the highlighted item; a popup's title is reported by position.
+void TForm1::OnMenuSelect(WPARAM wp, LPARAM lp) {
+    const UINT flags = HIWORD(wp);
+    const auto menu = reinterpret_cast<HMENU>(lp);
+    highlighted_ = MenuId::None;
+    if (flags == 0xFFFF && !menu) return; // the menu closed
+    if (flags & MF_SEPARATOR) return;
+    if (!(flags & MF_POPUP)) {
+        highlighted_ = static_cast<MenuId>(LOWORD(wp));
+        return;
+    }
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID;
+    if (GetMenuItemInfoA(menu, LOWORD(wp), TRUE, &info))
+        highlighted_ = static_cast<MenuId>(info.wID);
+}
+
+bool TForm1::OnHelp(const HELPINFO& info) {
+    if (info.iContextType != HELPINFO_MENUITEM) return false;
+    // The menu names the focused item; with none focused in an open popup it
+    // names nothing, and the tracked highlight (the popup's title) counts.
+    MenuId item = static_cast<MenuId>(info.iCtrlId);
+    if (item == MenuId::None) item = highlighted_;
+    try {
+        MenuIndex(item);
+    } catch (const std::out_of_range&) {
+        return false;
+    }
+    ShowItemHelp(item);
+    return true;
+}

@@ -1,0 +1,219 @@
+// File > Print to a real printer in the Wine prefix whose port is a file, read
+// back with ghostscript; File > Print Setup; the real print dialogs.
+#include <algorithm>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "MsgBoxHook.h"
+#include "TestPrinter.h"
+#include "TestServices.h"
+#include "app/Application.h"
+#include "editor/mainformVantel.h"
+
+namespace {
+
+class Printing : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string error = InstallTestPrinter();
+        ASSERT_EQ(error, "");
+        ClearTestPrinterOutput();
+        platform.ui.printAnswer = [](PrinterChoice& printer) {
+            printer.deviceName = kTestPrinter;
+            return true;
+        };
+        app = std::make_unique<Application>(platform.services());
+        ASSERT_TRUE(app->Start({})) << (platform.ui.boxes.empty() ? "" : platform.ui.boxes[0].text);
+        ShowWindow(form1().hwnd(), SW_SHOW);
+        // A face the test machines have, so style shows in the job's font names.
+        Font({"DejaVu Sans", 12, 0, 0});
+    }
+    TForm1& form1() { return app->Form1(); }
+    void Font(const FontSpec& font) {
+        form1().State().editorFont = font;
+        form1().ApplyEditorLook();
+    }
+    void Script(const std::string& text) { ASSERT_TRUE(form1().Memo1().SetText(text)); }
+    void Command(MenuId id) {
+        SendMessageA(form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+    }
+    // The printed lines without the blank ones ghostscript reports between them.
+    static std::vector<std::string> Visible(const std::vector<std::string>& lines) {
+        std::vector<std::string> visible;
+        for (const std::string& line : lines)
+            if (line.find_first_not_of(' ') != std::string::npos)
+                visible.push_back(line.substr(line.find_first_not_of(' ')));
+        return visible;
+    }
+    static int PageCount(const std::string& postScript) {
+        const std::regex page("%%Page: ");
+        return static_cast<int>(
+            std::distance(std::sregex_iterator(postScript.begin(), postScript.end(), page),
+                          std::sregex_iterator()));
+    }
+    TestPlatform platform;
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(Printing, OneLineScriptPrintsItsLineAndTheTrailerOnOnePage) {
+    form1().State().CmdLineFile = "C:\\Scripts\\news.txt";
+    Script("Good evening");
+    Command(MenuId::Print1);
+    ASSERT_TRUE(platform.ui.boxes.empty()) << platform.ui.boxes[0].text;
+    ASSERT_EQ(platform.ui.printDialogs.size(), 1u);
+    ASSERT_TRUE(TestPrinterHasOutput());
+    EXPECT_EQ(PageCount(TestPrinterPostScript()), 1);
+    EXPECT_EQ(PrintedLines(), (std::vector<std::string>{"Good evening", " ", " ", " 1 Lines",
+                                                        " C:\\Scripts\\news.txt", " "}));
+}
+
+TEST_F(Printing, WithoutACommandLineScriptItsLineHoldsASingleBlank) {
+    Script("First\r\n\r\nThird\r\n");
+    Command(MenuId::Print1);
+    // Ghostscript reports no line where nothing was drawn, so the empty
+    // second line shows only in the count.
+    EXPECT_EQ(PrintedLines(),
+              (std::vector<std::string>{"First", "Third", " ", " ", " 3 Lines", " ", " "}))
+        << "the empty last line is neither printed nor counted";
+}
+
+TEST_F(Printing, LongScriptContinuesOnNewPagesAndTheTrailerFollowsIt) {
+    std::string text;
+    std::vector<std::string> expected;
+    for (int i = 1; i <= 150; ++i) {
+        text += "Line " + std::to_string(i) + "\r\n";
+        expected.push_back("Line " + std::to_string(i));
+    }
+    Script(text);
+    Command(MenuId::Print1);
+    const std::string postScript = TestPrinterPostScript();
+    EXPECT_GE(PageCount(postScript), 2);
+    for (const char* trailer : {" ", " ", " 150 Lines", " ", " "})
+        expected.push_back(trailer);
+    auto lines = PrintedLines();
+    lines.erase(std::remove(lines.begin(), lines.end(), ""), lines.end()); // page gaps
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(Printing, AnOverWideLineBreaksAndContinuesAtTheLeftEdge) {
+    // The editor is far wider than the paper, so one editor line overflows.
+    MoveWindow(form1().hwnd(), 0, 0, 1900, 500, TRUE);
+    std::string line;
+    for (int i = 0; i < 30; ++i)
+        line += "word" + std::to_string(i) + " ";
+    line.pop_back();
+    Script(line);
+    ASSERT_EQ(form1().Memo1().LineCount(), 1);
+    Command(MenuId::Print1);
+    const auto lines = PrintedLines();
+    ASSERT_GT(lines.size(), 6u);
+    const std::vector<std::string> pieces(lines.begin(), lines.end() - 5);
+    EXPECT_GE(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string& piece : pieces)
+        joined += piece;
+    EXPECT_EQ(joined, line);
+    EXPECT_EQ(lines[lines.size() - 3], " 1 Lines");
+}
+
+TEST_F(Printing, BoldAndItalicPrintInThoseStyles) {
+    Script("Styled");
+    Command(MenuId::Print1);
+    EXPECT_EQ(TestPrinterPostScript().find("Bold"), std::string::npos);
+    ClearTestPrinterOutput();
+    Font({"DejaVu Sans", 12, kStyleBold | kStyleItalic, 0});
+    Command(MenuId::Print1);
+    EXPECT_NE(TestPrinterPostScript().find("/DejaVuSans-BoldOblique"), std::string::npos);
+    EXPECT_EQ(PrintedLines().front(), "Styled");
+}
+
+TEST_F(Printing, WhiteTextPrintsBlackWhileDarkColoursStay) {
+    Script("WWWWWWWW MMMMMMMM");
+    Font({"DejaVu Sans", 28, kStyleBold, 0xFFFFFF});
+    Command(MenuId::Print1);
+    const PrintedPixels white = RenderPrintedPixels();
+    EXPECT_GT(white.dark, 100) << "white on white paper would be a blank page";
+    EXPECT_EQ(white.bluish, 0);
+    ClearTestPrinterOutput();
+    Font({"DejaVu Sans", 28, kStyleBold, 0x900000}); // navy
+    Command(MenuId::Print1);
+    EXPECT_GT(RenderPrintedPixels().bluish, 100);
+}
+
+TEST_F(Printing, CancelledDialogPrintsNothing) {
+    platform.ui.printAnswer = [](PrinterChoice&) { return false; };
+    Script("Not to be printed");
+    Command(MenuId::Print1);
+    EXPECT_EQ(platform.ui.printDialogs.size(), 1u);
+    EXPECT_FALSE(TestPrinterHasOutput());
+    EXPECT_TRUE(platform.ui.boxes.empty());
+}
+
+TEST_F(Printing, EmptyScriptAsksForATextFileAndPrintsNothing) {
+    Script("");
+    Command(MenuId::Print1);
+    EXPECT_TRUE(platform.ui.printDialogs.empty());
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, "Open a text file and try again");
+    EXPECT_EQ(platform.ui.boxes[0].caption, "Cuecraft");
+    EXPECT_EQ(platform.ui.boxes[0].style, 0x20u) << "kind 3";
+    EXPECT_FALSE(TestPrinterHasOutput());
+}
+
+TEST_F(Printing, PrintSetupChoiceGovernsTheNextJob) {
+    platform.ui.printSetupAnswer = [](PrinterChoice& printer) {
+        printer.deviceName = kTestPrinter;
+        printer.devMode = {1, 2, 3}; // too short to be a driver's settings: ignored
+        return true;
+    };
+    platform.ui.printAnswer = [](PrinterChoice&) { return true; };
+    Command(MenuId::PrintSetup1);
+    ASSERT_EQ(platform.ui.printSetupDialogs.size(), 1u);
+    EXPECT_EQ(form1().Printer().deviceName, kTestPrinter);
+    Script("Set up");
+    Command(MenuId::Print1);
+    ASSERT_EQ(platform.ui.printDialogs.size(), 1u);
+    EXPECT_EQ(platform.ui.printDialogs[0].deviceName, kTestPrinter);
+    EXPECT_EQ(PrintedLines().front(), "Set up");
+}
+
+TEST_F(Printing, PrinterErrorReachesTheStandardErrorBox) {
+    platform.ui.printAnswer = [](PrinterChoice& printer) {
+        printer.deviceName = "No Such Printer";
+        return true;
+    };
+    Script("Lost");
+    Command(MenuId::Print1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript");
+    EXPECT_FALSE(TestPrinterHasOutput());
+}
+
+TEST(PrintDialogs, RealDialogsReturnTheChosenPrinterOrNothingOnCancel) {
+    ASSERT_EQ(InstallTestPrinter(), "");
+    Win32ModalUi ui;
+    PrinterChoice choice;
+    {
+        MsgBoxAnswerer ok(IDOK);
+        EXPECT_TRUE(ui.RunPrintDialog(choice));
+        ASSERT_EQ(ok.seen().size(), 1u);
+    }
+    EXPECT_EQ(choice.deviceName, kTestPrinter);
+    EXPECT_GE(choice.devMode.size(), sizeof(DEVMODEA));
+    {
+        MsgBoxAnswerer ok(IDOK);
+        EXPECT_TRUE(ui.RunPrintSetupDialog(choice)) << "opens on the printer chosen before";
+    }
+    EXPECT_EQ(choice.deviceName, kTestPrinter);
+    PrinterChoice untouched;
+    {
+        MsgBoxAnswerer cancel(IDCANCEL);
+        EXPECT_FALSE(ui.RunPrintSetupDialog(untouched));
+        EXPECT_FALSE(ui.RunPrintDialog(untouched));
+    }
+    EXPECT_EQ(untouched.deviceName, "");
+    EXPECT_TRUE(untouched.devMode.empty());
+}
+
+} // namespace

@@ -31,7 +31,8 @@ bool Memo::Create(HWND parent, MemoEvents* events) {
 
 DWORD Memo::Style() const {
     // Clips siblings so its repaints never cover the preview panel above it.
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN;
+    DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN;
     if (!hideSelection_) style |= ES_NOHIDESEL;
     switch (alignment_) {
     case Alignment::Left:

@@ -34,11 +34,9 @@ bool TForm1::Create() {
         DrawMenuBar(hwnd());
     });
     InitFileDialogs();
-    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd(), this))
-        return false;
+    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd(), this)) return false;
     // The dual-screen preview: hidden and black, above the editor.
-    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false))
-        return false;
+    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false)) return false;
     SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // Siblings under the panel must not paint over the preview.
     for (HWND sibling : {memo_.hwnd(), statusBar_.hwnd()})
@@ -198,6 +196,9 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::CenterText1:
     case MenuId::RightJustify1:
         ToggleAlignment(id);
+        break;
+    case MenuId::playbutton:
+        if (TForm4* output = app_.Form4()) output->StartThePrompter();
         break;
     case MenuId::Exit1:
     case MenuId::Exit2:

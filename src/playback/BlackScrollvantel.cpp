@@ -69,8 +69,7 @@ LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         FormKeyUp(static_cast<std::uint16_t>(wp));
         return 0;
     case WM_SHOWWINDOW:
-        if (wp)
-            FormShow();
+        if (wp) FormShow();
         break;
     case WM_ERASEBKGND: {
         RECT client{};

@@ -9,9 +9,13 @@
 OutputPlaybackHost::OutputPlaybackHost(Application& app, TForm1& form1, TForm4& form4)
     : app_(app), form1_(form1), form4_(form4) {}
 
-void OutputPlaybackHost::mainupdate() { app_.mainupdate(); }
+void OutputPlaybackHost::mainupdate() {
+    app_.mainupdate();
+}
 
-std::int64_t OutputPlaybackHost::Now() { return app_.services().counter.Now(); }
+std::int64_t OutputPlaybackHost::Now() {
+    return app_.services().counter.Now();
+}
 
 void OutputPlaybackHost::WaitPauseTick() {
     ResetEvent(pauseEvent_.get());
@@ -26,7 +30,9 @@ void OutputPlaybackHost::ClearLineImages() {
     form4_.ClearLineImages(form1_.State().editorColor);
 }
 
-void OutputPlaybackHost::DrawLineText(const std::string& text) { form4_.DrawLineText(text); }
+void OutputPlaybackHost::DrawLineText(const std::string& text) {
+    form4_.DrawLineText(text);
+}
 
 std::int32_t OutputPlaybackHost::LineHeight() {
     if (form4_.LineImage) {
@@ -50,8 +56,7 @@ void OutputPlaybackHost::StepPreviewRow(std::int32_t counter, bool dir) {
 
 void OutputPlaybackHost::ShowPlayLine(std::int32_t line) {
     // Only the editor of dual-screen mode is there to read it.
-    if (!form4_.DualScreenActive())
-        return;
+    if (!form4_.DualScreenActive()) return;
     form1_.StatusBar1().SetText(1, GetMsgText(103) + " " + std::to_string(line) + " of " +
                                        std::to_string(form1_.Memo1().LineCount()));
 }
@@ -60,6 +65,10 @@ void OutputPlaybackHost::SaveScreenCapture() {
     form1_.SaveScreenCapture(form4_.IsVisible() ? form4_.hwnd() : form1_.hwnd());
 }
 
-void OutputPlaybackHost::SetDelay(std::uint8_t delay) { form1_.SetSdelaY(delay); }
+void OutputPlaybackHost::SetDelay(std::uint8_t delay) {
+    form1_.SetSdelaY(delay);
+}
 
-std::uint8_t OutputPlaybackHost::Delay() { return form1_.State().Delay; }
+std::uint8_t OutputPlaybackHost::Delay() {
+    return form1_.State().Delay;
+}

@@ -20,8 +20,7 @@ class DisplayRequired {
 } // namespace
 
 void TForm4::StartThePrompter() {
-    if (form1_.Memo1().LineCount() == 0)
-        return;
+    if (form1_.Memo1().LineCount() == 0) return;
     if (Playing) {
         // Stop: the running loop notices and ends the playback.
         setkill(true);
@@ -51,8 +50,7 @@ void TForm4::RunScrollLoop(bool mirror) {
         ScrollLoop(mirror);
     } catch (...) {
         ReleaseOutputContext();
-        if (Playing || IsVisible())
-            EndPlayback();
+        if (Playing || IsVisible()) EndPlayback();
         throw;
     }
 }
@@ -68,11 +66,9 @@ void TForm4::ShowOutputWindow() {
         PlaceOutputWindow(0);
         app_.mainupdate();
         SetOutputVisible(true);
-        if (form1_.IsVisible())
-            ShowWindow(form1_.hwnd(), SW_HIDE);
+        if (form1_.IsVisible()) ShowWindow(form1_.hwnd(), SW_HIDE);
     }
-    if (IsVisible() && GetActiveWindow() != hwnd())
-        SetFocus(hwnd());
+    if (IsVisible() && GetActiveWindow() != hwnd()) SetFocus(hwnd());
 }
 
 void TForm4::ScrollLoop(bool mirror) {
@@ -87,13 +83,11 @@ void TForm4::ScrollLoop(bool mirror) {
     if (!AcquireOutputContext())
         ShowMsgBox(app_.services().ui, GetMsgText(8) + "GDI HANDLE Error", kProductTitle, 0);
     ClearOutputWindow();
-    if (!PrepareForPlay())
-        setkill(true);
+    if (!PrepareForPlay()) setkill(true);
     ResetScroll();
     SetupPreviewPanel();
     form1_.Memo1().SetHideSelection(true);
-    if (state.Dual_Monitor() && HasPreviewImage())
-        SyncPreviewImage();
+    if (state.Dual_Monitor() && HasPreviewImage()) SyncPreviewImage();
     app_.mainupdate();
     engine_.RunLines(mirror);
     ReleaseOutputContext();
@@ -105,46 +99,35 @@ void TForm4::EndPlayback() {
     Reverse = false;
     Memo& memo = form1_.Memo1();
     std::int32_t target = -1;
-    if (Playing && CurLine < memo.LineCount() - 1)
-        target = memo.LineIndex(CurLine);
+    if (Playing && CurLine < memo.LineCount() - 1) target = memo.LineIndex(CurLine);
     Playing = false;
     if (!getkill()) {
         setkill(true);
         app_.mainupdate();
     }
-    if (form1_.Panel2().IsVisible())
-        ShowWindow(form1_.Panel2().hwnd(), SW_HIDE);
+    if (form1_.Panel2().IsVisible()) ShowWindow(form1_.Panel2().hwnd(), SW_HIDE);
     memo.SetHideSelection(false);
-    if (!IsWindowVisible(memo.hwnd()))
-        ShowWindow(memo.hwnd(), SW_SHOW);
-    if (target >= 0)
-        SelectInEditor(target, 0, false);
+    if (!IsWindowVisible(memo.hwnd())) ShowWindow(memo.hwnd(), SW_SHOW);
+    if (target >= 0) SelectInEditor(target, 0, false);
     form1_.CaretReport();
     form1_.State().menu.SetCaption(MenuId::playbutton, "Play");
     if (form1_.IsVisible()) {
-        if (!IsWindowEnabled(memo.hwnd()))
-            EnableWindow(memo.hwnd(), TRUE);
-        if (memo.SelLength() > 0)
-            memo.SetSelection(memo.SelStart(), 0);
+        if (!IsWindowEnabled(memo.hwnd())) EnableWindow(memo.hwnd(), TRUE);
+        if (memo.SelLength() > 0) memo.SetSelection(memo.SelStart(), 0);
         form1_.CaretReport();
     }
-    if (!form1_.IsVisible())
-        ReturnToEditor();
-    if (IsVisible())
-        ShowWindow(hwnd(), SW_HIDE);
+    if (!form1_.IsVisible()) ReturnToEditor();
+    if (IsVisible()) ShowWindow(hwnd(), SW_HIDE);
 }
 
 void TForm4::SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection) {
     Memo& memo = form1_.Memo1();
     const bool remembered = memo.HideSelection();
     memo.SetHideSelection(hideSelection);
-    if (!form1_.IsVisible())
-        ShowWindow(form1_.hwnd(), SW_SHOW);
-    if (!IsWindowVisible(memo.hwnd()))
-        ShowWindow(memo.hwnd(), SW_SHOW);
+    if (!form1_.IsVisible()) ShowWindow(form1_.hwnd(), SW_SHOW);
+    if (!IsWindowVisible(memo.hwnd())) ShowWindow(memo.hwnd(), SW_SHOW);
     memo.SetSelection(position, length);
-    if (!Playing)
-        memo.ScrollCaret();
+    if (!Playing) memo.ScrollCaret();
     memo.SetHideSelection(remembered);
 }
 
@@ -157,4 +140,6 @@ void TForm4::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt) {
     engine_.FormKeyDown(key, shift, ctrl, alt);
 }
 
-void TForm4::FormKeyUp(std::uint16_t key) { engine_.FormKeyUp(key); }
+void TForm4::FormKeyUp(std::uint16_t key) {
+    engine_.FormKeyUp(key);
+}

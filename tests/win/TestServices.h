@@ -103,23 +103,21 @@ struct TestPlatform {
     std::uint32_t helpError = 0;
 
     Services services() {
-        return Services{ui,
-                        counter,
-                        display,
-                        [this](const std::string& path) {
-                            if (path.size() >= 11 &&
-                                path.compare(path.size() - 11, 11, "msgbank.dll") == 0)
-                                return msgbankPresent;
-                            const DWORD a = GetFileAttributesA(path.c_str());
-                            return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-                        },
-                        [this] { return comctlVersion; },
-                        [this](const std::string& path, const std::string& bytes) {
-                            replaceFile(path, bytes);
-                        },
-                        [this](const std::string& page) {
-                            helpPages.push_back(page);
-                            return helpError;
-                        }};
+        return Services{
+            ui,
+            counter,
+            display,
+            [this](const std::string& path) {
+                if (path.size() >= 11 && path.compare(path.size() - 11, 11, "msgbank.dll") == 0)
+                    return msgbankPresent;
+                const DWORD a = GetFileAttributesA(path.c_str());
+                return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+            },
+            [this] { return comctlVersion; },
+            [this](const std::string& path, const std::string& bytes) { replaceFile(path, bytes); },
+            [this](const std::string& page) {
+                helpPages.push_back(page);
+                return helpError;
+            }};
     }
 };

@@ -1,0 +1,263 @@
+// Play and Stop through the real output window, with the counter scripted so
+// every step lets messages in, and keys posted at chosen steps.
+#include <functional>
+
+#include "OutputFixture.h"
+#include "win/Win32Error.h"
+
+namespace {
+
+class Playback : public OutputFixture {
+  protected:
+    void SetUp() override {
+        OutputFixture::SetUp();
+        // Every wait reads the counter a few times and ends on a multiple of
+        // ten, so pending messages run after every step.
+        platform.counter.now = 0;
+        platform.counter.step = 5000;
+        auto wait = out().RowDelay;
+        out().RowDelay = [this, wait](std::int32_t delay) {
+            ++steps;
+            if (onStep) onStep(steps);
+            wait(delay);
+        };
+        current = this;
+    }
+    void TearDown() override {
+        current = nullptr;
+        OutputFixture::TearDown();
+    }
+
+    void Script(int lines) {
+        std::string text;
+        for (int i = 1; i <= lines; ++i)
+            text += "Line " + std::to_string(i) + (i < lines ? "\r\n" : "");
+        form1().Memo1().SetText(text);
+    }
+    void Key(WORD key) { PostMessageA(out().hwnd(), WM_KEYDOWN, key, 0); }
+    void KeyUp(WORD key) { PostMessageA(out().hwnd(), WM_KEYUP, key, 0); }
+    void Play() {
+        SendMessageA(form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::playbutton), 0);
+    }
+    // Answers every pause with Space, as an operator resuming would.
+    void ResumeEveryPause() { SetTimer(nullptr, 0, 1, Resume); }
+    static void CALLBACK Resume(HWND, UINT, UINT_PTR, DWORD) {
+        if (current && current->out().Paused) {
+            ++current->resumes;
+            current->out().FormKeyDown(VK_SPACE, false, false, false);
+        }
+    }
+
+    static inline Playback* current = nullptr;
+    int steps = 0;
+    int resumes = 0;
+    std::function<void(int)> onStep;
+};
+
+TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
+    Script(3);
+    ResumeEveryPause();
+    bool sawStop = false, sawOutput = false, editorHidden = false;
+    onStep = [&](int) {
+        sawStop = sawStop || state().menu.Caption(MenuId::playbutton) == "Stop";
+        sawOutput = sawOutput || out().IsVisible();
+        editorHidden = editorHidden || !form1().IsVisible();
+    };
+    ShowWindow(form1().hwnd(), SW_SHOW);
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "&Play");
+    Play();
+    EXPECT_TRUE(sawStop);
+    EXPECT_TRUE(sawOutput);
+    EXPECT_TRUE(editorHidden) << "single-screen playback hides the editor";
+    EXPECT_EQ(resumes, 2);
+    EXPECT_EQ(out().CurLine, 5);
+    EXPECT_EQ(steps, 5 * (out().LineHeight - 1));
+    EXPECT_FALSE(out().Playing);
+    EXPECT_FALSE(out().IsVisible());
+    EXPECT_TRUE(form1().IsVisible());
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "Play");
+    char caption[32] = {0};
+    GetMenuStringA(GetMenu(form1().hwnd()), static_cast<UINT>(MenuId::playbutton), caption,
+                   sizeof caption, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, "Play");
+}
+
+TEST_F(Playback, StoppingWhileLineFiveEntersPutsTheCaretOnLineSix) {
+    Script(20);
+    state().CursorLine = 0;
+    onStep = [&](int) {
+        if (out().CurLine == 4 && !out().getkill()) Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_FALSE(out().Playing);
+    Memo& memo = form1().Memo1();
+    EXPECT_EQ(memo.SelStart(), memo.LineIndex(5));
+    EXPECT_EQ(memo.SelLength(), 0);
+}
+
+TEST_F(Playback, PlayStartsAtTheRecordedCaretLineAndPlayAgainStops) {
+    Script(20);
+    state().CursorLine = 6;
+    int firstLine = -1;
+    onStep = [&](int n) {
+        if (n == 1) firstLine = out().CurLine;
+        if (n == 3) Play(); // the Play command while playing is Stop
+    };
+    Play();
+    EXPECT_EQ(firstLine, 6);
+    EXPECT_FALSE(out().Playing);
+    EXPECT_EQ(steps, 3) << "the stop is seen at the next row";
+}
+
+TEST_F(Playback, StoppingOnTheLastLineLeavesTheCaretAlone) {
+    Script(3);
+    form1().Memo1().SetSelection(2, 0);
+    state().CursorLine = 2;
+    onStep = [&](int) { Key(VK_ESCAPE); };
+    Play();
+    EXPECT_EQ(form1().Memo1().SelStart(), 2);
+}
+
+TEST_F(Playback, AnEmptyEditorPlaysNothing) {
+    form1().Memo1().SetText("");
+    Play();
+    EXPECT_EQ(steps, 0);
+    EXPECT_FALSE(out().IsVisible());
+    EXPECT_TRUE(platform.ui.boxes.empty());
+}
+
+TEST_F(Playback, InvisibleTextIsRefusedWithMessage32) {
+    Script(3);
+    FontSpec font = state().editorFont;
+    font.color = state().editorColor;
+    UseLook(font, state().editorColor);
+    ShowWindow(form1().hwnd(), SW_SHOW);
+    Play();
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, "Font color and background color are the same.");
+    EXPECT_EQ(platform.ui.boxes[0].style, 0x30u);
+    EXPECT_EQ(steps, 0);
+    EXPECT_FALSE(out().Playing);
+    EXPECT_FALSE(out().IsVisible());
+    EXPECT_TRUE(form1().IsVisible());
+}
+
+TEST_F(Playback, TextReachesTheOutputWindow) {
+    Script(30);
+    bool textSeen = false;
+    onStep = [&](int n) {
+        if (n == 3 * (out().LineHeight - 1)) {
+            const PixelBlock screen = Screen();
+            for (int y = out().ScrollBand.top; y < out().ScrollBand.bottom && !textSeen; ++y)
+                textSeen = !screen.RowIs(y, kBackground);
+            Key(VK_ESCAPE);
+        }
+    };
+    Play();
+    EXPECT_TRUE(textSeen);
+}
+
+TEST_F(Playback, SpeedKeysChangeTheDelayLive) {
+    Script(20);
+    form1().SetSdelaY(10);
+    onStep = [&](int n) {
+        if (n == 1) Key(VK_PRIOR); // 10 -> 6
+        if (n == 2) Key(VK_DOWN);  // 6 -> 7
+        if (n == 3) Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_EQ(state().Delay, 7);
+}
+
+TEST_F(Playback, HoldingLeftRunsBackwardAndReleasingPauses) {
+    Script(60);
+    state().CursorLine = 0;
+    ResumeEveryPause();
+    int backwardSteps = 0;
+    int startedBackwardAt = -1;
+    const int screenful = 768 / 30 + 3; // lines of a full band, and some
+    onStep = [&](int) {
+        if (out().Reverse) ++backwardSteps;
+        if (out().CurLine == screenful && startedBackwardAt < 0) {
+            startedBackwardAt = out().CurLine;
+            Key(VK_LEFT);
+        }
+        if (backwardSteps == 3 * out().LineHeight) KeyUp(VK_LEFT);
+        if (backwardSteps > 3 * out().LineHeight && out().Reverse && resumes > 0) Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_GT(backwardSteps, 0) << "the band had filled, so Left was taken";
+    EXPECT_GE(resumes, 1) << "releasing Left paused";
+}
+
+TEST_F(Playback, AnErrorInsideTheLoopStillEndsThePlayback) {
+    Script(20);
+    ShowWindow(form1().hwnd(), SW_SHOW);
+    onStep = [&](int n) {
+        if (n == 4) throw Win32Error(ERROR_NOT_ENOUGH_MEMORY);
+    };
+    Play();
+    EXPECT_FALSE(out().Playing);
+    EXPECT_FALSE(out().IsVisible());
+    EXPECT_TRUE(form1().IsVisible());
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "Play");
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
+    EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript");
+    onStep = nullptr;
+    steps = 0;
+    onStep = [&](int n) {
+        if (n == 2) Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_EQ(steps, 2) << "Play works again";
+}
+
+TEST_F(Playback, NoGdiObjectsLeakOverAPlayback) {
+    Script(10);
+    onStep = [&](int n) {
+        if (n == 40) Key(VK_ESCAPE);
+    };
+    Play(); // the first playback makes what later ones reuse
+    const int before = GdiObjectCount();
+    steps = 0;
+    Play();
+    steps = 0;
+    state().menu.SetChecked(MenuId::ReversMirrorText1, true);
+    Play();
+    EXPECT_LE(GdiObjectCount(), before);
+}
+
+class DualScreenPlayback : public Playback {
+  protected:
+    void SetUp() override {
+        platform.display.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+        Playback::SetUp();
+        state().menu.SetChecked(MenuId::UseSecondMonitorforScrolling1, true);
+        ShowWindow(form1().hwnd(), SW_SHOW);
+    }
+};
+
+TEST_F(DualScreenPlayback, EditorStaysWithThePreviewAndTheLineInThePanel) {
+    Script(12);
+    state().CursorLine = 0;
+    std::string panelAfterFourth;
+    bool editorVisible = true, panelShown = false;
+    RECT placed{};
+    onStep = [&](int n) {
+        editorVisible = editorVisible && form1().IsVisible();
+        panelShown = panelShown || form1().Panel2().IsVisible();
+        if (n == 1) GetWindowRect(out().hwnd(), &placed);
+        if (out().CurLine == 4 && panelAfterFourth.empty())
+            panelAfterFourth = form1().StatusBar1().Text(1);
+        if (out().CurLine == 5) Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_TRUE(editorVisible);
+    EXPECT_TRUE(panelShown);
+    EXPECT_EQ(placed.left, 1024) << "on the talent monitor";
+    EXPECT_EQ(panelAfterFourth, "Line  4 of 12");
+    EXPECT_FALSE(form1().Panel2().IsVisible()) << "hidden again after";
+}
+
+} // namespace

@@ -39,6 +39,19 @@ wait_window() {
     return 1
 }
 
+# Waits until a window has stopped moving and resizing (the main window is
+# shown, then maximised, at start), so keys reach it once it is in place.
+wait_settled() {
+    local id="$1" last="" now i
+    for i in $(seq 1 50); do
+        now=$(xdotool getwindowgeometry "$id" 2>/dev/null || true)
+        [ -n "$now" ] && [ "$now" = "$last" ] && return 0
+        last="$now"
+        sleep 0.2
+    done
+    return 0
+}
+
 # Waits for the program to end; prints its exit code.
 wait_exit() {
     local seconds="${1:-20}" i
@@ -59,6 +72,7 @@ wait_exit() {
 send_keys() {
     local id="$1"
     shift
+    wait_settled "$id"
     xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
     xdotool key --delay 60 "$@"
 }

@@ -218,13 +218,17 @@ TEST_F(Playback, NoGdiObjectsLeakOverAPlayback) {
     onStep = [&](int n) {
         if (n == 40) Key(VK_ESCAPE);
     };
-    Play(); // the first playback makes what later ones reuse
+    auto playBoth = [&] {
+        for (bool mirror : {false, true}) {
+            SetMirror(mirror);
+            steps = 0;
+            Play();
+        }
+    };
+    playBoth(); // the first playbacks make what later ones reuse
     const int before = GdiObjectCount();
-    steps = 0;
-    Play();
-    steps = 0;
-    state().menu.SetChecked(MenuId::ReversMirrorText1, true);
-    Play();
+    playBoth();
+    playBoth();
     EXPECT_LE(GdiObjectCount(), before);
 }
 

@@ -3,8 +3,7 @@
 TCPanel::TCPanel() = default;
 
 bool TCPanel::Create(HWND owner, int x, int y, int width, int height, Color color, bool visible) {
-    color_ = color;
-    brush_.reset(CreateSolidBrush(color));
+    color_.Set(color);
     if (!CreateChild("TCPanel", owner, WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), x, y, width,
                      height))
         return false;
@@ -17,12 +16,7 @@ bool TCPanel::Create(HWND owner, int x, int y, int width, int height, Color colo
 }
 
 void TCPanel::SetColor(Color color) {
-    if (color == color_) return;
-    UniqueHbrush brush(CreateSolidBrush(color));
-    if (!brush) return;
-    brush_ = std::move(brush);
-    color_ = color;
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    if (color_.Set(color)) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT TCPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -45,7 +39,7 @@ void TCPanel::Paint() {
     HDC dc = BeginPaint(hwnd(), &ps);
     RECT client{};
     GetClientRect(hwnd(), &client);
-    FillRect(dc, &client, brush_.get());
+    FillRect(dc, &client, color_.brush());
     if (ShowsBitmap()) {
         const OffscreenImage& picture = *bitmap_;
         if (stretch_) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "render/OffscreenImage.h"
+#include "win/ColorBrush.h"
 #include "win/Window.h"
 
 // A plain panel that can also show a picture of its own, unscaled at its
@@ -14,7 +15,7 @@ class TCPanel : public Window {
     // size in the panel's colour.
     bool Create(HWND owner, int x, int y, int width, int height, Color color, bool visible);
 
-    Color GetColor() const { return color_; }
+    Color GetColor() const { return color_.color(); }
     void SetColor(Color color);
 
     // Takes effect at the next paint; setting it does not repaint.
@@ -34,8 +35,7 @@ class TCPanel : public Window {
     void Paint();
     bool ShowsBitmap() const;
 
-    Color color_ = 0;
-    UniqueHbrush brush_;
+    ColorBrush color_;
     bool stretch_ = false;
     std::unique_ptr<OffscreenImage> bitmap_;
 };

@@ -165,11 +165,9 @@ void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) 
         fontPpi_ = pixelsPerInch;
     }
     fontSpec_ = font;
-    const bool colourChanged = font.color != textColor_ || background != background_;
-    if (background != background_) brush_.reset(CreateSolidBrush(background));
+    const bool textChanged = font.color != textColor_;
     textColor_ = font.color;
-    background_ = background;
-    if (colourChanged) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (background_.Set(background) || textChanged) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Memo::SetBounds(int x, int y, int width, int height) {

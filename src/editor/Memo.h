@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/PrompterState.h"
+#include "win/ColorBrush.h"
 #include "win/UniqueHandle.h"
 
 // What the editor reports to its form. Key and mouse downs arrive before the
@@ -29,8 +30,8 @@ class Memo {
     // Applies font and colours; each only when it differs.
     void ApplyLook(const FontSpec& font, Color background, int pixelsPerInch);
     Color TextColor() const { return textColor_; }
-    Color BackgroundColor() const { return background_; }
-    HBRUSH BackgroundBrush() const { return brush_.get(); }
+    Color BackgroundColor() const { return background_.color(); }
+    HBRUSH BackgroundBrush() const { return background_.brush(); }
     HFONT Font() const { return font_.get(); }
 
     // Styles the control takes only at creation: changing them re-creates it.
@@ -72,8 +73,7 @@ class Memo {
     FontSpec fontSpec_{};
     int fontPpi_ = 0;
     Color textColor_ = 0;
-    Color background_ = 0xFFFFFF;
-    UniqueHbrush brush_{CreateSolidBrush(0xFFFFFF)};
+    ColorBrush background_{0xFFFFFF};
 };
 
 // A font handle for a font spec at a screen resolution.

@@ -49,12 +49,7 @@ void TForm4::PlaceAtStart() {
 }
 
 void TForm4::SetColor(Color color) {
-    if (color == color_ && colorBrush_) return;
-    UniqueHbrush brush(CreateSolidBrush(color));
-    if (!brush) return;
-    colorBrush_ = std::move(brush);
-    color_ = color;
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    if (color_.Set(color)) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -74,7 +69,7 @@ LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(wp), &client, colorBrush_.get());
+        FillRect(reinterpret_cast<HDC>(wp), &client, color_.brush());
         return 1;
     }
     }

@@ -9,6 +9,7 @@
 #include "playback/PlaybackEngine.h"
 #include "playback/PlaybackFlags.h"
 #include "render/OffscreenImage.h"
+#include "win/ColorBrush.h"
 #include "win/Geometry.h"
 #include "win/UniqueHandle.h"
 #include "win/Window.h"
@@ -47,7 +48,7 @@ class TForm4 : public Window, public PlaybackFlags {
     std::int32_t FontSize = 21;
 
     // The window's colour: its background and the brush of its canvas.
-    Color GetColor() const { return color_; }
+    Color GetColor() const { return color_.color(); }
     void SetColor(Color color);
 
     // --- Line image (LineImagePrep.cpp) ---
@@ -132,8 +133,7 @@ class TForm4 : public Window, public PlaybackFlags {
     TForm1& form1_;
     std::unique_ptr<OutputPlaybackHost> host_;
     PlaybackEngine engine_;
-    Color color_ = 0;
-    UniqueHbrush colorBrush_{CreateSolidBrush(0)};
+    ColorBrush color_;
     std::optional<ScopedGetDC> outputDc_;
     DefaultMonitor defaultMonitor_ = DefaultMonitor::Primary;
     WindowState windowState_ = WindowState::Normal;

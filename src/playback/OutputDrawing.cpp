@@ -23,7 +23,7 @@ void TForm4::ReleaseOutputContext() {
 void TForm4::FillWindow(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    ScopedSelect brush(dc, colorBrush_.get());
+    ScopedSelect brush(dc, color_.brush());
     PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
 }
 

@@ -20,4 +20,4 @@ trap 'stop_wine; stop_virtual_x' EXIT
 start_virtual_x 1920x1080
 warm_wine
 echo "== Windows tests under Wine (display $DISPLAY)"
-ctest --preset windows --no-tests=error "$@"
+ctest --preset windows --no-tests=error --timeout 180 "$@"

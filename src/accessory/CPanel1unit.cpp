@@ -16,7 +16,8 @@ bool TCPanel::Create(HWND owner, int x, int y, int width, int height, Color colo
 }
 
 void TCPanel::SetColor(Color color) {
-    if (color_.Set(color)) InvalidateRect(hwnd(), nullptr, TRUE);
+    if (color_.Set(color))
+        InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT TCPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -10,7 +10,8 @@
 
 namespace {
 void OpenHelpPage(Services& services, const std::string& page) {
-    if (page.empty()) return;
+    if (page.empty())
+        return;
     if (const std::uint32_t error = services.openHelpPage(page))
         throw std::runtime_error(SystemErrorText(error) + ", " + page);
 }
@@ -26,9 +27,11 @@ void TForm1::MenuHelp1Click() {
 }
 
 bool TForm1::ShowItemHelp(MenuId item) {
-    if (item == MenuId::None) return false;
+    if (item == MenuId::None)
+        return false;
     const int context = state_.menu.HelpContext(item);
-    if (context == 0) return false;
+    if (context == 0)
+        return false;
     OpenHelpPage(app_.services(), HelpTopicPage(state_.ProgramDir, app_.HelpFile(), context));
     return true;
 }
@@ -38,8 +41,10 @@ void TForm1::OnMenuSelect(WPARAM wp, LPARAM lp) {
     const UINT flags = HIWORD(wp);
     const auto menu = reinterpret_cast<HMENU>(lp);
     highlighted_ = MenuId::None;
-    if (flags == 0xFFFF && !menu) return; // the menu closed
-    if (flags & MF_SEPARATOR) return;
+    if (flags == 0xFFFF && !menu)
+        return; // the menu closed
+    if (flags & MF_SEPARATOR)
+        return;
     if (!(flags & MF_POPUP)) {
         highlighted_ = static_cast<MenuId>(LOWORD(wp));
         return;
@@ -52,11 +57,13 @@ void TForm1::OnMenuSelect(WPARAM wp, LPARAM lp) {
 }
 
 bool TForm1::OnHelp(const HELPINFO& info) {
-    if (info.iContextType != HELPINFO_MENUITEM) return false;
+    if (info.iContextType != HELPINFO_MENUITEM)
+        return false;
     // The menu names the focused item; with none focused in an open popup it
     // names nothing, and the tracked highlight (the popup's title) counts.
     MenuId item = static_cast<MenuId>(info.iCtrlId);
-    if (item == MenuId::None) item = highlighted_;
+    if (item == MenuId::None)
+        item = highlighted_;
     try {
         MenuIndex(item);
     } catch (const std::out_of_range&) {

@@ -22,7 +22,8 @@ constexpr std::array<MenuHelpTopic, kMenuHelpTopicCount> kTopics = {{
 
 std::string HelpFolder(std::string_view programDir) {
     std::string folder(programDir);
-    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
+        folder += '\\';
     return folder + "help\\";
 }
 } // namespace
@@ -37,11 +38,13 @@ void AssignHelpContexts(MenuModel& menu) {
 }
 
 std::string HelpContentsPage(std::string_view programDir, std::string_view helpFile) {
-    if (helpFile.empty()) return {};
+    if (helpFile.empty())
+        return {};
     return HelpFolder(programDir) + "index.html";
 }
 
 std::string HelpTopicPage(std::string_view programDir, std::string_view helpFile, int context) {
-    if (helpFile.empty() || context == 0) return {};
+    if (helpFile.empty() || context == 0)
+        return {};
     return HelpFolder(programDir) + "topic" + std::to_string(context) + ".html";
 }

@@ -6,6 +6,7 @@
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
 #include "win/ModalUi.h"
+#include "win/Win32Error.h"
 
 Application::Application(Services services) : services_(std::move(services)) {
     Window::SetErrorTrap([this](const std::string& text) { ShowStandardError(text); });
@@ -13,6 +14,11 @@ Application::Application(Services services) : services_(std::move(services)) {
 
 Application::~Application() {
     Window::SetErrorTrap(nullptr);
+    // A quit request this application posted must not end the next one on
+    // this thread.
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     form4_.reset();
     form1_.reset();
 }
@@ -24,11 +30,20 @@ bool Application::Start(const std::vector<std::string>& args) {
     title_ = "Cuecraft";
     helpFile_ = "qtp.hlp";
     form1_ = std::make_unique<TForm1>(*this);
-    if (!form1_->Create() || !form1_->FormCreate()) return false;
+    if (!form1_->Create())
+        return WindowsFailed();
+    if (!form1_->FormCreate())
+        return false; // a start-up check has said why
     form4_ = std::make_unique<TForm4>(*this, *form1_);
-    if (!form4_->Create()) return false;
+    if (!form4_->Create())
+        return WindowsFailed();
     form4_->FormCreate();
     return true;
+}
+
+bool Application::WindowsFailed() {
+    ShowStandardError(SystemErrorText(GetLastError()));
+    return false;
 }
 
 int Application::Run() {
@@ -36,12 +51,24 @@ int Application::Run() {
     MSG msg;
     while (!terminated_) {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) break;
+        if (got <= 0)
+            break;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     return 0;
 }
+
+namespace {
+// Run from inside a modal dialog's loop, the dialog must still get its
+// keys (Enter, Esc, Tab) the way its own loop would give them.
+bool HandledByActiveDialog(MSG& msg) {
+    HWND active = GetActiveWindow();
+    char cls[8] = {0};
+    return active && GetClassNameA(active, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
+           IsDialogMessageA(active, &msg);
+}
+} // namespace
 
 void Application::mainupdate() {
     MSG msg;
@@ -50,6 +77,8 @@ void Application::mainupdate() {
             terminated_ = true;
             break;
         }
+        if (HandledByActiveDialog(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -40,6 +40,8 @@ class Application {
 
   private:
     void ShowStandardError(const std::string& text);
+    // A window could not be made: says why, and the start ends.
+    bool WindowsFailed();
 
     Services services_;
     std::vector<std::string> args_;

@@ -10,15 +10,21 @@
 #include "playback/BlackScrollvantel.h"
 #include "sysinfo/SysInfo.h"
 
-void TForm1::ExitProgram() {
+bool TForm1::StopIfPlaying() {
     TForm4* output = app_.Form4();
-    if (output && output->Playing) {
-        output->setkill(true);
-        app_.mainupdate();
+    if (!output || !output->Playing)
+        return false;
+    output->RequestStop();
+    return true;
+}
+
+void TForm1::ExitProgram() {
+    if (StopIfPlaying())
         return;
-    }
+    TForm4* output = app_.Form4();
     app_.mainupdate();
-    if (!output) return;
+    if (!output)
+        return;
     output->Paused = false;
     // Nothing is saved here: the save commands are the only way to keep changes.
     CLEANMEUP();
@@ -34,13 +40,10 @@ void TForm1::ExitProgram() {
 }
 
 bool TForm1::FormCloseQuery() {
-    TForm4* output = app_.Form4();
-    if (output && output->Playing) {
-        output->setkill(true);
-        app_.mainupdate();
+    if (StopIfPlaying())
         return false;
-    }
-    if (!ConfirmQuit()) return false;
+    if (!ConfirmQuit())
+        return false;
     CLEANMEUP();
     return true;
 }
@@ -56,5 +59,6 @@ bool TForm1::ConfirmQuit() {
 }
 
 void TForm1::CLEANMEUP() {
-    if (TForm4* output = app_.Form4()) output->FreeLineImages();
+    if (TForm4* output = app_.Form4())
+        output->FreeLineImages();
 }

@@ -26,7 +26,8 @@ void ResetAlternateEntry(AlternateEntry& entry) {
 
 void SetSdelaY(PrompterState& state, std::uint8_t delay) {
     state.Delay = delay;
-    if (state.Delay > kMaxDelay) state.Delay = kMaxDelay;
+    if (state.Delay > kMaxDelay)
+        state.Delay = kMaxDelay;
 }
 
 void ApplyMenuFontStyle(PrompterState& state) {
@@ -37,7 +38,8 @@ void ApplyMenuFontStyle(PrompterState& state) {
 }
 
 void ApplyFactoryValues(PrompterState& state, const Rect32& monitor0) {
-    if (!state.CurAlternate) state.CurAlternate = &state.Alternate;
+    if (!state.CurAlternate)
+        state.CurAlternate = &state.Alternate;
     state.Alternate.Name = "Alte";
     ResetAlternateEntry(state.Alternate);
     // The record follows what the editor shows, so a save right after
@@ -63,7 +65,10 @@ void ApplyFactoryValues(PrompterState& state, const Rect32& monitor0) {
 }
 
 void ApplyAlignmentMarks(PrompterState& state) {
-    if (state.menu.Checked(MenuId::LeftJustify1)) state.editorAlignment = Alignment::Left;
-    if (state.menu.Checked(MenuId::RightJustify1)) state.editorAlignment = Alignment::Right;
-    if (state.menu.Checked(MenuId::CenterText1)) state.editorAlignment = Alignment::Center;
+    if (state.menu.Checked(MenuId::LeftJustify1))
+        state.editorAlignment = Alignment::Left;
+    if (state.menu.Checked(MenuId::RightJustify1))
+        state.editorAlignment = Alignment::Right;
+    if (state.menu.Checked(MenuId::CenterText1))
+        state.editorAlignment = Alignment::Center;
 }

@@ -28,7 +28,8 @@ inline constexpr std::size_t kAlternateFontNameMax = 24;
 
 // Cuts a text to the capacity of the field it is stored in.
 inline std::string CutTo(std::string text, std::size_t capacity) {
-    if (text.size() > capacity) text.resize(capacity);
+    if (text.size() > capacity)
+        text.resize(capacity);
     return text;
 }
 

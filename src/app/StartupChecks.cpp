@@ -21,10 +21,13 @@ bool CommonControlsAtLeast(const EnvironmentProbe& probe, std::uint8_t major, st
 }
 
 bool CheckEnvironment(IModalUi& ui, const EnvironmentProbe& probe, const std::string& programDir) {
-    if (probe.counter.Now() == 0) return Fail(ui, GetMsgText(75), 2);
+    if (probe.counter.Now() == 0)
+        return Fail(ui, GetMsgText(75), 2);
     // Fixed text: the catalogue lives in the very library that is missing.
-    if (!probe.fileExists(programDir + "msgbank.dll")) return Fail(ui, "msgbank.dll is missing", 2);
-    if (!CommonControlsAtLeast(probe, 4, 70)) return Fail(ui, GetMsgText(440), 2);
+    if (!probe.fileExists(programDir + "msgbank.dll"))
+        return Fail(ui, "msgbank.dll is missing", 2);
+    if (!CommonControlsAtLeast(probe, 4, 70))
+        return Fail(ui, GetMsgText(440), 2);
     if (probe.display.ScreenWidth() < kMinScreenWidth)
         return Fail(ui, "Cuecraft " + GetMsgText(442), 0);
     return true;
@@ -32,7 +35,8 @@ bool CheckEnvironment(IModalUi& ui, const EnvironmentProbe& probe, const std::st
 
 std::int64_t MeasureTimer(IModalUi& ui, IPerfCounter& counter) {
     const std::int64_t ticks = TicksPerMsFromFrequency(counter.Frequency());
-    if (ticks > 0) return ticks;
+    if (ticks > 0)
+        return ticks;
     ShowMsgBox(ui, GetMsgText(406), kProductTitle, 0);
     return 0;
 }

@@ -10,6 +10,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     for (int i = 1; i < __argc; ++i)
         args.emplace_back(__argv[i]);
     Application app(ProductionServices());
-    if (!app.Start(args)) return 0; // a start-up check failed and has said why
+    if (!app.Start(args))
+        return 0; // a start-up check failed and has said why
     return app.Run();
 }

@@ -19,23 +19,28 @@ void TForm1::CaretReport() {
 
 int TForm1::CaretLineRecord() {
     // While prompting the playback owns panel 1 and the start line.
-    if (Prompting()) return state_.CursorLine;
+    if (Prompting())
+        return state_.CursorLine;
     state_.CursorLine = memo_.LineCount() > 0 ? memo_.CaretLine() : 0;
     return state_.CursorLine;
 }
 
 void TForm1::Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) {
-    if (key == 'S' && shift && ctrl && alt) SaveScreenCapture(hwnd());
+    if (key == 'S' && shift && ctrl && alt)
+        SaveScreenCapture(hwnd());
     CaretReport();
 }
 
 void TForm1::Memo1MouseDown(int button) {
-    if (TForm4* output = app_.Form4(); output && button != 2) output->SetDirection(button == 1);
+    if (TForm4* output = app_.Form4(); output && button != 2)
+        output->SetDirection(button == 1);
 }
 
 void TForm1::Memo1Click() {
-    if (GetFocus() != memo_.hwnd()) SetFocus(memo_.hwnd());
-    CaretReport();
+    if (GetFocus() != memo_.hwnd())
+        SetFocus(memo_.hwnd());
+    if (!Prompting()) // the playback owns panel 1 then
+        CaretReport();
     CaretLineRecord();
 }
 

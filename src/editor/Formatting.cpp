@@ -56,7 +56,8 @@ void TForm1::TypeansSize1Click() {
     record.Size = dialogFont.sizePt;
     record.Style = dialogFont.style;
     record.FontName = CutTo(dialogFont.name, kAlternateFontNameMax);
-    if (TForm4* output = app_.Form4()) output->FontSize = 2 * state_.editorFont.sizePt;
+    if (TForm4* output = app_.Form4())
+        output->FontSize = 2 * state_.editorFont.sizePt;
 }
 
 void TForm1::ToggleStyle(MenuId item) {
@@ -69,7 +70,8 @@ void TForm1::ToggleAlignment(MenuId item) {
     state_.menu.Toggle(item);
     if (state_.menu.Checked(item))
         for (MenuId other : {MenuId::LeftJustify1, MenuId::CenterText1, MenuId::RightJustify1})
-            if (other != item) state_.menu.SetChecked(other, false);
+            if (other != item)
+                state_.menu.SetChecked(other, false);
     ApplyAlignment();
 }
 

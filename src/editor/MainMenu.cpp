@@ -18,8 +18,10 @@ HMENU BuildMainMenu(const MenuModel& model) {
     HMENU bar = CreateMenu();
     HMENU popup = nullptr;
     for (const MenuItemDef& def : MenuTree()) {
-        if (def.parent == MenuId::None) popup = nullptr;
-        if (def.hidden) continue;
+        if (def.parent == MenuId::None)
+            popup = nullptr;
+        if (def.hidden)
+            continue;
         MENUITEMINFOA info = ItemInfo(model, def);
         if (def.parent == MenuId::None) {
             const bool hasItems = &def != &MenuTree().back() && (&def + 1)->parent == def.id;
@@ -38,7 +40,8 @@ HMENU BuildMainMenu(const MenuModel& model) {
 
 void SyncMenuItem(HMENU menu, const MenuModel& model, MenuId id) {
     const MenuItemDef& def = MenuDef(id);
-    if (def.hidden || def.separator) return;
+    if (def.hidden || def.separator)
+        return;
     MENUITEMINFOA info = ItemInfo(model, def);
     info.fMask = MIIM_STATE | MIIM_STRING;
     SetMenuItemInfoA(menu, static_cast<UINT>(id), FALSE, &info);

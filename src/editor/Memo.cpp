@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/LineCount.h"
+#include "win/Window.h"
 
 UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch) {
     const int height = -MulDiv(font.sizePt, pixelsPerInch, 72);
@@ -21,7 +22,8 @@ constexpr UINT_PTR kSubclassId = 1;
 }
 
 Memo::~Memo() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    if (hwnd_)
+        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
 }
 
 bool Memo::Create(HWND parent, MemoEvents* events) {
@@ -33,7 +35,8 @@ DWORD Memo::Style() const {
     // Clips siblings so its repaints never cover the preview panel above it.
     DWORD style =
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN;
-    if (!hideSelection_) style |= ES_NOHIDESEL;
+    if (!hideSelection_)
+        style |= ES_NOHIDESEL;
     switch (alignment_) {
     case Alignment::Left:
         style |= ES_LEFT;
@@ -52,11 +55,13 @@ bool Memo::CreateControl(HWND parent, RECT bounds) {
     hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", Style(), bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return false;
+    if (!hwnd_)
+        return false;
     SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     // The default limit is about 30,000 characters; scripts may be longer.
     SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
-    if (font_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (font_)
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return true;
 }
 
@@ -94,18 +99,22 @@ void Memo::Recreate() {
     const int nowFirst = static_cast<int>(SendMessageA(hwnd_, EM_GETFIRSTVISIBLELINE, 0, 0));
     SendMessageA(hwnd_, EM_LINESCROLL, 0, firstVisible - nowFirst);
     SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
-    if (!visible) ShowWindow(hwnd_, SW_HIDE);
-    if (focused) SetFocus(hwnd_);
+    if (!visible)
+        ShowWindow(hwnd_, SW_HIDE);
+    if (focused)
+        SetFocus(hwnd_);
 }
 
 void Memo::SetAlignment(Alignment alignment) {
-    if (alignment == alignment_) return;
+    if (alignment == alignment_)
+        return;
     alignment_ = alignment;
     Recreate();
 }
 
 void Memo::SetHideSelection(bool hide) {
-    if (hide == hideSelection_) return;
+    if (hide == hideSelection_)
+        return;
     hideSelection_ = hide;
     Recreate();
 }
@@ -113,8 +122,22 @@ void Memo::SetHideSelection(bool hide) {
 LRESULT CALLBACK Memo::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                     DWORD_PTR data) {
     auto* self = reinterpret_cast<Memo*>(data);
-    if (self->events_ && hwnd == self->hwnd_) return self->OnMessage(msg, wp, lp);
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY && hwnd == self->hwnd_) {
+        // Destroyed with its parent: nothing to unhook later.
+        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    if (!self->events_ || hwnd != self->hwnd_)
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    // The form's handlers run here, outside the window base class: errors
+    // they raise go to the same standard error box.
+    try {
+        return self->OnMessage(msg, wp, lp);
+    } catch (const std::exception& e) {
+        Window::ReportError(e.what());
+    }
+    return 0;
 }
 
 LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -125,14 +148,18 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         events_->Memo1KeyDown(static_cast<WORD>(wp), GetKeyState(VK_SHIFT) < 0,
                               GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0);
         break;
+    // The second press of a quick pair arrives as a double click.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         leftDown_ = true;
         events_->Memo1MouseDown(0);
         break;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         events_->Memo1MouseDown(1);
         break;
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
         events_->Memo1MouseDown(2);
         break;
     case WM_SETFOCUS: {
@@ -147,7 +174,8 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_LBUTTONUP: {
         const LRESULT result = DefSubclassProc(self, msg, wp, lp);
-        if (std::exchange(leftDown_, false)) events_->Memo1Click();
+        if (std::exchange(leftDown_, false))
+            events_->Memo1Click();
         return result;
     }
     }
@@ -167,7 +195,8 @@ void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) 
     fontSpec_ = font;
     const bool textChanged = font.color != textColor_;
     textColor_ = font.color;
-    if (background_.Set(background) || textChanged) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (background_.Set(background) || textChanged)
+        InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Memo::SetBounds(int x, int y, int width, int height) {
@@ -198,7 +227,8 @@ int Memo::LineCount() const {
 }
 
 std::string Memo::LineText(int line) const {
-    if (line < 0 || line >= ControlLineCount()) return {};
+    if (line < 0 || line >= ControlLineCount())
+        return {};
     const int length = static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(line), 0));
     // EM_GETLINE takes the buffer size in the first WORD and adds no terminator.
     std::string text(std::max(length, 1) + 1, '\0');
@@ -244,5 +274,6 @@ bool Memo::Modified() const {
 }
 
 void Memo::SetModified(bool modified) {
-    if (Modified() != modified) SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
+    if (Modified() != modified)
+        SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
 }

@@ -70,7 +70,8 @@ const std::array<MenuItemDef, kMenuItemCount>& MenuTree() {
 
 std::size_t MenuIndex(MenuId id) {
     for (std::size_t i = 0; i < kTree.size(); ++i)
-        if (kTree[i].id == id) return i;
+        if (kTree[i].id == id)
+            return i;
     throw std::out_of_range("unknown menu item");
 }
 

@@ -118,6 +118,7 @@ class MenuModel {
     std::array<ItemState, kMenuItemCount> state_{};
     Observer observer_;
     void Notify(MenuId id) const {
-        if (observer_) observer_(id);
+        if (observer_)
+            observer_(id);
     }
 };

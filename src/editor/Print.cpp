@@ -18,7 +18,8 @@ void TForm1::Print1Click() {
         ShowMsgBox(ui, GetMsgText(kMsgOpenATextFile), kProductTitle, 3);
         return;
     }
-    if (!ui.RunPrintDialog(printer_)) return;
+    if (!ui.RunPrintDialog(printer_))
+        return;
     TextPrintJob job(printer_, std::string(kProductTitle));
     job.SetFont(state_.editorFont);
     for (int i = 0; i < lines; ++i)

@@ -8,26 +8,25 @@
 #include "win/Win32Error.h"
 
 namespace {
-[[noreturn]] void ThrowLastError() {
-    const DWORD code = GetLastError();
-    throw Win32Error(code ? code : ERROR_GEN_FAILURE);
-}
-
 std::string DefaultPrinterName() {
     DWORD size = 0;
     GetDefaultPrinterA(nullptr, &size);
-    if (size == 0) ThrowLastError();
+    if (size == 0)
+        ThrowLastError();
     std::string name(size, '\0');
-    if (!GetDefaultPrinterA(name.data(), &size)) ThrowLastError();
+    if (!GetDefaultPrinterA(name.data(), &size))
+        ThrowLastError();
     name.resize(name.find('\0'));
     return name;
 }
 
 // The driver settings the dialogs left, if they belong to this printer.
 const DEVMODEA* DevModeFor(const PrinterChoice& printer) {
-    if (printer.devMode.size() < offsetof(DEVMODEA, dmFields)) return nullptr;
+    if (printer.devMode.size() < offsetof(DEVMODEA, dmFields))
+        return nullptr;
     const auto* mode = reinterpret_cast<const DEVMODEA*>(printer.devMode.data());
-    if (mode->dmSize + mode->dmDriverExtra > printer.devMode.size()) return nullptr;
+    if (mode->dmSize + mode->dmDriverExtra > printer.devMode.size())
+        return nullptr;
     return mode;
 }
 } // namespace
@@ -36,25 +35,29 @@ TextPrintJob::TextPrintJob(const PrinterChoice& printer, const std::string& titl
     const std::string device =
         printer.deviceName.empty() ? DefaultPrinterName() : printer.deviceName;
     dc_.reset(CreateDCA("WINSPOOL", device.c_str(), nullptr, DevModeFor(printer)));
-    if (!dc_) ThrowLastError();
+    if (!dc_)
+        ThrowLastError();
     pageWidth_ = GetDeviceCaps(dc_.get(), HORZRES);
     cursor_ = PageCursor(GetDeviceCaps(dc_.get(), VERTRES));
     SetBkMode(dc_.get(), TRANSPARENT);
     DOCINFOA doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = title.c_str();
-    if (StartDocA(dc_.get(), &doc) <= 0) ThrowLastError();
+    if (StartDocA(dc_.get(), &doc) <= 0)
+        ThrowLastError();
 }
 
 TextPrintJob::~TextPrintJob() {
-    if (!closed_) AbortDoc(dc_.get());
+    if (!closed_)
+        AbortDoc(dc_.get());
     fontSelection_.reset();
 }
 
 void TextPrintJob::SetFont(const FontSpec& font) {
     fontSelection_.reset();
     font_ = CreateFontFor(font, GetDeviceCaps(dc_.get(), LOGPIXELSY));
-    if (!font_) ThrowLastError();
+    if (!font_)
+        ThrowLastError();
     fontSelection_.emplace(dc_.get(), font_.get());
     SetTextColor(dc_.get(), PrintInkColor(font.color));
 }
@@ -70,7 +73,8 @@ void TextPrintJob::PrintLine(const std::string& text) {
     };
     for (std::string_view piece : BreakPrintLine(text, fitCount)) {
         const PageCursor::Placement at = cursor_.Next();
-        if (at.startsPage) BeginPage();
+        if (at.startsPage)
+            BeginPage();
         if (!piece.empty() && !TextOutA(dc, 0, at.y, piece.data(), static_cast<int>(piece.size())))
             ThrowLastError();
         cursor_.Advance(TextHeight(piece));
@@ -78,9 +82,11 @@ void TextPrintJob::PrintLine(const std::string& text) {
 }
 
 void TextPrintJob::BeginPage() {
-    if (pageOpen_ && EndPage(dc_.get()) <= 0) ThrowLastError();
+    if (pageOpen_ && EndPage(dc_.get()) <= 0)
+        ThrowLastError();
     pageOpen_ = false;
-    if (StartPage(dc_.get()) <= 0) ThrowLastError();
+    if (StartPage(dc_.get()) <= 0)
+        ThrowLastError();
     pageOpen_ = true;
 }
 
@@ -97,8 +103,10 @@ int TextPrintJob::TextHeight(std::string_view text) const {
 }
 
 void TextPrintJob::Close() {
-    if (pageOpen_ && EndPage(dc_.get()) <= 0) ThrowLastError();
+    if (pageOpen_ && EndPage(dc_.get()) <= 0)
+        ThrowLastError();
     pageOpen_ = false;
-    if (EndDoc(dc_.get()) <= 0) ThrowLastError();
+    if (EndDoc(dc_.get()) <= 0)
+        ThrowLastError();
     closed_ = true;
 }

@@ -28,7 +28,8 @@ PageCursor::Placement PageCursor::Next() {
 void PageCursor::Advance(int textHeight) {
     const int lineHeight = textHeight + kPrintLineGap;
     y_ += lineHeight;
-    if (y_ > pageHeight_ - 2 * lineHeight) pageOpen_ = false;
+    if (y_ > pageHeight_ - 2 * lineHeight)
+        pageOpen_ = false;
 }
 
 Color PrintInkColor(Color textColor) {

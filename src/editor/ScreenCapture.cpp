@@ -8,6 +8,7 @@
 #include "editor/mainformVantel.h"
 #include "editor/BmpFile.h"
 #include "win/UniqueHandle.h"
+#include "win/Win32Error.h"
 
 namespace {
 struct Capture {
@@ -37,6 +38,8 @@ Capture Take(HWND source, int width, int height) {
     ScopedGetDC sourceDc(source);
     UniqueHbitmap bitmap(CreateDIBSection(sourceDc.get(), reinterpret_cast<BITMAPINFO*>(&info),
                                           DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap || !pixels)
+        ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
     UniqueHdc memory(CreateCompatibleDC(sourceDc.get()));
     {
         ScopedSelect select(memory.get(), bitmap.get());
@@ -61,7 +64,8 @@ void TForm1::SaveScreenCapture(HWND source) {
                           "",
                           "",
                           OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST};
-    if (!app_.services().ui.RunSaveDialog(dialog)) return;
+    if (!app_.services().ui.RunSaveDialog(dialog))
+        return;
     app_.services().replaceFile(
         dialog.fileName,
         EncodeBmp8(capture.width, capture.height,

@@ -20,8 +20,15 @@ class BinaryFileError : public std::runtime_error {
 std::string ReadScriptText(const std::string& path) {
     const std::string bytes = ReadWholeFile(path);
     // A NUL would cut the text short and the next save would lose the rest.
-    if (HoldsBinaryData(bytes)) throw BinaryFileError();
+    if (HoldsBinaryData(bytes))
+        throw BinaryFileError();
     return NormalizeLineEnds(bytes);
+}
+
+// A file operation's failure as users read it: the error, the message, the path.
+std::string FileErrorText(const std::exception& error, std::uint16_t message,
+                          const std::string& path) {
+    return std::string(error.what()) + ", " + GetMsgText(message) + " " + path;
 }
 
 bool IsBlankPath(const std::string& path) {
@@ -51,20 +58,24 @@ bool TForm1::LoadScript(const std::string& path) {
         statusBar_.SetText(4, GetMsgText(40) + ": " + path);
         return false;
     }
-    if (IsWindowVisible(statusBar_.hwnd())) statusBar_.SetText(5, "Loading " + path);
+    if (IsWindowVisible(statusBar_.hwnd()))
+        statusBar_.SetText(5, "Loading " + path);
     bool loaded = false;
     try {
-        if (!memo_.SetText(ReadScriptText(path)))
-            throw std::runtime_error("Text exceeds memo capacity");
+        ReplaceEditorText(path);
         openDialog_.initialDir = FolderPart(path);
         statusBar_.SetText(5, FileNamePart(path));
         loaded = true;
     } catch (const std::exception& e) {
-        ShowMsgBox(app_.services().ui, std::string(e.what()) + ", " + GetMsgText(449) + " " + path,
-                   kProductTitle, 2);
+        ShowMsgBox(app_.services().ui, FileErrorText(e, 449, path), kProductTitle, 2);
     }
     memo_.SetModified(false);
     return loaded;
+}
+
+void TForm1::ReplaceEditorText(const std::string& path) {
+    if (!memo_.SetText(ReadScriptText(path)))
+        throw std::runtime_error("Text exceeds memo capacity");
 }
 
 void TForm1::WriteScript(const std::string& path) {
@@ -79,8 +90,7 @@ void TForm1::WriteScript(const std::string& path) {
     try {
         app_.services().replaceFile(path, memo_.Text());
     } catch (const std::exception& e) {
-        ShowMsgBox(app_.services().ui, std::string(e.what()) + ", " + GetMsgText(41) + " " + path,
-                   kProductTitle, 3);
+        ShowMsgBox(app_.services().ui, FileErrorText(e, 41, path), kProductTitle, 3);
         return;
     }
     state_.CurAlternate->FileName = CutTo(path, kShortStringMax);
@@ -88,7 +98,8 @@ void TForm1::WriteScript(const std::string& path) {
     saveDialog_.initialDir = folder;
     statusBar_.SetText(5, FileNamePart(path));
     memo_.SetModified(false);
-    if (!Prompting()) statusBar_.SetText(2, GetMsgText(224));
+    if (!Prompting())
+        statusBar_.SetText(2, GetMsgText(224));
 }
 
 void TForm1::New1Click() {
@@ -104,7 +115,13 @@ void TForm1::Open1Click() {
     openDialog_.title = GetMsgText(194);
     openDialog_.options = kOpenOptions;
     if (app_.services().ui.RunOpenDialog(openDialog_)) {
-        if (FileExists(openDialog_.fileName)) LoadScript(openDialog_.fileName);
+        const bool loaded = FileExists(openDialog_.fileName) && LoadScript(openDialog_.fileName);
+        if (!loaded) {
+            // The editor kept its script, so it keeps its name: naming it after
+            // the refused file would have the next Save overwrite that file.
+            openDialog_.fileName.clear();
+            return;
+        }
         state_.CurAlternate->FileName = CutTo(openDialog_.fileName, kShortStringMax);
     }
     // A cancel leaves the script without a name: the next Save asks for one.
@@ -124,24 +141,24 @@ void TForm1::Save1Click() {
 }
 
 void TForm1::SaveAs1Click() {
-    if (!app_.services().ui.RunSaveDialog(saveDialog_) || saveDialog_.fileName.empty()) return;
-    WriteScript(saveDialog_.fileName);
-    state_.CurAlternate->FileName = CutTo(saveDialog_.fileName, kShortStringMax);
+    if (!app_.services().ui.RunSaveDialog(saveDialog_) || saveDialog_.fileName.empty())
+        return;
+    WriteScript(saveDialog_.fileName); // names the script only when the write succeeded
 }
 
 void TForm1::LoadCommandLineScript() {
-    if (!state_.CmdLineFileGiven) return;
+    if (!state_.CmdLineFileGiven)
+        return;
     const std::string argument = app_.Args().empty() ? std::string() : app_.Args()[0];
     try {
         memo_.SetText("");
-        if (!memo_.SetText(ReadScriptText(state_.CmdLineFile)))
-            throw std::runtime_error("Text exceeds memo capacity");
+        ReplaceEditorText(state_.CmdLineFile);
         state_.CmdLineFile = CutTo(argument, kShortStringMax);
         // The script on screen is this file now; a Save must not go to the
         // script the settings reopened.
         char full[MAX_PATH * 4] = {0};
-        if (GetFullPathNameA(argument.c_str(), sizeof full, full, nullptr))
-            state_.LastFileLoaded = full;
+        state_.LastFileLoaded =
+            GetFullPathNameA(argument.c_str(), sizeof full, full, nullptr) ? full : argument;
         state_.CurAlternate->FileName = CutTo(state_.LastFileLoaded, kShortStringMax);
         memo_.SetModified(false);
     } catch (const std::exception&) {

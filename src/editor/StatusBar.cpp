@@ -11,7 +11,8 @@ bool StatusBar::Create(HWND parent) {
     hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "",
                             WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER, 0, 0, 0,
                             kBarHeight, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return false;
+    if (!hwnd_)
+        return false;
     int edges[6];
     int right = 0;
     for (int i = 0; i < 6; ++i)

@@ -34,9 +34,12 @@ bool TForm1::Create() {
         DrawMenuBar(hwnd());
     });
     InitFileDialogs();
-    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd(), this)) return false;
+    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd(), this) ||
+        !hints_.Create(hwnd(), statusBar_.hwnd()))
+        return false;
     // The dual-screen preview: hidden and black, above the editor.
-    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false)) return false;
+    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false))
+        return false;
     SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // Siblings under the panel must not paint over the preview.
     for (HWND sibling : {memo_.hwnd(), statusBar_.hwnd()})
@@ -50,7 +53,8 @@ bool TForm1::FormCreate() {
     state_.ProgramDir = CutTo(ProgramFolder(), kShortStringMax);
     const EnvironmentProbe probe{services.counter, services.display, services.fileExists,
                                  services.commonControlsVersionMS};
-    if (!CheckEnvironment(services.ui, probe, state_.ProgramDir)) return false;
+    if (!CheckEnvironment(services.ui, probe, state_.ProgramDir))
+        return false;
     {
         ScopedGetDC dc(hwnd());
         pixelsPerInch_ = GetDeviceCaps(dc.get(), LOGPIXELSX);
@@ -77,7 +81,8 @@ bool TForm1::FormCreate() {
 void TForm1::TakeCommandLineScript() {
     state_.CmdLineFileGiven = false;
     const auto& args = app_.Args();
-    if (args.empty() || !app_.services().fileExists(args[0])) return;
+    if (args.empty() || !app_.services().fileExists(args[0]))
+        return;
     state_.CmdLineFileGiven = true;
     ShowWindow(hwnd(), SW_HIDE);
     state_.CmdLineFile = CutTo(args[0], kShortStringMax);
@@ -87,7 +92,6 @@ void TForm1::ShowAtStart() {
     static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
     ShowWindow(hwnd(), kShowCommands[state_.wState >= 0 && state_.wState <= 2 ? state_.wState : 0]);
     UpdateWindow(hwnd());
-    FormShow();
 }
 
 void TForm1::iNITIATE_ALL_VARIABLES() {
@@ -96,14 +100,17 @@ void TForm1::iNITIATE_ALL_VARIABLES() {
 
 void TForm1::ApplyFactoryDefaults() {
     ApplyFactoryValues(state_, Monitor0(app_.services().display));
-    if (TForm4* output = app_.Form4()) output->UpdateOutputRect();
+    if (TForm4* output = app_.Form4())
+        output->UpdateOutputRect();
     ApplyAlignmentMarks(state_);
-    if (IsVisible() && state_.wState == 2) ShowWindow(hwnd(), SW_MAXIMIZE);
+    if (IsVisible() && state_.wState == 2)
+        ShowWindow(hwnd(), SW_MAXIMIZE);
     ApplyEditorLook();
     ShowStatseX();
 }
 
 void TForm1::ApplyEditorLook() {
+    hints_.SetActive(state_.ShowHints);
     memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
     memo_.SetAlignment(state_.editorAlignment);
 }
@@ -136,9 +143,17 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         OnSize();
         return 0;
+    case WM_SHOWWINDOW:
+        if (wp)
+            PostMessageA(hwnd(), kShownMessage, 0, 0);
+        break;
+    case kShownMessage:
+        FormShow();
+        return 0;
     case WM_SETFOCUS:
         // The editor is the window's one control that takes the keyboard.
-        if (memo_.hwnd() && IsWindowVisible(memo_.hwnd())) SetFocus(memo_.hwnd());
+        if (memo_.hwnd() && IsWindowVisible(memo_.hwnd()))
+            SetFocus(memo_.hwnd());
         return 0;
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
@@ -149,7 +164,8 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnMenuSelect(wp, lp);
         return 0;
     case WM_HELP:
-        if (OnHelp(*reinterpret_cast<const HELPINFO*>(lp))) return TRUE;
+        if (OnHelp(*reinterpret_cast<const HELPINFO*>(lp)))
+            return TRUE;
         break;
     }
     return Default(msg, wp, lp);
@@ -198,7 +214,8 @@ void TForm1::OnCommand(MenuId id) {
         ToggleAlignment(id);
         break;
     case MenuId::playbutton:
-        if (TForm4* output = app_.Form4()) output->StartThePrompter();
+        if (TForm4* output = app_.Form4())
+            output->StartThePrompter();
         break;
     case MenuId::Exit1:
     case MenuId::Exit2:
@@ -237,7 +254,8 @@ void TForm1::OnCommand(MenuId id) {
 }
 
 void TForm1::OnSize() {
-    if (!statusBar_.hwnd() || !memo_.hwnd()) return;
+    if (!statusBar_.hwnd() || !memo_.hwnd())
+        return;
     statusBar_.Resize();
     RECT client{};
     GetClientRect(hwnd(), &client);
@@ -255,7 +273,8 @@ LRESULT TForm1::OnCtlColorEdit(HDC dc, HWND control) {
 }
 
 void TForm1::OnClose() {
-    if (!FormCloseQuery()) return;
+    if (!FormCloseQuery())
+        return;
     DestroyWindow(hwnd());
     app_.Terminate();
 }

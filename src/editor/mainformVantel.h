@@ -3,6 +3,7 @@
 
 #include "accessory/CPanel1unit.h"
 #include "app/PrompterState.h"
+#include "editor/Hints.h"
 #include "editor/Memo.h"
 #include "editor/StatusBar.h"
 #include "settings/ProfileFile.h"
@@ -30,13 +31,14 @@ class TForm1 : public Window, private MemoEvents {
     const PrompterState& State() const { return state_; }
     Memo& Memo1() { return memo_; }
     StatusBar& StatusBar1() { return statusBar_; }
+    Hints& ToolTips() { return hints_; }
     int PixelsPerInch() const { return pixelsPerInch_; }
 
     void iNITIATE_ALL_VARIABLES();
     void ApplyFactoryDefaults();
     void SetSdelaY(std::uint8_t delay);
     void ShowStatseX();
-    // Pushes the editor-related state (font, colours) to the controls.
+    // Pushes the state the controls show (font, colours, alignment, hints).
     void ApplyEditorLook();
 
     // Status bar and caret.
@@ -122,7 +124,13 @@ class TForm1 : public Window, private MemoEvents {
     bool Prompting() const;
 
   private:
+    // Posted when the window is shown, so the show handler sees its final size.
+    static constexpr UINT kShownMessage = WM_APP + 1;
     void OnCommand(MenuId id);
+    // Puts a script file's text in the editor; throws what the read throws.
+    void ReplaceEditorText(const std::string& path);
+    // While a script scrolls, asks it to stop and says so.
+    bool StopIfPlaying();
     void InitFileDialogs();
     void OnSize();
     LRESULT OnCtlColorEdit(HDC dc, HWND control);
@@ -136,6 +144,7 @@ class TForm1 : public Window, private MemoEvents {
     Application& app_;
     PrompterState state_;
     StatusBar statusBar_;
+    Hints hints_;
     Memo memo_;
     TCPanel panel2_;
     HMENU menuBar_ = nullptr;

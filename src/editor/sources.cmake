@@ -10,6 +10,7 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EditorEvents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Formatting.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Hints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Print.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp

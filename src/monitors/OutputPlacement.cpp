@@ -56,10 +56,12 @@ bool TForm4::PlaceOutputWindow(int index) {
 
 void TForm4::SetOutputVisible(bool show) {
     if (!show) {
-        if (IsVisible()) ShowWindow(hwnd(), SW_HIDE);
+        if (IsVisible())
+            ShowWindow(hwnd(), SW_HIDE);
         return;
     }
-    if (!IsVisible()) ShowWindow(hwnd(), SW_SHOW);
+    if (!IsVisible())
+        ShowWindow(hwnd(), SW_SHOW);
     if (GetActiveWindow() != hwnd()) {
         SetForegroundWindow(hwnd());
         SetFocus(hwnd());
@@ -68,8 +70,10 @@ void TForm4::SetOutputVisible(bool show) {
 
 void TForm4::ShowOnTalentMonitor() {
     try {
-        if (IsVisible()) SetOutputVisible(false);
-        if (GetColor() != form1_.State().editorColor) SetColor(form1_.State().editorColor);
+        if (IsVisible())
+            SetOutputVisible(false);
+        if (GetColor() != form1_.State().editorColor)
+            SetColor(form1_.State().editorColor);
         SetOutputVisible(true);
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         const Rect32 talent = MonitorBounds(1);
@@ -85,7 +89,8 @@ void TForm4::ShowOnTalentMonitor() {
 }
 
 void TForm4::TestTalentMonitor() {
-    if (app_.services().display.Monitors().size() < 2) return;
+    if (app_.services().display.Monitors().size() < 2)
+        return;
     SetBoundsIfDifferent(MonitorBounds(1));
     if (!IsVisible())
         ShowOnTalentMonitor();

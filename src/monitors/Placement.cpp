@@ -1,7 +1,8 @@
 #include "monitors/Placement.h"
 
 PlacementCheck CheckPlacement(int index, const Rect32& monitor, int screenWidth, int screenHeight) {
-    if (monitor.top != 0) return PlacementCheck::Misaligned;
+    if (monitor.top != 0)
+        return PlacementCheck::Misaligned;
     if (index == 1 && (monitor.Width() != screenWidth || monitor.Height() != screenHeight))
         return PlacementCheck::SizeMismatch;
     return PlacementCheck::Ok;

@@ -29,7 +29,8 @@ std::uint32_t StyleForKind(int kind) {
 
 std::string EffectiveCaption(std::string_view caption) {
     // Byte-wise compare of the length-prefixed strings against " ".
-    if (caption > std::string_view(" ")) return std::string(caption.substr(0, 255));
+    if (caption > std::string_view(" "))
+        return std::string(caption.substr(0, 255));
     return {};
 }
 

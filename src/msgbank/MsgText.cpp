@@ -17,7 +17,8 @@ std::string GetMsgText(std::uint16_t number) {
     std::string text = CatalogueMessage(number);
     if (text.empty()) {
         text = "No Msg From DLL " + std::to_string(number);
-        if (text.size() > 255) text.resize(255);
+        if (text.size() > 255)
+            text.resize(255);
     }
     return text;
 }

@@ -14,7 +14,9 @@ TForm4::TForm4(Application& app, TForm1& form1)
 }
 
 bool TForm4::Create() {
-    return CreateTopLevel("TForm4", "", WS_POPUP, 0, nullptr,
+    // A tool window has no taskbar button, so nothing outside the program
+    // can close it in the middle of a script.
+    return CreateTopLevel("TForm4", "", WS_POPUP, WS_EX_TOOLWINDOW, nullptr,
                           static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
@@ -49,7 +51,8 @@ void TForm4::PlaceAtStart() {
 }
 
 void TForm4::SetColor(Color color) {
-    if (color_.Set(color)) InvalidateRect(hwnd(), nullptr, TRUE);
+    if (color_.Set(color))
+        InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -63,8 +66,17 @@ LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSKEYUP:
         FormKeyUp(static_cast<std::uint16_t>(wp));
         return 0;
+    case WM_CLOSE:
+        // The output window lives as long as the program; closing it stops
+        // the scrolling or hides it.
+        if (Playing)
+            RequestStop();
+        else
+            SetOutputVisible(false);
+        return 0;
     case WM_SHOWWINDOW:
-        if (wp) FormShow();
+        if (wp)
+            FormShow();
         break;
     case WM_ERASEBKGND: {
         RECT client{};

@@ -30,6 +30,8 @@ class TForm4 : public Window, public PlaybackFlags {
     // --- Play and stop (PlayStop.cpp) ---
     // The Play/Stop command.
     void StartThePrompter();
+    // A stop request: the running loop ends the playback at its next test.
+    void RequestStop();
     // Starts prompting; returns when it has ended.
     void StartPlayback();
     void ShowOutputWindow();
@@ -124,7 +126,7 @@ class TForm4 : public Window, public PlaybackFlags {
 
   private:
     void PlaceAtStart();
-    void RunScrollLoop(bool mirror);
+    void RecoverFromError() noexcept;
     Rect32 MonitorBounds(int index) const;
     void SetBoundsIfDifferent(const Rect32& bounds);
     void FillWindow(HDC dc);

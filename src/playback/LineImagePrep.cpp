@@ -29,7 +29,8 @@ bool TForm4::HasPreviewImage() const {
 }
 
 bool TForm4::UpdateOutputRect() {
-    if (!hwnd()) return false;
+    if (!hwnd())
+        return false;
     PrompterState& state = form1_.State();
     state.Sc_Tr = OutputRectFor(Monitor0(app_.services().display), state.UseReverse(),
                                 state.editorFont.Has(kStyleItalic));
@@ -37,7 +38,8 @@ bool TForm4::UpdateOutputRect() {
 }
 
 void TForm4::ApplyEditorFont() {
-    if (!LineImage) return;
+    if (!LineImage)
+        return;
     const PrompterState& state = form1_.State();
     SetMapMode(LineImage->dc(), MM_TEXT);
     LineImage->SetFont(state.editorFont);
@@ -46,23 +48,29 @@ void TForm4::ApplyEditorFont() {
 }
 
 void TForm4::ConfigureLineImage() {
-    if (!LineImage) CreateLineImages();
+    if (!LineImage)
+        CreateLineImages();
     const Rect32& area = form1_.State().Sc_Tr;
     const int width = area.right - area.left;
     ApplyEditorFont();
-    if (LineImage->Width() != width) LineImage->SetWidth(width);
+    if (LineImage->Width() != width)
+        LineImage->SetWidth(width);
     // "Wg" spans the font's full cell, so lines follow without a gap.
     const int height = LineImage->TextHeight("Wg");
-    if (LineImage->Height() != height) LineImage->SetHeight(height);
+    if (LineImage->Height() != height)
+        LineImage->SetHeight(height);
     LineHeight = LineImage->Height();
     LineWidth = LineImage->Width();
 }
 
 bool TForm4::PrepareLineImage() {
-    if (!hwnd()) return false;
+    if (!hwnd())
+        return false;
     try {
-        if (!LineImage) CreateLineImages();
-        if (form1_.State().UseReverse() && !LineImage->Is565()) LineImage->ConvertTo565();
+        if (!LineImage)
+            CreateLineImages();
+        if (form1_.State().UseReverse() && !LineImage->Is565())
+            LineImage->ConvertTo565();
         ConfigureLineImage();
         return true;
     } catch (const std::exception& e) {
@@ -74,14 +82,16 @@ bool TForm4::PrepareLineImage() {
 bool TForm4::PrepareForPlay() {
     if (hwnd()) {
         UpdateOutputRect();
-        if (form1_.IsVisible()) form1_.ShowStatseX();
+        if (form1_.IsVisible())
+            form1_.ShowStatseX();
     }
     return PrepareLineImage();
 }
 
 void TForm4::SyncPreviewImage() {
     OffscreenImage* preview = form1_.PreviewImage.get();
-    if (!preview) return;
+    if (!preview)
+        return;
     const PrompterState& state = form1_.State();
     // Face and size follow the editor; the preview keeps a regular style.
     FontSpec font = preview->Font();
@@ -91,12 +101,17 @@ void TForm4::SyncPreviewImage() {
     font.sizePt = form1_.PreviewFontSize;
     font.style = 0;
     preview->SetFont(font);
-    if (!DualScreenActive() || !LineImage) return;
+    if (!DualScreenActive() || !LineImage)
+        return;
     RECT editor{};
     GetWindowRect(form1_.Memo1().hwnd(), &editor);
     const int width = editor.right - editor.left;
-    if (preview->Width() != width) preview->SetWidth(width);
-    if (preview->Height() != LineImage->Height()) preview->SetHeight(LineImage->Height());
-    if (preview->BrushColor() != state.editorColor) preview->SetBrushColor(state.editorColor);
-    if (preview->FontColor() != state.TextColor) preview->SetFontColor(state.TextColor);
+    if (preview->Width() != width)
+        preview->SetWidth(width);
+    if (preview->Height() != LineImage->Height())
+        preview->SetHeight(LineImage->Height());
+    if (preview->BrushColor() != state.editorColor)
+        preview->SetBrushColor(state.editorColor);
+    if (preview->FontColor() != state.TextColor)
+        preview->SetFontColor(state.TextColor);
 }

@@ -11,7 +11,8 @@
 bool TForm4::AcquireOutputContext() {
     ReleaseOutputContext();
     outputDc_.emplace(hwnd());
-    if (*outputDc_) return true;
+    if (*outputDc_)
+        return true;
     outputDc_.reset();
     return false;
 }
@@ -28,13 +29,15 @@ void TForm4::FillWindow(HDC dc) {
 }
 
 void TForm4::ClearOutputWindow() {
-    if (!IsVisible()) return;
+    if (!IsVisible())
+        return;
     SetColor(form1_.State().editorColor);
     if (HDC dc = OutputContext()) {
         FillWindow(dc);
     } else {
         ScopedGetDC own(hwnd());
-        if (own) FillWindow(own.get());
+        if (own)
+            FillWindow(own.get());
     }
 }
 
@@ -50,11 +53,13 @@ void TForm4::ResetScroll() {
 }
 
 void TForm4::ComputeScrollBand() {
-    if (!LineImage) return;
+    if (!LineImage)
+        return;
     RECT client{};
     GetClientRect(hwnd(), &client);
     const auto layout = ComputeBandLayout(form1_.State().Sc_Tr, LineImage->Height(), client.bottom);
-    if (!layout) return;
+    if (!layout)
+        return;
     AreaHeight = layout->areaHeight;
     AreaWidth = layout->areaWidth;
     LineWidth = LineImage->Width();
@@ -66,7 +71,8 @@ void TForm4::ComputeScrollBand() {
 
 void TForm4::SetupPreviewPanel() {
     TCPanel& panel = form1_.Panel2();
-    if (!IsWindowEnabled(panel.hwnd())) EnableWindow(panel.hwnd(), TRUE);
+    if (!IsWindowEnabled(panel.hwnd()))
+        EnableWindow(panel.hwnd(), TRUE);
     RECT bounds{};
     GetWindowRect(panel.hwnd(), &bounds);
     const int height = (ScrollBand.bottom - ScrollBand.top) / 2;
@@ -77,33 +83,41 @@ void TForm4::SetupPreviewPanel() {
 }
 
 void TForm4::ClearLineImages(Color color) {
-    if (hwnd() && LineImage && LineImage->BrushColor() != color) LineImage->SetBrushColor(color);
-    if (LineImage) LineImage->Fill();
-    if (DualScreenActive() && form1_.PreviewImage) form1_.PreviewImage->Fill();
+    if (hwnd() && LineImage && LineImage->BrushColor() != color)
+        LineImage->SetBrushColor(color);
+    if (LineImage)
+        LineImage->Fill();
+    if (DualScreenActive() && form1_.PreviewImage)
+        form1_.PreviewImage->Fill();
 }
 
 void TForm4::DrawLineText(const std::string& text) {
-    if (!LineImage) return;
+    if (!LineImage)
+        return;
     LineText = text;
     TextRect = {0, 0, LineWidth, LineHeight};
     const UINT format = LineTextFormat(form1_.State().editorAlignment);
     RECT r{TextRect.left, TextRect.top, TextRect.right, TextRect.bottom};
     DrawTextA(LineImage->dc(), LineText.c_str(), -1, &r, format);
     OffscreenImage* preview = form1_.PreviewImage.get();
-    if (!preview || !DualScreenActive() || !Playing) return;
+    if (!preview || !DualScreenActive() || !Playing)
+        return;
     PreviewTextRect = {0, 0, preview->Width(), preview->Height()};
     const Color fontColor = form1_.State().editorFont.color;
-    if (preview->FontColor() != fontColor) preview->SetFontColor(fontColor);
+    if (preview->FontColor() != fontColor)
+        preview->SetFontColor(fontColor);
     RECT pr{0, 0, PreviewTextRect.right, PreviewTextRect.bottom};
     DrawTextA(preview->dc(), LineText.c_str(), -1, &pr, format);
 }
 
 void TForm4::MirrorRowForward(std::int32_t j) {
-    if (LineImage) ::MirrorRowForward(LineImage->Rows16(), j);
+    if (LineImage)
+        ::MirrorRowForward(LineImage->Rows16(), j);
 }
 
 void TForm4::MirrorRowBackward(std::int32_t j) {
-    if (LineImage) ::MirrorRowBackward(LineImage->Rows16(), j);
+    if (LineImage)
+        ::MirrorRowBackward(LineImage->Rows16(), j);
 }
 
 void TForm4::ScrollBandUp(HDC dc) {
@@ -118,14 +132,17 @@ void TForm4::ScrollBandDown(HDC dc) {
 
 void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
     const RowStepPlan plan = PlanRowStep(j, LineHeight, backward, mirror, ScrollBand);
-    if (plan.mirror == MirrorWork::Forward) MirrorRowForward(j);
-    if (plan.mirror == MirrorWork::Backward) MirrorRowBackward(j);
+    if (plan.mirror == MirrorWork::Forward)
+        MirrorRowForward(j);
+    if (plan.mirror == MirrorWork::Backward)
+        MirrorRowBackward(j);
     HDC dc = OutputContext();
     if (dc && LineImage)
         BitBlt(dc, ScrollBand.left, plan.outputRow, ScrollBand.right - ScrollBand.left, 1,
                LineImage->dc(), 0, plan.sourceRow, SRCCOPY);
     auto move = [&] {
-        if (!dc) return;
+        if (!dc)
+            return;
         if (plan.bandUp)
             ScrollBandUp(dc);
         else
@@ -144,7 +161,8 @@ void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
 void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
     OffscreenImage* preview = form1_.PreviewImage.get();
     TCPanel& panel = form1_.Panel2();
-    if (!preview) return;
+    if (!preview)
+        return;
     RECT client{};
     GetClientRect(panel.hwnd(), &client);
     RECT bounds{};
@@ -153,7 +171,8 @@ void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
     const PreviewStepPlan plan =
         PlanPreviewStep(i, backward, client.right, client.bottom, preview->Height());
     ScopedGetDC dc(panel.hwnd());
-    if (!dc) return;
+    if (!dc)
+        return;
     BitBlt(dc.get(), bounds.left, plan.targetRow, preview->Width(), 1, preview->dc(), 0,
            plan.sourceRow, SRCCOPY);
     const Rect32& m = plan.moveFrom;

@@ -56,7 +56,8 @@ void OutputPlaybackHost::StepPreviewRow(std::int32_t counter, bool dir) {
 
 void OutputPlaybackHost::ShowPlayLine(std::int32_t line) {
     // Only the editor of dual-screen mode is there to read it.
-    if (!form4_.DualScreenActive()) return;
+    if (!form4_.DualScreenActive())
+        return;
     form1_.StatusBar1().SetText(1, GetMsgText(103) + " " + std::to_string(line) + " of " +
                                        std::to_string(form1_.Memo1().LineCount()));
 }

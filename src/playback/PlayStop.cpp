@@ -20,44 +20,59 @@ class DisplayRequired {
 } // namespace
 
 void TForm4::StartThePrompter() {
-    if (form1_.Memo1().LineCount() == 0) return;
+    if (form1_.Memo1().LineCount() == 0)
+        return;
     if (Playing) {
-        // Stop: the running loop notices and ends the playback.
-        setkill(true);
-        app_.mainupdate();
+        RequestStop(); // the running loop notices and ends the playback
         return;
     }
     StartPlayback();
 }
 
-void TForm4::StartPlayback() {
-    RunMode = Direction::Forward;
-    Playing = true;
-    DisplayRequired awake;
-    ShowOutputWindow();
-    if (form1_.State().Dual_Monitor() && !form1_.Panel2().IsVisible())
-        ShowWindow(form1_.Panel2().hwnd(), SW_SHOW);
-    form1_.State().menu.SetCaption(MenuId::playbutton, "Stop");
-    setkill(false);
-    RunScrollLoop(form1_.State().UseReverse());
+void TForm4::RequestStop() {
+    setkill(true);
+    app_.mainupdate();
 }
 
-// An error inside the loop must not leave the output window up and the
-// program deaf to Play and Exit: the playback is ended first, then the error
-// goes on to the standard error box.
-void TForm4::RunScrollLoop(bool mirror) {
+void TForm4::StartPlayback() {
+    RunMode = Direction::Forward;
+    // A pause left by a stopped playback would swallow this one's end pauses.
+    Paused = false;
+    Playing = true;
+    DisplayRequired awake;
+    // An error from here on must not leave the output window up and the
+    // program deaf to Play and Exit: the playback is ended first, then the
+    // error goes on to the standard error box.
     try {
-        ScrollLoop(mirror);
+        ShowOutputWindow();
+        if (form1_.State().Dual_Monitor() && !form1_.Panel2().IsVisible())
+            ShowWindow(form1_.Panel2().hwnd(), SW_SHOW);
+        form1_.State().menu.SetCaption(MenuId::playbutton, "Stop");
+        setkill(false);
+        ScrollLoop(form1_.State().UseReverse());
     } catch (...) {
-        ReleaseOutputContext();
-        if (Playing || IsVisible()) EndPlayback();
+        RecoverFromError();
         throw;
+    }
+}
+
+void TForm4::RecoverFromError() noexcept {
+    ReleaseOutputContext();
+    try {
+        EndPlayback();
+    } catch (...) {
+        // Even a failed clean-up gives the operator the editor back.
+        Playing = false;
+        setkill(true);
+        if (IsVisible())
+            ShowWindow(hwnd(), SW_HIDE);
+        ShowWindow(form1_.hwnd(), SW_SHOW);
     }
 }
 
 void TForm4::ShowOutputWindow() {
     ClearOutputWindow();
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     if (DualScreenActive()) {
         SetOutputVisible(true);
         PlaceOutputWindow(1);
@@ -66,15 +81,19 @@ void TForm4::ShowOutputWindow() {
         PlaceOutputWindow(0);
         app_.mainupdate();
         SetOutputVisible(true);
-        if (form1_.IsVisible()) ShowWindow(form1_.hwnd(), SW_HIDE);
+        if (form1_.IsVisible())
+            ShowWindow(form1_.hwnd(), SW_HIDE);
     }
-    if (IsVisible() && GetActiveWindow() != hwnd()) SetFocus(hwnd());
+    if (IsVisible() && GetActiveWindow() != hwnd())
+        SetFocus(hwnd());
 }
 
 void TForm4::ScrollLoop(bool mirror) {
     PrompterState& state = form1_.State();
     if (state.editorFont.color == state.editorColor) {
         ShowMsgBox(app_.services().ui, GetMsgText(32), kProductTitle, 2);
+        // Nothing has scrolled, so the caret stays where the operator put it.
+        Playing = false;
         EndPlayback();
         return;
     }
@@ -83,11 +102,13 @@ void TForm4::ScrollLoop(bool mirror) {
     if (!AcquireOutputContext())
         ShowMsgBox(app_.services().ui, GetMsgText(8) + "GDI HANDLE Error", kProductTitle, 0);
     ClearOutputWindow();
-    if (!PrepareForPlay()) setkill(true);
+    if (!PrepareForPlay())
+        setkill(true);
     ResetScroll();
     SetupPreviewPanel();
     form1_.Memo1().SetHideSelection(true);
-    if (state.Dual_Monitor() && HasPreviewImage()) SyncPreviewImage();
+    if (state.Dual_Monitor() && HasPreviewImage())
+        SyncPreviewImage();
     app_.mainupdate();
     engine_.RunLines(mirror);
     ReleaseOutputContext();
@@ -99,35 +120,46 @@ void TForm4::EndPlayback() {
     Reverse = false;
     Memo& memo = form1_.Memo1();
     std::int32_t target = -1;
-    if (Playing && CurLine < memo.LineCount() - 1) target = memo.LineIndex(CurLine);
+    if (Playing && CurLine >= 0 && CurLine < memo.LineCount() - 1)
+        target = memo.LineIndex(CurLine);
     Playing = false;
     if (!getkill()) {
         setkill(true);
         app_.mainupdate();
     }
-    if (form1_.Panel2().IsVisible()) ShowWindow(form1_.Panel2().hwnd(), SW_HIDE);
+    if (form1_.Panel2().IsVisible())
+        ShowWindow(form1_.Panel2().hwnd(), SW_HIDE);
     memo.SetHideSelection(false);
-    if (!IsWindowVisible(memo.hwnd())) ShowWindow(memo.hwnd(), SW_SHOW);
-    if (target >= 0) SelectInEditor(target, 0, false);
+    if (!IsWindowVisible(memo.hwnd()))
+        ShowWindow(memo.hwnd(), SW_SHOW);
+    if (target >= 0)
+        SelectInEditor(target, 0, false);
     form1_.CaretReport();
     form1_.State().menu.SetCaption(MenuId::playbutton, "Play");
     if (form1_.IsVisible()) {
-        if (!IsWindowEnabled(memo.hwnd())) EnableWindow(memo.hwnd(), TRUE);
-        if (memo.SelLength() > 0) memo.SetSelection(memo.SelStart(), 0);
+        if (!IsWindowEnabled(memo.hwnd()))
+            EnableWindow(memo.hwnd(), TRUE);
+        if (memo.SelLength() > 0)
+            memo.SetSelection(memo.SelStart(), 0);
         form1_.CaretReport();
     }
-    if (!form1_.IsVisible()) ReturnToEditor();
-    if (IsVisible()) ShowWindow(hwnd(), SW_HIDE);
+    if (!form1_.IsVisible())
+        ReturnToEditor();
+    if (IsVisible())
+        ShowWindow(hwnd(), SW_HIDE);
 }
 
 void TForm4::SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection) {
     Memo& memo = form1_.Memo1();
     const bool remembered = memo.HideSelection();
     memo.SetHideSelection(hideSelection);
-    if (!form1_.IsVisible()) ShowWindow(form1_.hwnd(), SW_SHOW);
-    if (!IsWindowVisible(memo.hwnd())) ShowWindow(memo.hwnd(), SW_SHOW);
+    if (!form1_.IsVisible())
+        ShowWindow(form1_.hwnd(), SW_SHOW);
+    if (!IsWindowVisible(memo.hwnd()))
+        ShowWindow(memo.hwnd(), SW_SHOW);
     memo.SetSelection(position, length);
-    if (!Playing) memo.ScrollCaret();
+    if (!Playing)
+        memo.ScrollCaret();
     memo.SetHideSelection(remembered);
 }
 

@@ -18,17 +18,20 @@ enum Key : std::uint16_t {
 
 std::int32_t StepWaitMs(std::int32_t delay, Direction mode) {
     std::int32_t d = delay;
-    if (mode == Direction::Backward && d > 2) d /= 2;
+    if (mode == Direction::Backward && d > 2)
+        d /= 2;
     return d < 1 ? 1 : d;
 }
 
 std::uint8_t DelayAfterSpeedKey(std::uint16_t key, std::uint8_t delay) {
     switch (key) {
     case kPageUp:
-        if (delay >= 4) return delay - 4;
+        if (delay >= 4)
+            return delay - 4;
         return delay >= 1 ? delay - 1 : delay;
     case kPageDown:
-        if (delay + 4 <= 30) return delay + 4;
+        if (delay + 4 <= 30)
+            return delay + 4;
         return delay + 1 <= 29 ? delay + 1 : delay;
     case kUp:
         return delay >= 2 ? delay - 1 : delay;
@@ -48,7 +51,8 @@ void PlaybackEngine::RunLines(bool mirror) {
         const bool dir = f_.Reverse; // fixed for this line
         host_.ClearLineImages();
         host_.DrawLineText(host_.LineText(f_.CurLine));
-        if (!f_.getkill()) WalkRows(dir, mirror);
+        if (!f_.getkill())
+            WalkRows(dir, mirror);
         if (f_.CurLine == 0 && f_.Reverse) {
             // Backward has reached the top: wait there, then enter line 0 again.
             f_.RowsScrolled = 0;
@@ -59,9 +63,11 @@ void PlaybackEngine::RunLines(bool mirror) {
             f_.CurLine = f_.CurLine + 1;
         else if (f_.CurLine > 0)
             f_.CurLine = f_.CurLine - 1;
-        if (!f_.Playing || f_.getkill()) break;
+        if (!f_.Playing || f_.getkill())
+            break;
         host_.ShowPlayLine(f_.CurLine);
-        if (f_.CurLine > f_.LineCount) EnterPause(); // past the end: blank lines have scrolled in
+        if (f_.CurLine > f_.LineCount)
+            EnterPause(); // past the end: blank lines have scrolled in
     }
 }
 
@@ -69,10 +75,13 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
     const std::int32_t height = host_.LineHeight();
     std::int32_t previewRow = -1;
     for (std::int32_t j = 1; j <= height - 1; ++j) {
-        if (f_.getkill()) break;
-        if (!f_.BandFilled()) f_.RowsScrolled = f_.RowsScrolled + 1;
+        if (f_.getkill())
+            break;
+        if (!f_.BandFilled())
+            f_.RowsScrolled = f_.RowsScrolled + 1;
         host_.StepRow(j, dir, mirror);
-        if (f_.Playing && host_.PreviewRunning()) host_.StepPreviewRow(++previewRow, dir);
+        if (f_.Playing && host_.PreviewRunning())
+            host_.StepPreviewRow(++previewRow, dir);
     }
 }
 
@@ -82,23 +91,28 @@ void PlaybackEngine::RowDelay(std::int32_t delay) {
     std::int64_t now;
     do {
         now = host_.Now();
-        if (f_.getkillnow()) now = target + 1;
+        if (f_.getkillnow())
+            now = target + 1;
     } while (now <= target);
     // The counter's last digit is arbitrary: messages run after about one step in ten.
-    if (now % 10 == 0) host_.mainupdate();
+    if (now % 10 == 0)
+        host_.mainupdate();
 }
 
 void PlaybackEngine::EnterPause() {
-    if (f_.Paused) return;
+    if (f_.Paused)
+        return;
     f_.Paused = true;
     PauseWait();
 }
 
 void PlaybackEngine::PauseWait() {
-    if (!f_.Paused || !f_.Playing) return;
+    if (!f_.Paused || !f_.Playing)
+        return;
     while (f_.Paused) {
         host_.WaitPauseTick();
-        if (!f_.Playing || f_.getkill()) break;
+        if (!f_.Playing || f_.getkill())
+            break;
         host_.mainupdate();
     }
 }
@@ -114,7 +128,8 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
         host_.SaveScreenCapture();
         return;
     }
-    if (!f_.Playing) return;
+    if (!f_.Playing)
+        return;
     switch (key) {
     case kSpace:
         if (f_.Paused)
@@ -128,7 +143,8 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
     case kDown: {
         const std::uint8_t delay = host_.Delay();
         const std::uint8_t next = DelayAfterSpeedKey(key, delay);
-        if (next != delay) host_.SetDelay(next);
+        if (next != delay)
+            host_.SetDelay(next);
         break;
     }
     case kLeft:
@@ -146,7 +162,8 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
 
 void PlaybackEngine::FormKeyUp(std::uint16_t key) {
     // Backward runs only while the key is held.
-    if (key == kR || key == kLeft) EnterPause();
+    if (key == kR || key == kLeft)
+        EnterPause();
 }
 
 void PlaybackEngine::SetDirection(bool backward) {
@@ -165,7 +182,8 @@ void PlaybackEngine::SetDirection(bool backward) {
         return;
     }
     // Backward only once the band has been filled with text.
-    if (!f_.BandFilled() || f_.CurLine < 0) return;
+    if (!f_.BandFilled() || f_.CurLine < 0)
+        return;
     if (f_.RunMode != Direction::Backward) {
         f_.RunMode = Direction::Backward;
         RealignCurLine();
@@ -179,6 +197,7 @@ void PlaybackEngine::RealignCurLine() {
         f_.CurLine = f_.CurLine - f_.BandLines + 1;
         return;
     }
-    if (f_.CurLine < 0) f_.CurLine = 0;
+    if (f_.CurLine < 0)
+        f_.CurLine = 0;
     f_.CurLine = f_.BandFilled() ? f_.CurLine + f_.BandLines - 1 : f_.CurLine + f_.BandLines;
 }

@@ -6,11 +6,6 @@
 #include "win/Win32Error.h"
 
 namespace {
-[[noreturn]] void ThrowLastError() {
-    const DWORD code = GetLastError();
-    if (code != 0) throw Win32Error(code);
-    throw std::runtime_error("Out of system resources");
-}
 
 // Rows of a 16-bit DIB are padded to 4 bytes.
 int Stride16(int width) {
@@ -19,7 +14,8 @@ int Stride16(int width) {
 } // namespace
 
 OffscreenImage::OffscreenImage() : dc_(CreateCompatibleDC(nullptr)) {
-    if (!dc_) ThrowLastError();
+    if (!dc_)
+        ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
     originalBitmap_ = GetCurrentObject(dc_.get(), OBJ_BITMAP);
     originalFont_ = GetCurrentObject(dc_.get(), OBJ_FONT);
     originalBrush_ = GetCurrentObject(dc_.get(), OBJ_BRUSH);
@@ -37,13 +33,16 @@ OffscreenImage::~OffscreenImage() {
 
 UniqueHbitmap OffscreenImage::CreatePixels(int width, int height, bool as565, void** bits) const {
     *bits = nullptr;
-    if (width < 0 || height < 0) throw std::runtime_error("Invalid bitmap size");
-    if (width == 0 || height == 0) return {};
+    if (width < 0 || height < 0)
+        throw std::runtime_error("Invalid bitmap size");
+    if (width == 0 || height == 0)
+        return {};
     SetLastError(0);
     if (!as565) {
         ScopedGetDC screen(nullptr);
         UniqueHbitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-        if (!bitmap) ThrowLastError();
+        if (!bitmap)
+            ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
         return bitmap;
     }
     struct {
@@ -61,7 +60,8 @@ UniqueHbitmap OffscreenImage::CreatePixels(int width, int height, bool as565, vo
     info.masks[2] = 0x001F;
     UniqueHbitmap bitmap(CreateDIBSection(dc_.get(), reinterpret_cast<BITMAPINFO*>(&info),
                                           DIB_RGB_COLORS, bits, nullptr, 0));
-    if (!bitmap || !*bits) ThrowLastError();
+    if (!bitmap || !*bits)
+        ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
     return bitmap;
 }
 
@@ -80,12 +80,14 @@ void OffscreenImage::SetSize(int width, int height) {
 }
 
 void OffscreenImage::ConvertTo565() {
-    if (is565_) return;
+    if (is565_)
+        return;
     void* bits = nullptr;
     UniqueHbitmap next = CreatePixels(width_, height_, true, &bits);
     if (next) {
         UniqueHdc copyDc(CreateCompatibleDC(dc_.get()));
-        if (!copyDc) ThrowLastError();
+        if (!copyDc)
+            ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
         ScopedSelect into(copyDc.get(), next.get());
         BitBlt(copyDc.get(), 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
     }
@@ -94,14 +96,16 @@ void OffscreenImage::ConvertTo565() {
 }
 
 PixelRows16 OffscreenImage::Rows16() {
-    if (!is565_ || !bits_) return {};
+    if (!is565_ || !bits_)
+        return {};
     GdiFlush();
     return {static_cast<std::uint16_t*>(bits_), Stride16(width_) / 2, width_, height_};
 }
 
 void OffscreenImage::SetBrushColor(Color color) {
     UniqueHbrush next(CreateSolidBrush(color));
-    if (!next) ThrowLastError();
+    if (!next)
+        ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
     SelectObject(dc_.get(), next.get());
     brush_ = std::move(next);
     brushColor_ = color;
@@ -115,9 +119,11 @@ void OffscreenImage::SetFontColor(Color color) {
 void OffscreenImage::SetFont(const FontSpec& font) {
     const bool same = fontHandle_ && font.name == font_.name && font.sizePt == font_.sizePt &&
                       font.style == font_.style;
-    if (same) return;
+    if (same)
+        return;
     UniqueHfont next = CreateFontFor(font, GetDeviceCaps(dc_.get(), LOGPIXELSY));
-    if (!next) ThrowLastError();
+    if (!next)
+        ThrowLastError(ERROR_NO_SYSTEM_RESOURCES);
     SelectObject(dc_.get(), next.get());
     fontHandle_ = std::move(next);
     font_.name = font.name;

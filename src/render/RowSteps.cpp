@@ -27,13 +27,15 @@ void ReverseInto(std::uint16_t* target, const std::uint16_t* source, std::int32_
 } // namespace
 
 void MirrorRowForward(const PixelRows16& image, std::int32_t j) {
-    if (j < 1 || j >= image.height) return;
+    if (j < 1 || j >= image.height)
+        return;
     ReverseInto(image.Row(j - 1), image.Row(j), image.width);
 }
 
 void MirrorRowBackward(const PixelRows16& image, std::int32_t j) {
     const std::int32_t target = image.height - j;
-    if (j < 1 || target < 1) return;
+    if (j < 1 || target < 1)
+        return;
     ReverseInto(image.Row(target), image.Row(target - 1), image.width);
 }
 

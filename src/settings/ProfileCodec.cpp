@@ -11,9 +11,12 @@ bool IsBlankChar(char c) {
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -21,9 +24,11 @@ std::optional<std::int64_t> ParseHex(std::string_view digits) {
     std::uint64_t value = 0;
     for (char c : digits) {
         const int digit = HexDigit(c);
-        if (digit < 0) return std::nullopt;
+        if (digit < 0)
+            return std::nullopt;
         value = value * 16 + static_cast<unsigned>(digit);
-        if (value > 0xFFFFFFFFu) return std::nullopt;
+        if (value > 0xFFFFFFFFu)
+            return std::nullopt;
     }
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
@@ -34,14 +39,17 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    if (text.empty()) return std::nullopt;
+    if (text.empty())
+        return std::nullopt;
     // One more than the 32-bit range so both ends can be told apart.
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::uint32_t>::max()} + 1;
     std::int64_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > kLimit) return std::nullopt;
+        if (value > kLimit)
+            return std::nullopt;
     }
     value = negative ? -value : value;
     if (value < std::numeric_limits<std::int32_t>::min() ||
@@ -95,10 +103,12 @@ std::string BaseConfigName(std::string_view path) {
     std::string name;
     for (std::size_t i = path.size() >= 4 ? path.size() - 4 : 0; i-- > 0;) {
         const char c = path[i];
-        if (c == '\\') break;
+        if (c == '\\')
+            break;
         name.insert(name.begin(), (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
     }
-    if (name.size() > 255) name.resize(255);
+    if (name.size() > 255)
+        name.resize(255);
     return name;
 }
 

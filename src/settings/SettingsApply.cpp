@@ -78,19 +78,25 @@ MainWindowBounds LoadedMainWindowBounds(const SettingsValues& v, std::int32_t cu
                                         std::size_t monitorCount, const Rect32& monitor0,
                                         std::int32_t screenWidth) {
     MainWindowBounds b{currentState, v.ML, v.MT, v.MW, v.MH};
-    if (v.wState >= 0 && v.wState <= 2) b.wState = v.wState;
-    if (monitorCount == 1 && b.left > screenWidth / 2) b.left = 0;
+    if (v.wState >= 0 && v.wState <= 2)
+        b.wState = v.wState;
+    if (monitorCount == 1 && b.left > screenWidth / 2)
+        b.left = 0;
     const std::int32_t width0 = monitor0.Width(), height0 = monitor0.Height();
-    if (b.width > width0 || b.width < 10) b.width = width0;
-    if (b.wState == 2 && b.width != width0) b.width = width0;
-    if (b.height > height0 || b.height < 10) b.height = height0;
+    if (b.width > width0 || b.width < 10)
+        b.width = width0;
+    if (b.wState == 2 && b.width != width0)
+        b.width = width0;
+    if (b.height > height0 || b.height < 10)
+        b.height = height0;
     return b;
 }
 
 void ApplyLoadedSettings(PrompterState& state, const SettingsValues& v, std::size_t monitorCount) {
     MenuModel& menu = state.menu;
     state.LastFileLoaded = v.LastFileLoaded;
-    if (monitorCount > 1) menu.SetChecked(MenuId::UseSecondMonitorforScrolling1, v.Dual_Monitor);
+    if (monitorCount > 1)
+        menu.SetChecked(MenuId::UseSecondMonitorforScrolling1, v.Dual_Monitor);
     state.FormColor = v.FormColor;
     state.ShowHints = v.ShowHints;
     menu.SetChecked(MenuId::ReversMirrorText1, v.UseReverse);

@@ -45,7 +45,8 @@ void TForm1::LoadConfiguration1Click() {
     dialog.filter = "Configuration File|*.mes";
     dialog.title = GetMsgText(28) + " " + std::string(kProgramName) + " " + GetMsgText(225);
     dialog.options = kOpenOptions;
-    if (!app_.services().ui.RunOpenDialog(dialog)) return;
+    if (!app_.services().ui.RunOpenDialog(dialog))
+        return;
     // Only the name counts: the file of that name in the settings folder loads.
     state_.ConfigName = BaseConfigName(dialog.fileName);
     LoadSettings(state_.ConfigName);

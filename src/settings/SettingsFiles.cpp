@@ -56,7 +56,8 @@ void WriteSettingsFileSafely(const std::string& path, const PrompterState& state
 }
 
 int TForm1::SaveSettings(const std::string& name) {
-    if (name.empty() || !hwnd()) return kSettingsNotSaved;
+    if (name.empty() || !hwnd())
+        return kSettingsNotSaved;
     std::string path;
     try {
         path = SettingsPath(state_.ProgramDir, name);
@@ -96,15 +97,18 @@ void TForm1::LoadSettings(const std::string& name) {
                                            Monitor0(services.display),
                                            services.display.ScreenWidth()));
     ApplyEditorLook();
-    if (!IsBlank(state_.LastFileLoaded)) LoadScript(state_.LastFileLoaded);
+    if (!IsBlank(state_.LastFileLoaded))
+        LoadScript(state_.LastFileLoaded);
 }
 
 void TForm1::SyncBoundsFromWindow() {
     // A hidden window's placement says nothing of how it is to be shown.
-    if (!IsVisible()) return;
+    if (!IsVisible())
+        return;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (!GetWindowPlacement(hwnd(), &placement)) return;
+    if (!GetWindowPlacement(hwnd(), &placement))
+        return;
     const RECT& r = placement.rcNormalPosition;
     state_.ML = r.left;
     state_.MT = r.top;

@@ -105,7 +105,8 @@ void ReadRow(IProfileFile& file, const SettingsKey& row, std::string_view altern
     }
     std::optional<std::int64_t> number = text ? ParseProfileNumber(*text) : std::nullopt;
     // Out of range counts as not a number: the key's default, and the load goes on.
-    if (number && (*number < row.min || *number > row.max)) number.reset();
+    if (number && (*number < row.min || *number > row.max))
+        number.reset();
     Store(row, values, number.value_or(row.defaultNumber));
 }
 } // namespace
@@ -115,7 +116,8 @@ std::span<const SettingsKey> SettingsKeys() {
 }
 
 std::string KeyName(const SettingsKey& row, std::string_view alternateName) {
-    if (row.section == kSectionAlternate) return std::string(alternateName) + std::string(row.key);
+    if (row.section == kSectionAlternate)
+        return std::string(alternateName) + std::string(row.key);
     return std::string(row.key);
 }
 
@@ -125,14 +127,16 @@ std::string FormatValue(const SettingsKey& row, const SettingsValues& values) {
     // Colours are stored as the signed 32-bit number the system's colour type is.
     if (auto c = std::get_if<Color V::*>(&row.field))
         return FormatProfileNumber(static_cast<std::int32_t>(values.*(*c)));
-    if (auto b = std::get_if<bool V::*>(&row.field)) return values.*(*b) ? "1" : "0";
+    if (auto b = std::get_if<bool V::*>(&row.field))
+        return values.*(*b) ? "1" : "0";
     return values.*std::get<std::string V::*>(row.field);
 }
 
 void ReadSettingsPart(IProfileFile& file, SettingsPart part, std::string_view alternateName,
                       SettingsValues& values) {
     for (const SettingsKey& row : kKeys)
-        if (row.read && InPart(row, part)) ReadRow(file, row, alternateName, values);
+        if (row.read && InPart(row, part))
+            ReadRow(file, row, alternateName, values);
 }
 
 bool WriteSettingsPart(IProfileFile& file, SettingsPart part, std::string_view alternateName,
@@ -148,7 +152,8 @@ bool EraseReplacedSections(IProfileFile& file) {
     // "Configuration" is no longer written, but old files still carry it.
     constexpr std::array kErased{kStuff, kAlte, std::string_view("Configuration"), kOpt, kWin};
     for (std::string_view section : kErased)
-        if (!file.EraseSection(section)) return false;
+        if (!file.EraseSection(section))
+            return false;
     return true;
 }
 
@@ -156,9 +161,11 @@ bool VerifySettingsFile(IProfileFile& file, const SettingsValues& values,
                         std::string_view alternateName) {
     file.Flush();
     for (const SettingsKey& row : kKeys) {
-        if (!row.written) continue;
+        if (!row.written)
+            continue;
         const auto back = file.Read(row.section, KeyName(row, alternateName));
-        if (!back || *back != ProfileEcho(FormatValue(row, values))) return false;
+        if (!back || *back != ProfileEcho(FormatValue(row, values)))
+            return false;
     }
     return true;
 }

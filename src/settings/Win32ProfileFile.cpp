@@ -18,7 +18,8 @@ class Win32ProfileFile final : public IProfileFile {
         char buffer[kProfileTextMax + 1] = {0};
         GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), kAbsent,
                                  buffer, sizeof buffer, path_.c_str());
-        if (std::strcmp(buffer, kAbsent) == 0) return std::nullopt;
+        if (std::strcmp(buffer, kAbsent) == 0)
+            return std::nullopt;
         return std::string(buffer);
     }
     bool Write(std::string_view section, std::string_view key, std::string_view value) override {

@@ -17,7 +17,8 @@ namespace {
 bool ReadVersionBlock(const std::string& fileName, std::vector<char>& block) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(fileName.c_str(), &ignored);
-    if (size == 0) return false;
+    if (size == 0)
+        return false;
     block.assign(size, 0);
     if (!GetFileVersionInfoA(fileName.c_str(), 0, size, block.data()))
         throw Win32Error(GetLastError());
@@ -29,14 +30,16 @@ void ProgramVersion(IModalUi& ui, const std::string& fileName, const std::string
                     std::string& result) {
     try {
         std::vector<char> block;
-        if (!ReadVersionBlock(fileName, block)) return;
+        if (!ReadVersionBlock(fileName, block))
+            return;
         char* text = nullptr;
         UINT length = 0;
         if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\FileVersion",
                            reinterpret_cast<void**>(&text), &length) &&
             text && length > 0) {
             result.assign(text, strnlen(text, length));
-            if (result.size() > 255) result.resize(255);
+            if (result.size() > 255)
+                result.resize(255);
         } else {
             result.clear();
         }
@@ -51,7 +54,8 @@ void ProgramVersion(IModalUi& ui, const std::string& fileName, const std::string
 std::uint32_t FileVersionMS(const std::string& fileName) {
     std::vector<char> block;
     try {
-        if (!ReadVersionBlock(fileName, block)) return 0;
+        if (!ReadVersionBlock(fileName, block))
+            return 0;
     } catch (const std::exception&) {
         return 0;
     }

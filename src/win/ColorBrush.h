@@ -13,9 +13,11 @@ class ColorBrush {
 
     // True when the colour changed.
     bool Set(Color color) {
-        if (color == color_ && brush_) return false;
+        if (color == color_ && brush_)
+            return false;
         UniqueHbrush next(CreateSolidBrush(color));
-        if (!next) return false;
+        if (!next)
+            return false;
         brush_ = std::move(next);
         color_ = color;
         return true;

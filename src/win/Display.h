@@ -23,6 +23,7 @@ class Win32Display final : public IDisplay {
 // Bounds of monitor 0; the primary screen's size if no monitor is listed.
 inline Rect32 Monitor0(IDisplay& display) {
     const auto monitors = display.Monitors();
-    if (!monitors.empty()) return monitors.front();
+    if (!monitors.empty())
+        return monitors.front();
     return {0, 0, display.ScreenWidth(), display.ScreenHeight()};
 }

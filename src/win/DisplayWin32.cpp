@@ -28,8 +28,10 @@ std::vector<Rect32> Win32Display::Monitors() {
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&found));
     std::vector<Rect32> ordered;
     for (const auto& [primary, rect] : found)
-        if (primary) ordered.push_back(rect);
+        if (primary)
+            ordered.push_back(rect);
     for (const auto& [primary, rect] : found)
-        if (!primary) ordered.push_back(rect);
+        if (!primary)
+            ordered.push_back(rect);
     return ordered;
 }

@@ -8,23 +8,24 @@
 namespace {
 struct FileClose {
     void operator()(HANDLE h) const {
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
     }
 };
 using UniqueFile = UniqueHandle<HANDLE, FileClose>;
 
-[[noreturn]] void ThrowLastError() {
-    throw Win32Error(GetLastError());
-}
 } // namespace
 
 std::string ReadWholeFile(const std::string& path) {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) ThrowLastError();
+    if (file.get() == INVALID_HANDLE_VALUE)
+        ThrowLastError();
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) ThrowLastError();
-    if (size.QuadPart > 0x7FFFFFFF) throw Win32Error(ERROR_FILE_TOO_LARGE);
+    if (!GetFileSizeEx(file.get(), &size))
+        ThrowLastError();
+    if (size.QuadPart > 0x7FFFFFFF)
+        throw Win32Error(ERROR_FILE_TOO_LARGE);
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD done = 0;
     if (!bytes.empty() &&
@@ -43,7 +44,8 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
     {
         UniqueFile file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.get() == INVALID_HANDLE_VALUE) ThrowLastError();
+        if (file.get() == INVALID_HANDLE_VALUE)
+            ThrowLastError();
         DWORD done = 0;
         const bool written =
             (bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),

@@ -15,7 +15,8 @@ namespace {
 std::string DialogFilter(const std::string& filter) {
     std::string list = filter;
     for (char& c : list)
-        if (c == '|') c = '\0';
+        if (c == '|')
+            c = '\0';
     list.push_back('\0');
     list.push_back('\0');
     return list;
@@ -37,7 +38,8 @@ bool RunFileDialog(FileDialogSpec& spec, FileDialogFn run) {
     ofn.lpstrTitle = spec.title.empty() ? nullptr : spec.title.c_str();
     ofn.lpstrDefExt = spec.defaultExt.empty() ? nullptr : spec.defaultExt.c_str();
     ofn.Flags = spec.options | OFN_EXPLORER;
-    if (!run(&ofn)) return false;
+    if (!run(&ofn))
+        return false;
     spec.fileName = file;
     return true;
 }
@@ -69,17 +71,16 @@ UINT_PTR CALLBACK FontHook(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
         LOGFONTA lf{};
         SendMessageA(dialog, WM_CHOOSEFONT_GETLOGFONT, 0, reinterpret_cast<LPARAM>(&lf));
         *context->font = FromLogFont(lf, *context->font, context->ppi);
-        if (*context->onApply) (*context->onApply)(*context->font);
+        if (*context->onApply)
+            (*context->onApply)(*context->font);
         return TRUE;
     }
     return FALSE;
 }
 
 int ScreenPpi() {
-    HDC screen = GetDC(nullptr);
-    const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return ppi;
+    ScopedGetDC screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 } // namespace
 
@@ -110,8 +111,10 @@ bool Win32ModalUi::RunFontDialog(FontSpec& font,
     cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_APPLY | CF_ENABLEHOOK;
     cf.lpfnHook = FontHook;
     cf.lCustData = reinterpret_cast<LPARAM>(&context);
-    if (!ChooseFontA(&cf)) return false;
+    if (!ChooseFontA(&cf))
+        return false;
     font = FromLogFont(lf, font, ppi);
-    if (cf.iPointSize > 0) font.sizePt = (cf.iPointSize + 5) / 10;
+    if (cf.iPointSize > 0)
+        font.sizePt = (cf.iPointSize + 5) / 10;
     return true;
 }

@@ -5,18 +5,43 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "win/UniqueHandle.h"
+#include "win/Win32Error.h"
+
 namespace {
-HGLOBAL GlobalCopy(const void* data, std::size_t size) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    if (block) {
-        std::memcpy(GlobalLock(block), data, size);
-        GlobalUnlock(block);
+struct GlobalFreeClose {
+    void operator()(HGLOBAL h) const { GlobalFree(h); }
+};
+using UniqueHglobal = UniqueHandle<HGLOBAL, GlobalFreeClose>;
+
+// A locked global block, unlocked on scope exit.
+class GlobalView {
+  public:
+    explicit GlobalView(HGLOBAL block) : block_(block), data_(GlobalLock(block)) {
+        if (!data_)
+            throw Win32Error(GetLastError());
     }
+    ~GlobalView() { GlobalUnlock(block_); }
+    GlobalView(const GlobalView&) = delete;
+    GlobalView& operator=(const GlobalView&) = delete;
+    void* data() const { return data_; }
+    std::size_t size() const { return GlobalSize(block_); }
+
+  private:
+    HGLOBAL block_;
+    void* data_;
+};
+
+UniqueHglobal GlobalCopy(const void* data, std::size_t size) {
+    UniqueHglobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+    if (!block)
+        throw Win32Error(GetLastError());
+    std::memcpy(GlobalView(block.get()).data(), data, size);
     return block;
 }
 
 // DEVNAMES naming only the device; driver and port are looked up by name.
-HGLOBAL DevNamesFor(const std::string& device) {
+UniqueHglobal DevNamesFor(const std::string& device) {
     std::vector<char> block(sizeof(DEVNAMES) + device.size() + 2, '\0');
     auto* names = reinterpret_cast<DEVNAMES*>(block.data());
     names->wDeviceOffset = sizeof(DEVNAMES);
@@ -28,30 +53,36 @@ HGLOBAL DevNamesFor(const std::string& device) {
 
 void TakeChoice(const PRINTDLGA& pd, PrinterChoice& printer) {
     if (pd.hDevNames) {
-        auto* names = static_cast<DEVNAMES*>(GlobalLock(pd.hDevNames));
-        printer.deviceName = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
-        GlobalUnlock(pd.hDevNames);
+        GlobalView names(pd.hDevNames);
+        printer.deviceName = static_cast<const char*>(names.data()) +
+                             static_cast<const DEVNAMES*>(names.data())->wDeviceOffset;
     }
     if (pd.hDevMode) {
-        const auto* mode = static_cast<const unsigned char*>(GlobalLock(pd.hDevMode));
-        printer.devMode.assign(mode, mode + GlobalSize(pd.hDevMode));
-        GlobalUnlock(pd.hDevMode);
+        GlobalView mode(pd.hDevMode);
+        const auto* bytes = static_cast<const unsigned char*>(mode.data());
+        printer.devMode.assign(bytes, bytes + mode.size());
     }
 }
 
 bool RunPrinterDialog(PrinterChoice& printer, DWORD flags) {
+    UniqueHglobal devMode, devNames;
+    if (!printer.devMode.empty())
+        devMode = GlobalCopy(printer.devMode.data(), printer.devMode.size());
+    if (!printer.deviceName.empty())
+        devNames = DevNamesFor(printer.deviceName);
     PRINTDLGA pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = GetActiveWindow();
-    if (!printer.devMode.empty())
-        pd.hDevMode = GlobalCopy(printer.devMode.data(), printer.devMode.size());
-    if (!printer.deviceName.empty()) pd.hDevNames = DevNamesFor(printer.deviceName);
+    pd.hDevMode = devMode.release();
+    pd.hDevNames = devNames.release();
     pd.Flags = flags;
     pd.nCopies = 1;
     const bool confirmed = PrintDlgA(&pd) != FALSE;
-    if (confirmed) TakeChoice(pd, printer);
-    if (pd.hDevMode) GlobalFree(pd.hDevMode);
-    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+    // The dialog may have replaced the blocks; own whatever it left.
+    devMode.reset(pd.hDevMode);
+    devNames.reset(pd.hDevNames);
+    if (confirmed)
+        TakeChoice(pd, printer);
     return confirmed;
 }
 } // namespace

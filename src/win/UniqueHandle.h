@@ -12,7 +12,8 @@ template <typename T, typename Close> class UniqueHandle {
     UniqueHandle& operator=(const UniqueHandle&) = delete;
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(other.release());
+        if (this != &other)
+            reset(other.release());
         return *this;
     }
     ~UniqueHandle() { reset(); }
@@ -21,7 +22,8 @@ template <typename T, typename Close> class UniqueHandle {
     explicit operator bool() const { return handle_ != T{}; }
     T release() { return std::exchange(handle_, T{}); }
     void reset(T handle = T{}) {
-        if (handle_ != T{}) Close{}(handle_);
+        if (handle_ != T{})
+            Close{}(handle_);
         handle_ = handle;
     }
 
@@ -60,7 +62,8 @@ class ScopedGetDC {
     ScopedGetDC(const ScopedGetDC&) = delete;
     ScopedGetDC& operator=(const ScopedGetDC&) = delete;
     ~ScopedGetDC() {
-        if (dc_) ReleaseDC(hwnd_, dc_);
+        if (dc_)
+            ReleaseDC(hwnd_, dc_);
     }
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
@@ -77,7 +80,8 @@ class ScopedSelect {
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
     ~ScopedSelect() {
-        if (old_) SelectObject(dc_, old_);
+        if (old_)
+            SelectObject(dc_, old_);
     }
 
   private:

@@ -1,5 +1,10 @@
 #include "win/Win32Error.h"
 
+void ThrowLastError(DWORD fallback) {
+    const DWORD code = GetLastError();
+    throw Win32Error(code ? code : fallback);
+}
+
 std::string SystemErrorText(DWORD code) {
     char* buffer = nullptr;
     const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -7,7 +12,8 @@ std::string SystemErrorText(DWORD code) {
                                    nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text =
         n && buffer ? std::string(buffer, n) : "System error " + std::to_string(code);
-    if (buffer) LocalFree(buffer);
+    if (buffer)
+        LocalFree(buffer);
     while (!text.empty() &&
            (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
         text.pop_back();

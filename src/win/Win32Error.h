@@ -8,6 +8,12 @@
 std::string SystemErrorText(DWORD code);
 
 // An error carrying the system's text, as the error boxes show it.
+class Win32Error;
+
+// Throws the calling thread's last error; `fallback` when the call that
+// failed set none, so the message never reads as a success.
+[[noreturn]] void ThrowLastError(DWORD fallback = ERROR_GEN_FAILURE);
+
 class Win32Error : public std::runtime_error {
   public:
     explicit Win32Error(DWORD code) : std::runtime_error(SystemErrorText(code)), code_(code) {}

@@ -21,13 +21,15 @@ void Window::SetErrorTrap(ErrorTrap trap) {
 }
 
 void Window::ReportError(const std::string& text) {
-    if (Trap()) Trap()(text);
+    if (Trap())
+        Trap()(text);
 }
 
 bool Window::Register(const char* className, HBRUSH background) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
-    if (GetClassInfoExA(instance, className, &wc)) return true;
+    if (GetClassInfoExA(instance, className, &wc))
+        return true;
     wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = StaticProc;
@@ -41,7 +43,8 @@ bool Window::Register(const char* className, HBRUSH background) {
 
 bool Window::CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,
                             HMENU menu, HBRUSH background) {
-    if (!Register(className, background)) return false;
+    if (!Register(className, background))
+        return false;
     CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, nullptr, menu, GetModuleHandleA(nullptr), this);
     return hwnd_ != nullptr;
@@ -49,7 +52,8 @@ bool Window::CreateTopLevel(const char* className, const char* caption, DWORD st
 
 bool Window::CreateChild(const char* className, HWND parent, DWORD style, int x, int y, int width,
                          int height) {
-    if (!Register(className, nullptr)) return false;
+    if (!Register(className, nullptr))
+        return false;
     CreateWindowExA(0, className, "", style | WS_CHILD, x, y, width, height, parent, nullptr,
                     GetModuleHandleA(nullptr), this);
     return hwnd_ != nullptr;
@@ -66,7 +70,8 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         self->hwnd_ = nullptr;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);

@@ -21,7 +21,8 @@ TEST(NormalizeLineEnds, EveryKindOfLineEndBecomesCrLf) {
 TEST(NormalizeLineEnds, KeepsEveryOtherByte) {
     std::string bytes;
     for (int c = 1; c < 256; ++c)
-        if (c != '\r' && c != '\n') bytes.push_back(static_cast<char>(c));
+        if (c != '\r' && c != '\n')
+            bytes.push_back(static_cast<char>(c));
     EXPECT_EQ(NormalizeLineEnds(bytes), bytes);
 }
 

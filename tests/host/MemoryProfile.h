@@ -20,13 +20,16 @@ class MemoryProfile : public IProfileFile {
     std::optional<std::string> Read(std::string_view section, std::string_view key) override {
         if (const Section* s = Find(section))
             for (const auto& [k, v] : s->keys)
-                if (Same(k, key)) return ProfileEcho(v);
+                if (Same(k, key))
+                    return ProfileEcho(v);
         return std::nullopt;
     }
     bool Write(std::string_view section, std::string_view key, std::string_view value) override {
         ++writes;
-        if (failAtWrite && writes >= failAtWrite) return false;
-        if (dropAtWrite && writes >= dropAtWrite) return true; // claims success, stores nothing
+        if (failAtWrite && writes >= failAtWrite)
+            return false;
+        if (dropAtWrite && writes >= dropAtWrite)
+            return true; // claims success, stores nothing
         Set(section, key, value);
         return true;
     }
@@ -38,7 +41,8 @@ class MemoryProfile : public IProfileFile {
 
     void Set(std::string_view section, std::string_view key, std::string_view value) {
         Section* s = Find(section);
-        if (!s) s = &sections.emplace_back(Section{std::string(section), {}});
+        if (!s)
+            s = &sections.emplace_back(Section{std::string(section), {}});
         for (auto& [k, v] : s->keys)
             if (Same(k, key)) {
                 v = value;
@@ -53,12 +57,14 @@ class MemoryProfile : public IProfileFile {
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t end = text.find('\n', start);
-            if (end == std::string::npos) end = text.size();
+            if (end == std::string::npos)
+                end = text.size();
             std::string line = ProfileEcho(text.substr(start, end - start));
             start = end + 1;
             if (line.size() > 1 && line.front() == '[' && line.back() == ']') {
                 section = line.substr(1, line.size() - 2);
-                if (!file.Find(section)) file.sections.push_back({section, {}});
+                if (!file.Find(section))
+                    file.sections.push_back({section, {}});
             } else if (const auto eq = line.find('='); eq != std::string::npos) {
                 file.Set(section, ProfileEcho(line.substr(0, eq)), line.substr(eq + 1));
             }
@@ -87,7 +93,8 @@ class MemoryProfile : public IProfileFile {
     }
     Section* Find(std::string_view name) {
         for (Section& s : sections)
-            if (Same(s.name, name)) return &s;
+            if (Same(s.name, name))
+                return &s;
         return nullptr;
     }
 };

@@ -15,7 +15,8 @@ TEST(MenuModel, SettingAFontMarkClearsEveryOtherIncludingMirror) {
     for (MenuId set : kFontMarks) {
         MenuModel menu;
         for (MenuId other : kFontMarks)
-            if (other != set) menu.SetChecked(other, true); // each clears the previous
+            if (other != set)
+                menu.SetChecked(other, true); // each clears the previous
         menu.SetChecked(set, true);
         for (MenuId other : kFontMarks)
             EXPECT_EQ(menu.Checked(other), other == set);
@@ -73,7 +74,8 @@ TEST(MenuTree, ItemsFollowTheirTopItemInOrder) {
             top = def.id;
         else
             EXPECT_EQ(def.parent, top) << def.caption;
-        if (def.parent == MenuId::File1 && !def.separator) file.push_back(def.caption);
+        if (def.parent == MenuId::File1 && !def.separator)
+            file.push_back(def.caption);
     }
     EXPECT_EQ(file, (std::vector<std::string_view>{"&New", "&Open...", "&Save Text File",
                                                    "Save Text File &As...", "Load Settings...",

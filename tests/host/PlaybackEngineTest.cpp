@@ -18,6 +18,8 @@ class FakeHost : public PlaybackHost {
     }
     std::int64_t Now() override {
         ++counterReads;
+        if (onRead)
+            onRead(counterReads);
         return now += tick;
     }
     void WaitPauseTick() override {
@@ -36,7 +38,8 @@ class FakeHost : public PlaybackHost {
     std::int32_t LineHeight() override { return height; }
     void StepRow(std::int32_t j, bool dir, bool) override {
         steps.push_back({currentLine(), j, dir});
-        if (onStep) onStep(steps.size());
+        if (onStep)
+            onStep(steps.size());
     }
     bool PreviewRunning() override { return preview; }
     void StepPreviewRow(std::int32_t counter, bool) override { previewRows.push_back(counter); }
@@ -52,6 +55,7 @@ class FakeHost : public PlaybackHost {
     std::function<std::int32_t()> currentLine = [] { return 0; };
     std::function<void()> resumeNext = [] {};
     std::function<void(std::size_t)> onStep;
+    std::function<void(int)> onRead;
     std::deque<std::function<void()>> onMessages, onPauseTick;
     std::vector<std::string> lines;
     std::int32_t height = 4;
@@ -65,7 +69,8 @@ class FakeHost : public PlaybackHost {
 
   private:
     static void Run(std::deque<std::function<void()>>& queue) {
-        if (queue.empty()) return;
+        if (queue.empty())
+            return;
         auto action = std::move(queue.front());
         queue.pop_front();
         action();
@@ -125,7 +130,8 @@ TEST_F(Engine, StartingAtLineSixScrollsFromLineSix) {
 
 TEST_F(Engine, AStopEndsTheRowsAndTheLines) {
     host.onStep = [this](std::size_t n) {
-        if (n == 5) flags.setkill(true);
+        if (n == 5)
+            flags.setkill(true);
     };
     Play(std::vector<std::string>(20, "x"), 4);
     EXPECT_EQ(host.steps.size(), 5u);
@@ -163,7 +169,8 @@ TEST_F(Engine, RowsScrolledCountsToOneMoreThanTheAreaAndStays) {
     flags.AreaHeight = 5;
     host.height = 4;
     host.onStep = [this](std::size_t n) {
-        if (n == 12) flags.setkill(true);
+        if (n == 12)
+            flags.setkill(true);
     };
     Play(std::vector<std::string>(10, "x"));
     EXPECT_EQ(flags.RowsScrolled, 6);
@@ -174,7 +181,8 @@ TEST_F(Engine, PreviewRowsCountFromZeroEveryLine) {
     host.preview = true;
     host.height = 3;
     host.onStep = [this](std::size_t n) {
-        if (n == 4) flags.setkill(true);
+        if (n == 4)
+            flags.setkill(true);
     };
     Play({"a", "b", "c"});
     EXPECT_EQ(host.previewRows, (std::vector<std::int32_t>{0, 1, 0, 1}));
@@ -210,6 +218,35 @@ TEST_F(Engine, RowDelayLetsMessagesInWhenTheCounterEndsInZero) {
     host.now = 1;
     engine.RowDelay(1); // ends on 17
     EXPECT_EQ(host.mainupdates, 1);
+}
+
+TEST_F(Engine, AStopArrivingDuringAWaitEndsItAtOnce) {
+    engine.SetTicksPerMs(10000);
+    host.tick = 1;
+    host.onRead = [this](int reads) {
+        if (reads == 50)
+            flags.setkill(true);
+    };
+    engine.RowDelay(30); // 300000 reads without the stop
+    EXPECT_EQ(host.counterReads, 50);
+}
+
+TEST_F(Engine, TheLineBeyondTheBandEntersNextAfterLeft) {
+    // Forward, band of 10 lines, line 25 entering at the bottom: Left moves
+    // CurLine across the band; line 25 finishes, then line 15 enters at the top.
+    flags.AreaHeight = 10;
+    flags.RowsScrolled = 11;
+    flags.BandLines = 10;
+    host.onStep = [this](std::size_t n) {
+        if (n == 1)
+            engine.FormKeyDown(37, false, false, false);
+        if (n == 4)
+            flags.setkill(true);
+    };
+    Play(std::vector<std::string>(100, "x"), 25);
+    EXPECT_EQ(host.drawnLines, (std::vector<std::int32_t>{25, 15}));
+    EXPECT_FALSE(host.steps[0].dir) << "line 25 finished forward";
+    EXPECT_TRUE(host.steps[3].dir) << "line 15 entered backward";
 }
 
 TEST_F(Engine, AStopRequestEndsAWaitAtOnce) {

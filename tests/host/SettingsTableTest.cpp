@@ -23,7 +23,8 @@ TEST(SettingsKeys, EveryKeyOnceAndSectionsInSaveOrder) {
     for (const SettingsKey& row : SettingsKeys()) {
         const std::string id = Lower(std::string(row.section) + "/" + KeyName(row, "Alte"));
         EXPECT_TRUE(seen.insert(id).second) << "twice: " << id;
-        if (order.empty() || order.back() != row.section) order.emplace_back(row.section);
+        if (order.empty() || order.back() != row.section)
+            order.emplace_back(row.section);
     }
     EXPECT_EQ(order, (std::vector<std::string>{"OptionWindows", "Options", "Control", "Stuff",
                                                "Alternate"}));

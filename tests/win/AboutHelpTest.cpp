@@ -132,7 +132,8 @@ TEST_F(AboutAndHelp, F1OnEveryItemOfTheTableOpensItsTopic) {
                 info.cbSize = sizeof info;
                 info.fMask = MIIM_ID;
                 GetMenuItemInfoA(bar, position, TRUE, &info);
-                if (info.wID == static_cast<UINT>(topic.item)) break;
+                if (info.wID == static_cast<UINT>(topic.item))
+                    break;
                 ++position;
             }
             SendMessageA(form1().hwnd(), WM_MENUSELECT, MAKEWPARAM(position, MF_POPUP),

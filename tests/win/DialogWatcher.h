@@ -34,7 +34,8 @@ class DialogWatcher {
     static void CALLBACK Fire(HWND, UINT, UINT_PTR timer, DWORD) {
         KillTimer(nullptr, timer);
         HWND hwnd = std::exchange(pending(), nullptr);
-        if (hwnd && IsWindow(hwnd) && callback()) callback()(hwnd);
+        if (hwnd && IsWindow(hwnd) && callback())
+            callback()(hwnd);
     }
     static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
         if (code == HCBT_ACTIVATE && !pending()) {

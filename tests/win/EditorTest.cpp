@@ -1,5 +1,8 @@
 // The main window's editor, status bar and Font menu, on the real controls.
 #include "EditorFixture.h"
+#include "win/Win32Error.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -122,8 +125,9 @@ TEST_F(Editor, BoldThenItalicKeepsBothStylesButOneMark) {
 }
 
 TEST_F(Editor, FormattingCommandsThatSetAMarkSwitchMirrorOff) {
+    Command(MenuId::CenterText1); // off, so choosing it below sets its mark
     for (MenuId id : {MenuId::Bold, MenuId::Underline, MenuId::Italic, MenuId::LeftJustify1,
-                      MenuId::RightJustify1}) {
+                      MenuId::CenterText1, MenuId::RightJustify1}) {
         state().menu.SetChecked(MenuId::ReversMirrorText1, true);
         form1().ShowStatseX();
         Command(id);
@@ -260,6 +264,82 @@ TEST_F(Editor, ScreenCaptureSavesAScreenSized8BitPicture) {
     EXPECT_EQ(header.biBitCount, 8);
     form1().Memo1KeyDown('S', true, true, false);
     EXPECT_EQ(platform.ui.fileDialogs.size(), 1u) << "only the full chord captures";
+}
+
+} // namespace
+
+namespace {
+
+class EditorEvents : public EditorFixture {};
+
+TEST_F(EditorEvents, AParagraphWrappingOverThreeRowsCountsThree) {
+    Command(MenuId::LeftJustify1);
+    // Each word is wider than half the editor, so each takes a row of its own.
+    const std::string word(15, 'W');
+    memo().SetText(word + " " + word + " " + word);
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(5), "Lines 3");
+    memo().SetText(word + " " + word + " " + word + "\r\n");
+    form1().ShowStatseX();
+    EXPECT_EQ(Panel(5), "Lines 3") << "the empty last line is not counted";
+}
+
+TEST_F(EditorEvents, AClickWhilePromptingLeavesPanelOneToThePlayback) {
+    memo().SetText("a\r\nb");
+    app->Form4()->Playing = true;
+    form1().StatusBar1().SetText(1, "Line  2 of 2");
+    form1().Memo1Click();
+    EXPECT_EQ(Panel(1), "Line  2 of 2");
+    app->Form4()->Playing = false;
+}
+
+TEST_F(EditorEvents, AQuickSecondClickStillSteers) {
+    TForm4& out = *app->Form4();
+    out.Paused = true;
+    SendMessageA(memo().hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(out.Paused);
+}
+
+TEST_F(EditorEvents, AFailedCaptureReachesTheErrorBoxAndTheProgramGoesOn) {
+    platform.replaceFile = [](const std::string&, const std::string&) {
+        throw Win32Error(ERROR_ACCESS_DENIED);
+    };
+    platform.ui.fileAnswers.push_back(Path("shot.bmp"));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(memo().hwnd(), WM_SYSKEYDOWN, 'S', 0);
+    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(IsWindow(form1().hwnd()));
+}
+
+TEST_F(EditorEvents, ShowingTheWindowRefreshesTheStatusBar) {
+    form1().StatusBar1().SetText(2, "stale");
+    ShowWindow(form1().hwnd(), SW_HIDE);
+    ShowWindow(form1().hwnd(), SW_SHOW);
+    app->mainupdate();
+    EXPECT_EQ(Panel(2), "") << "mirror mode is off";
+    EXPECT_EQ(Panel(4), "28 Arial");
+}
+
+TEST_F(EditorEvents, ToolTipsCarryTheirTexts) {
+    HWND tip = form1().ToolTips().hwnd();
+    ASSERT_NE(tip, nullptr);
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[80] = {0};
+        TTTOOLINFOA info{};
+        info.cbSize = sizeof info;
+        info.lpszText = text;
+        SendMessageA(tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info));
+        texts.push_back(text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Start by Opening  a File", "  "}));
 }
 
 } // namespace

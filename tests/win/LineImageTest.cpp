@@ -10,13 +10,15 @@ class LineImages : public OutputFixture {};
 int InkLeft(const PixelBlock& image, std::uint32_t background) {
     for (int x = 0; x < image.width; ++x)
         for (int y = 0; y < image.height; ++y)
-            if (image.At(x, y) != background) return x;
+            if (image.At(x, y) != background)
+                return x;
     return -1;
 }
 int InkRight(const PixelBlock& image, std::uint32_t background) {
     for (int x = image.width - 1; x >= 0; --x)
         for (int y = 0; y < image.height; ++y)
-            if (image.At(x, y) != background) return x;
+            if (image.At(x, y) != background)
+                return x;
     return -1;
 }
 

@@ -30,7 +30,8 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
 void CALLBACK ReadAndAnswer(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     HWND hwnd = std::exchange(pendingBox, nullptr);
-    if (!hwnd || !sink) return;
+    if (!hwnd || !sink)
+        return;
     SeenBox box;
     box.caption = WindowText(hwnd);
     EnumChildWindows(hwnd, CollectChild, reinterpret_cast<LPARAM>(&box));

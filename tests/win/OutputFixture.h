@@ -53,7 +53,8 @@ class OutputFixture : public ::testing::Test {
         out().ResetScroll();
     }
     void TearDown() override {
-        if (app && app->Form4()) out().ReleaseOutputContext();
+        if (app && app->Form4())
+            out().ReleaseOutputContext();
     }
 
     // Draws a line into the line image; returns the image as drawn.

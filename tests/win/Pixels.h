@@ -18,7 +18,8 @@ struct PixelBlock {
     }
     bool RowIs(int y, std::uint32_t colour) const {
         for (int x = 0; x < width; ++x)
-            if (At(x, y) != colour) return false;
+            if (At(x, y) != colour)
+                return false;
         return true;
     }
 };
@@ -63,9 +64,11 @@ inline std::vector<std::uint32_t> Mirrored(std::vector<std::uint32_t> row) {
 // there every live object answers to its 16-bit handle, so count those.
 inline int GdiObjectCount() {
     const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0) return static_cast<int>(counted);
+    if (counted != 0)
+        return static_cast<int>(counted);
     int live = 0;
     for (ULONG_PTR index = 1; index < 0x10000; ++index)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0)
+            ++live;
     return live;
 }

@@ -18,7 +18,8 @@ class Playback : public OutputFixture {
         auto wait = out().RowDelay;
         out().RowDelay = [this, wait](std::int32_t delay) {
             ++steps;
-            if (onStep) onStep(steps);
+            if (onStep)
+                onStep(steps);
             wait(delay);
         };
         current = this;
@@ -44,6 +45,7 @@ class Playback : public OutputFixture {
     static void CALLBACK Resume(HWND, UINT, UINT_PTR, DWORD) {
         if (current && current->out().Paused) {
             ++current->resumes;
+            current->pausedReverse.push_back({current->out().Reverse, current->out().CurLine});
             current->out().FormKeyDown(VK_SPACE, false, false, false);
         }
     }
@@ -51,6 +53,7 @@ class Playback : public OutputFixture {
     static inline Playback* current = nullptr;
     int steps = 0;
     int resumes = 0;
+    std::vector<std::pair<bool, int>> pausedReverse; // direction and line at each pause
     std::function<void(int)> onStep;
 };
 
@@ -86,7 +89,8 @@ TEST_F(Playback, StoppingWhileLineFiveEntersPutsTheCaretOnLineSix) {
     Script(20);
     state().CursorLine = 0;
     onStep = [&](int) {
-        if (out().CurLine == 4 && !out().getkill()) Key(VK_ESCAPE);
+        if (out().CurLine == 4 && !out().getkill())
+            Key(VK_ESCAPE);
     };
     Play();
     EXPECT_FALSE(out().Playing);
@@ -100,8 +104,10 @@ TEST_F(Playback, PlayStartsAtTheRecordedCaretLineAndPlayAgainStops) {
     state().CursorLine = 6;
     int firstLine = -1;
     onStep = [&](int n) {
-        if (n == 1) firstLine = out().CurLine;
-        if (n == 3) Play(); // the Play command while playing is Stop
+        if (n == 1)
+            firstLine = out().CurLine;
+        if (n == 3)
+            Play(); // the Play command while playing is Stop
     };
     Play();
     EXPECT_EQ(firstLine, 6);
@@ -128,6 +134,8 @@ TEST_F(Playback, AnEmptyEditorPlaysNothing) {
 
 TEST_F(Playback, InvisibleTextIsRefusedWithMessage32) {
     Script(3);
+    form1().Memo1().SetSelection(4, 0);
+    out().CurLine = 1; // left by an earlier playback
     FontSpec font = state().editorFont;
     font.color = state().editorColor;
     UseLook(font, state().editorColor);
@@ -140,6 +148,7 @@ TEST_F(Playback, InvisibleTextIsRefusedWithMessage32) {
     EXPECT_FALSE(out().Playing);
     EXPECT_FALSE(out().IsVisible());
     EXPECT_TRUE(form1().IsVisible());
+    EXPECT_EQ(form1().Memo1().SelStart(), 4) << "nothing scrolled, the caret stays";
 }
 
 TEST_F(Playback, TextReachesTheOutputWindow) {
@@ -161,9 +170,12 @@ TEST_F(Playback, SpeedKeysChangeTheDelayLive) {
     Script(20);
     form1().SetSdelaY(10);
     onStep = [&](int n) {
-        if (n == 1) Key(VK_PRIOR); // 10 -> 6
-        if (n == 2) Key(VK_DOWN);  // 6 -> 7
-        if (n == 3) Key(VK_ESCAPE);
+        if (n == 1)
+            Key(VK_PRIOR); // 10 -> 6
+        if (n == 2)
+            Key(VK_DOWN); // 6 -> 7
+        if (n == 3)
+            Key(VK_ESCAPE);
     };
     Play();
     EXPECT_EQ(state().Delay, 7);
@@ -174,27 +186,88 @@ TEST_F(Playback, HoldingLeftRunsBackwardAndReleasingPauses) {
     state().CursorLine = 0;
     ResumeEveryPause();
     int backwardSteps = 0;
-    int startedBackwardAt = -1;
+    bool pressed = false, released = false;
     const int screenful = 768 / 30 + 3; // lines of a full band, and some
     onStep = [&](int) {
-        if (out().Reverse) ++backwardSteps;
-        if (out().CurLine == screenful && startedBackwardAt < 0) {
-            startedBackwardAt = out().CurLine;
+        if (out().Reverse)
+            ++backwardSteps;
+        if (!pressed && out().CurLine == screenful) {
+            pressed = true;
             Key(VK_LEFT);
         }
-        if (backwardSteps == 3 * out().LineHeight) KeyUp(VK_LEFT);
-        if (backwardSteps > 3 * out().LineHeight && out().Reverse && resumes > 0) Key(VK_ESCAPE);
+        if (!released && backwardSteps == 2 * out().LineHeight) {
+            released = true;
+            KeyUp(VK_LEFT);
+        }
+        if (released && resumes > 0)
+            Key(VK_ESCAPE);
     };
+    pausedReverse.clear();
     Play();
     EXPECT_GT(backwardSteps, 0) << "the band had filled, so Left was taken";
-    EXPECT_GE(resumes, 1) << "releasing Left paused";
+    ASSERT_FALSE(pausedReverse.empty()) << "releasing Left paused";
+    EXPECT_TRUE(pausedReverse.front().first) << "paused while running backward";
+    EXPECT_GT(pausedReverse.front().second, 0) << "not the pause at the top";
+}
+
+TEST_F(Playback, APauseLeftByAStoppedPlaybackDoesNotCarryOver) {
+    Script(3);
+    out().Paused = true; // as a stop during a pause leaves it
+    ResumeEveryPause();
+    Play();
+    EXPECT_EQ(resumes, 2) << "both end pauses still happen";
+    EXPECT_EQ(out().CurLine, 5);
+}
+
+TEST_F(Playback, AOneLineScriptNeverMovesTheCaret) {
+    Script(1);
+    form1().Memo1().SetSelection(3, 0);
+    state().CursorLine = 0;
+    onStep = [&](int n) {
+        if (n == 2)
+            Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_EQ(form1().Memo1().SelStart(), 3);
+}
+
+TEST_F(Playback, StoppingOnTheLastButOneLineLeavesTheCaret) {
+    Script(3);
+    form1().Memo1().SetSelection(2, 0);
+    state().CursorLine = 1;
+    onStep = [&](int n) {
+        if (n == 2)
+            Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_EQ(form1().Memo1().SelStart(), 2);
+}
+
+TEST_F(Playback, ClosingTheOutputWindowOnlyStops) {
+    Script(20);
+    onStep = [&](int n) {
+        if (n == 3)
+            PostMessageA(out().hwnd(), WM_CLOSE, 0, 0);
+    };
+    Play();
+    EXPECT_LE(steps, 4);
+    EXPECT_TRUE(IsWindow(out().hwnd())) << "the output window lives on";
+    EXPECT_FALSE(out().Playing);
+    steps = 0;
+    onStep = [&](int n) {
+        if (n == 2)
+            Key(VK_ESCAPE);
+    };
+    Play();
+    EXPECT_EQ(steps, 2) << "and plays again";
 }
 
 TEST_F(Playback, AnErrorInsideTheLoopStillEndsThePlayback) {
     Script(20);
     ShowWindow(form1().hwnd(), SW_SHOW);
     onStep = [&](int n) {
-        if (n == 4) throw Win32Error(ERROR_NOT_ENOUGH_MEMORY);
+        if (n == 4)
+            throw Win32Error(ERROR_NOT_ENOUGH_MEMORY);
     };
     Play();
     EXPECT_FALSE(out().Playing);
@@ -207,7 +280,8 @@ TEST_F(Playback, AnErrorInsideTheLoopStillEndsThePlayback) {
     onStep = nullptr;
     steps = 0;
     onStep = [&](int n) {
-        if (n == 2) Key(VK_ESCAPE);
+        if (n == 2)
+            Key(VK_ESCAPE);
     };
     Play();
     EXPECT_EQ(steps, 2) << "Play works again";
@@ -216,7 +290,8 @@ TEST_F(Playback, AnErrorInsideTheLoopStillEndsThePlayback) {
 TEST_F(Playback, NoGdiObjectsLeakOverAPlayback) {
     Script(10);
     onStep = [&](int n) {
-        if (n == 40) Key(VK_ESCAPE);
+        if (n == 40)
+            Key(VK_ESCAPE);
     };
     auto playBoth = [&] {
         for (bool mirror : {false, true}) {
@@ -251,10 +326,12 @@ TEST_F(DualScreenPlayback, EditorStaysWithThePreviewAndTheLineInThePanel) {
     onStep = [&](int n) {
         editorVisible = editorVisible && form1().IsVisible();
         panelShown = panelShown || form1().Panel2().IsVisible();
-        if (n == 1) GetWindowRect(out().hwnd(), &placed);
+        if (n == 1)
+            GetWindowRect(out().hwnd(), &placed);
         if (out().CurLine == 4 && panelAfterFourth.empty())
             panelAfterFourth = form1().StatusBar1().Text(1);
-        if (out().CurLine == 5) Key(VK_ESCAPE);
+        if (out().CurLine == 5)
+            Key(VK_ESCAPE);
     };
     Play();
     EXPECT_TRUE(editorVisible);
@@ -262,6 +339,21 @@ TEST_F(DualScreenPlayback, EditorStaysWithThePreviewAndTheLineInThePanel) {
     EXPECT_EQ(placed.left, 1024) << "on the talent monitor";
     EXPECT_EQ(panelAfterFourth, "Line  4 of 12");
     EXPECT_FALSE(form1().Panel2().IsVisible()) << "hidden again after";
+}
+
+TEST_F(DualScreenPlayback, NoGdiObjectsLeakOverPreviewPlaybacks) {
+    Script(10);
+    onStep = [&](int n) {
+        if (n == 40)
+            Key(VK_ESCAPE);
+    };
+    Play();
+    const int before = GdiObjectCount();
+    for (int i = 0; i < 3; ++i) {
+        steps = 0;
+        Play();
+    }
+    EXPECT_LE(GdiObjectCount(), before);
 }
 
 } // namespace

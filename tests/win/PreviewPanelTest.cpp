@@ -92,7 +92,8 @@ TEST_F(Preview, DrawLineDrawsThePreviewOnlyWhilePlayingDual) {
     auto ink = [&] {
         const PixelBlock p = Grab(preview.dc(), 0, 0, preview.Width(), preview.Height());
         for (auto px : p.pixels)
-            if (px != kBackground) return true;
+            if (px != kBackground)
+                return true;
         return false;
     };
     out().ClearLineImages(kBackground);

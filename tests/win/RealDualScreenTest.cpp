@@ -17,7 +17,8 @@ class RealDualScreen : public OutputFixture {
         for (int i = 0; i < (required ? 100 : 1) && display.Monitors().size() < 2; ++i)
             Sleep(100);
         if (display.Monitors().size() < 2) {
-            if (required) FAIL() << "two monitors were promised but not reported";
+            if (required)
+                FAIL() << "two monitors were promised but not reported";
             GTEST_SKIP() << "needs two monitors (see tests/e2e/test_dual_screen_xorg.sh)";
         }
         app = std::make_unique<Application>(Services{platform.ui, platform.counter, display,

@@ -234,3 +234,54 @@ TEST_F(CommandLineScript, AnUnreadableFileIsReportedAndStartUpGoesOn) {
 }
 
 } // namespace
+
+namespace {
+
+class ScriptFileFaults : public ScriptFiles {};
+
+TEST_F(ScriptFileFaults, ARefusedFileDoesNotBecomeTheSaveTarget) {
+    WriteFile("mine.txt", "My script");
+    Open("mine.txt");
+    const std::string binary("abc\0def", 7);
+    WriteFile("binary.txt", binary);
+    Open("binary.txt");
+    EXPECT_EQ(state().LastFileLoaded, Path("mine.txt"));
+    EXPECT_EQ(state().Alternate.FileName, Path("mine.txt"));
+    Type("more ");
+    Command(MenuId::Save1);
+    EXPECT_EQ(ReadFile("binary.txt"), binary) << "the refused file is never overwritten";
+    EXPECT_EQ(ReadFile("mine.txt"), "more My script");
+}
+
+TEST_F(ScriptFileFaults, AFailedSaveAsKeepsTheRecordedName) {
+    WriteFile("show.txt", "Words");
+    Open("show.txt");
+    platform.replaceFile = [](const std::string&, const std::string&) {
+        throw Win32Error(ERROR_DISK_FULL);
+    };
+    platform.ui.fileAnswers.push_back(Path("elsewhere.txt"));
+    Command(MenuId::SaveAs1);
+    EXPECT_EQ(state().Alternate.FileName, Path("show.txt"));
+    EXPECT_EQ(state().LastFileLoaded, Path("show.txt"));
+}
+
+TEST_F(ScriptFileFaults, AReplaceThatFailsLeavesNoTemporaryFileAndTheOriginal) {
+    WriteFile("held.txt", "Original\r\n");
+    Open("held.txt");
+    Type("changed ");
+    // Held open without delete sharing: the new copy cannot take its place.
+    HANDLE held =
+        CreateFileA(Path("held.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Command(MenuId::Save1);
+    CloseHandle(held);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_NE(platform.ui.boxes[0].text.find(", Could Not save  " + Path("held.txt")),
+              std::string::npos);
+    EXPECT_EQ(ReadFile("held.txt"), "Original\r\n");
+    EXPECT_FALSE(Exists("held.txt.cuecraft-tmp"));
+    EXPECT_TRUE(memo().Modified());
+}
+
+} // namespace

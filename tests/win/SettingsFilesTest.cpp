@@ -48,7 +48,8 @@ std::string ExeFolder() {
 class FileGuard {
   public:
     explicit FileGuard(std::string path) : path_(std::move(path)), existed_(Exists(path_)) {
-        if (existed_) bytes_ = ReadBytes(path_);
+        if (existed_)
+            bytes_ = ReadBytes(path_);
     }
     ~FileGuard() {
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -75,7 +76,8 @@ class FaultyProfile : public IProfileFile {
         return real_->Read(s, k);
     }
     bool Write(std::string_view s, std::string_view k, std::string_view v) override {
-        if (++writes_ >= failAt_) return silently_;
+        if (++writes_ >= failAt_)
+            return silently_;
         return real_->Write(s, k, v);
     }
     bool EraseSection(std::string_view s) override { return real_->EraseSection(s); }

@@ -20,10 +20,12 @@ std::string UnixPath(const std::string& windowsPath) {
     using ToUnix = char*(CDECL*)(LPCWSTR);
     static const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return {};
+    if (!toUnix)
+        return {};
     std::wstring wide(windowsPath.begin(), windowsPath.end());
     char* unix = toUnix(wide.c_str());
-    if (!unix) return {};
+    if (!unix)
+        return {};
     std::string path(unix);
     HeapFree(GetProcessHeap(), 0, unix);
     return path;
@@ -58,18 +60,21 @@ std::string InstallDriver() {
 // The port of an existing test printer, or empty when there is none.
 std::string CurrentPort(HANDLE& printer) {
     printer = nullptr;
-    if (!OpenPrinterA(const_cast<char*>(kTestPrinter), &printer, nullptr)) return {};
+    if (!OpenPrinterA(const_cast<char*>(kTestPrinter), &printer, nullptr))
+        return {};
     DWORD needed = 0;
     GetPrinterA(printer, 2, nullptr, 0, &needed);
     std::vector<BYTE> info(needed ? needed : 1);
-    if (!GetPrinterA(printer, 2, info.data(), needed, &needed)) return {};
+    if (!GetPrinterA(printer, 2, info.data(), needed, &needed))
+        return {};
     const auto* details = reinterpret_cast<const PRINTER_INFO_2A*>(info.data());
     return details->pPortName ? details->pPortName : "";
 }
 
 bool WaitForFile(const std::string& path) {
     for (int i = 0; i < 600; ++i) {
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
         Sleep(50);
     }
     return false;
@@ -92,9 +97,12 @@ std::string RunGhostscript(const std::string& device, const char* name) {
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return {};
-    if (process.hProcess) CloseHandle(process.hProcess);
-    if (process.hThread) CloseHandle(process.hThread);
-    if (!WaitForFile(out)) return {};
+    if (process.hProcess)
+        CloseHandle(process.hProcess);
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    if (!WaitForFile(out))
+        return {};
     std::ifstream file(out, std::ios::binary);
     std::ostringstream data;
     data << file.rdbuf();
@@ -107,9 +115,11 @@ std::string TestPrinterOutput() {
 }
 
 std::string InstallTestPrinter() {
-    if (std::string error = InstallDriver(); !error.empty()) return error;
+    if (std::string error = InstallDriver(); !error.empty())
+        return error;
     const std::string port = UnixPath(TestPrinterOutput());
-    if (port.empty()) return "no host path for " + TestPrinterOutput();
+    if (port.empty())
+        return "no host path for " + TestPrinterOutput();
     HANDLE existing = nullptr;
     const std::string current = CurrentPort(existing);
     if (existing && current != port) {
@@ -127,10 +137,12 @@ std::string InstallTestPrinter() {
         info.pDatatype = const_cast<char*>("RAW");
         info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
         existing = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-        if (!existing) return LastErrorText("AddPrinter");
+        if (!existing)
+            return LastErrorText("AddPrinter");
     }
     ClosePrinter(existing);
-    if (!SetDefaultPrinterA(kTestPrinter)) return LastErrorText("SetDefaultPrinter");
+    if (!SetDefaultPrinterA(kTestPrinter))
+        return LastErrorText("SetDefaultPrinter");
     return {};
 }
 
@@ -153,7 +165,8 @@ std::vector<std::string> PrintedLines() {
     std::istringstream text(RunGhostscript("txtwrite", "cuecraft-test-print.txt"));
     std::vector<std::string> lines;
     for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -173,7 +186,8 @@ PrintedPixels RenderPrintedPixels() {
                     ++at;
             } else if (std::isspace(static_cast<unsigned char>(c))) {
                 ++at;
-                if (!word.empty()) return word;
+                if (!word.empty())
+                    return word;
             } else {
                 word += c;
                 ++at;
@@ -188,8 +202,10 @@ PrintedPixels RenderPrintedPixels() {
             const int r = static_cast<unsigned char>(data[at]);
             const int g = static_cast<unsigned char>(data[at + 1]);
             const int b = static_cast<unsigned char>(data[at + 2]);
-            if (r + g + b < 3 * 128) ++result.dark;
-            if (b > 90 && b > r + 50 && b > g + 50) ++result.bluish;
+            if (r + g + b < 3 * 128)
+                ++result.dark;
+            if (b > 90 && b > r + 50 && b > g + 50)
+                ++result.bluish;
         }
     }
     return result;

@@ -56,7 +56,8 @@ class ScriptedUi : public IModalUi {
 
   private:
     template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
-        if (queue.empty()) return otherwise;
+        if (queue.empty())
+            return otherwise;
         T value = queue.front();
         queue.pop_front();
         return value;
@@ -64,7 +65,8 @@ class ScriptedUi : public IModalUi {
     bool RunFile(FileDialogSpec& spec, const char* kind) {
         fileDialogs.push_back({kind, spec});
         const std::string path = Next(fileAnswers, std::string());
-        if (path.empty()) return false;
+        if (path.empty())
+            return false;
         spec.fileName = path;
         return true;
     }

@@ -13,11 +13,13 @@
 // cost median and 99th percentile, period jitter, and Play-to-first-row (Play
 // command to the end of the first row's copy onto the output window). A plain
 // memmove of the band's bytes, timed in the same run, is the floor the cost
-// is compared with. Each case stops itself after at most about 2 s of steps.
+// is compared with. Each case stops itself after at most about 2 s of steps
+// and is played `tries` times (argument 1, default 3); the fastest is shown.
 // Output: one Markdown table row per case, sized by the primary screen.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -121,11 +123,20 @@ void PlayCase(Application& app, std::uint8_t delay, std::size_t steps, Run& run)
     out.RowDelay = wait;
 }
 
-void Report(Application& app, std::uint8_t delay) {
+// Plays the case `tries` times and reports the least disturbed run (the
+// fastest): on a shared machine other work only ever slows a run down.
+void Report(Application& app, std::uint8_t delay, int tries) {
     const std::int32_t waitMs = StepWaitMs(delay, Direction::Forward);
     const std::size_t steps = static_cast<std::size_t>(std::min(2000, 2000 / waitMs));
+    auto span = [](const Run& r) { return r.enter.empty() ? 0 : r.enter.back() - r.enter.front(); };
     Run run;
-    PlayCase(app, delay, steps, run);
+    for (int t = 0; t < tries; ++t) {
+        Run next;
+        PlayCase(app, delay, steps, next);
+        if (t == 0 || next.enter.size() > run.enter.size() ||
+            (next.enter.size() == run.enter.size() && span(next) < span(run)))
+            run = std::move(next);
+    }
     if (run.enter.size() < 3) {
         std::printf("| %d | %d | (played only %zu steps) |\n", app.services().display.ScreenWidth(),
                     delay, run.enter.size());
@@ -164,7 +175,8 @@ void Report(Application& app, std::uint8_t delay) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int tries = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     ScriptedUi ui; // a box must not block an unattended run; it is reported below
     Services real = ProductionServices();
     Application app(Services{ui, real.counter, real.display, real.fileExists,
@@ -182,7 +194,7 @@ int main() {
     app.Form1().ApplyEditorLook();
     app.Form1().Memo1().SetText(Script(600));
     for (std::uint8_t delay : {0, 1, 10, 30})
-        Report(app, delay);
+        Report(app, delay, tries);
     for (const ShownBox& box : ui.boxes)
         std::fprintf(stderr, "box shown: %s\n", box.text.c_str());
     return ui.boxes.empty() ? 0 : 1;

@@ -63,3 +63,6 @@ endforeach()
 
 # Helper the test script keeps running so Wine starts fast for every test.
 add_executable(keepwarm WIN32 tests/tools/keepwarm.cpp)
+
+# The scroll benchmark (scripts/bench.sh).
+add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)

@@ -13,8 +13,10 @@
 #include "win/Display.h"
 
 bool TForm4::DualScreenActive() const {
-    return ::DualScreenActive(form1_.State().Dual_Monitor(),
-                              app_.services().display.Monitors().size());
+    // The playback asks this for every line; listing the monitors costs a
+    // round trip to the display server, so only the dual switch pays for it.
+    const bool dualSwitch = form1_.State().Dual_Monitor();
+    return dualSwitch && ::DualScreenActive(dualSwitch, app_.services().display.Monitors().size());
 }
 
 Rect32 TForm4::MonitorBounds(int index) const {

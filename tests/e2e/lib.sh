@@ -54,8 +54,8 @@ wait_settled() {
 
 # Waits until no visible window's name matches the regex.
 wait_gone() {
-    local regex="$1" seconds="${2:-20}" i
-    for i in $(seq 1 $((seconds * 10))); do
+    local regex="$1" seconds="${2:-20}"
+    for _ in $(seq 1 $((seconds * 10))); do
         xdotool search --onlyvisible --name "$regex" >/dev/null 2>&1 || return 0
         sleep 0.1
     done

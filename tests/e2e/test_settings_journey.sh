@@ -7,7 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 
 cp -r "$DIST" "$E2E_TMP/app"
-EXE="$E2E_TMP/app/rollscript.exe"
+export EXE="$E2E_TMP/app/rollscript.exe" # what start_app runs
 MES="$E2E_TMP/app/settings/rollscript.mes"
 SIZE=40
 
@@ -90,7 +90,8 @@ grep -q '^ConfigDate=.\+-.\+' <<<"$saved" || fail "no save date"
 order="$(grep -o '^\[[A-Za-z]*\]' <<<"$saved" | tr -d '\n')"
 [ "$order" = "[Control][Studio][OptionWindows][Options][Stuff][Alternate]" ] ||
     fail "sections out of order: $order"
-ls "$E2E_TMP/app/settings" | grep -q tmp && fail "a temporary copy was left behind"
+leftover=$(find "$E2E_TMP/app/settings" -iname '*tmp*')
+[ -z "$leftover" ] || fail "a temporary copy was left behind: $leftover"
 
 # 4. Restart: the editor comes back white, its text black and $SIZE points high.
 start_main

@@ -63,3 +63,9 @@ endforeach()
 
 # Helper the test script keeps running so Wine starts fast for every test.
 add_executable(keepwarm WIN32 tests/tools/keepwarm.cpp)
+
+# Helper of the print journey: the same file-port printer the in-process
+# printing tests use, added to the prefix from outside.
+add_executable(testprinter tests/tools/testprinter.cpp tests/win/TestPrinter.cpp)
+target_include_directories(testprinter PRIVATE tests/win)
+target_link_libraries(testprinter PRIVATE winspool)

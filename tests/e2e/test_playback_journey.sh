@@ -29,6 +29,18 @@ menu_bar_region() {
     echo "$((SCREEN_W / 4))x18+0+$top"
 }
 
+# A screenshot into $1 once region $2 has stopped changing (painted).
+steady_screenshot() {
+    local previous="$E2E_TMP/previous.png"
+    screenshot >"$previous"
+    for _ in $(seq 1 20); do
+        sleep 0.15
+        screenshot >"$1"
+        [ "$(region_diff "$previous" "$2" "$1" "$2")" = 0 ] && return 0
+        cp "$1" "$previous"
+    done
+}
+
 visible_main() {
     xdotool search --onlyvisible --name '^Cuecraft 1\.3\.2\.44$' 2>/dev/null | head -n 1
 }
@@ -49,9 +61,9 @@ output_window() {
 start_app "$(winepath -w "$DIST/sample-script.txt" 2>/dev/null)"
 main=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "the main window did not appear"
 wait_settled "$main"
-sleep 0.3
+bar=$(menu_bar_region "$main")
 before_bar="$E2E_TMP/before.png"
-screenshot >"$before_bar"
+steady_screenshot "$before_bar" "$bar"
 
 # 1. Play from the top: the output window is up and the editor hidden.
 send_keys "$main" ctrl+Home alt+p
@@ -110,11 +122,10 @@ for _ in $(seq 1 30); do
 done
 output_window >/dev/null && fail "the output window stayed up after Esc"
 wait_settled "$main"
-sleep 0.3
-after_bar="$E2E_TMP/after.png"
-screenshot >"$after_bar"
-[ -n "${E2E_SHOT:-}" ] && cp "$after_bar" "$E2E_SHOT"
 bar=$(menu_bar_region "$main")
+after_bar="$E2E_TMP/after.png"
+steady_screenshot "$after_bar" "$bar"
+[ -n "${E2E_SHOT:-}" ] && cp "$after_bar" "$E2E_SHOT"
 changed=$(region_diff "$before_bar" "$bar" "$after_bar" "$bar")
 [ "$changed" -le 12 ] || fail "the menu bar reads differently after playback ($changed pixels differ)"
 

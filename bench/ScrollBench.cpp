@@ -48,7 +48,8 @@ double TicksToMs(double ticks) {
 }
 
 double Percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
+    if (v.empty())
+        return 0;
     std::sort(v.begin(), v.end());
     const auto rank = static_cast<std::size_t>(std::ceil(p * static_cast<double>(v.size())));
     return v[std::clamp<std::size_t>(rank, 1, v.size()) - 1];
@@ -147,7 +148,8 @@ void Report(Application& app, std::uint8_t delay, int tries) {
         period.push_back(TicksToMs(static_cast<double>(run.enter[i + 1] - run.enter[i])));
         cost.push_back(TicksToMs(static_cast<double>(run.enter[i + 1] - run.leave[i])));
         wait.push_back(TicksToMs(static_cast<double>(run.leave[i] - run.enter[i])));
-        if (run.line[i + 1] != run.line[i]) lineCost.push_back(cost.back());
+        if (run.line[i + 1] != run.line[i])
+            lineCost.push_back(cost.back());
     }
     const double spanMs = TicksToMs(static_cast<double>(run.enter.back() - run.enter.front()));
     const double achieved = static_cast<double>(period.size()) * 1000.0 / spanMs;

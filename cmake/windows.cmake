@@ -66,3 +66,9 @@ add_executable(keepwarm WIN32 tests/tools/keepwarm.cpp)
 
 # The scroll benchmark (scripts/bench.sh).
 add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)
+
+# Helper of the print journey: the same file-port printer the in-process
+# printing tests use, added to the prefix from outside.
+add_executable(testprinter tests/tools/testprinter.cpp tests/win/TestPrinter.cpp)
+target_include_directories(testprinter PRIVATE tests/win)
+target_link_libraries(testprinter PRIVATE winspool)

@@ -52,6 +52,32 @@ wait_settled() {
     return 0
 }
 
+# Waits until no visible window's name matches the regex.
+wait_gone() {
+    local regex="$1" seconds="${2:-20}"
+    for _ in $(seq 1 $((seconds * 10))); do
+        xdotool search --onlyvisible --name "$regex" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Sets X, Y, WIDTH and HEIGHT to a window's place on the screen.
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# A screenshot of the whole screen as PNG on stdout.
+screenshot() {
+    import -window root png:-
+}
+
+# "#RRGGBB" of one screen pixel.
+screen_pixel() {
+    screenshot | convert png:- -crop "1x1+$1+$2" -depth 8 txt:- |
+        grep -o '#[0-9A-Fa-f]\{6\}' | head -1 | tr 'a-f' 'A-F'
+}
+
 # Waits for the program to end; prints its exit code.
 wait_exit() {
     local seconds="${1:-20}" i

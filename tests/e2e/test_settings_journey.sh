@@ -1,106 +1,75 @@
 #!/usr/bin/env bash
-# The settings journey from outside: a first start from the ready-to-run
-# folder (white on black, no box), colours and size changed in the default
-# settings file, "Save Default Settings" from the File menu by keyboard,
-# and a restart that brings the editor back as it was saved.
-# $1 is the ready-to-run folder; DISPLAY and WINEPREFIX are set by the caller.
-set -euo pipefail
-DIST="$1"
-WINE64=/usr/lib/wine/wine64
-export WINEDEBUG=-all
-WORK="$(mktemp -d)"
-APP_PID=""
-cleanup() {
-    if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then kill "$APP_PID" 2>/dev/null || true; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-cp -r "$DIST" "$WORK/app"
-MES="$WORK/app/settings/rollscript.mes"
+# The settings journey from outside, on a copy of the ready-to-run folder so
+# the shipped file stays as it is: a first start in the shipped look (white on
+# black, no box); "Black on White" and a new size in "Type and Size..." from
+# the Font menu by keyboard; "Save Default Settings" from the File menu; exit;
+# and a restart that brings the editor back in those colours at that size.
+source "$(dirname "$0")/lib.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+cp -r "$DIST" "$E2E_TMP/app"
+export EXE="$E2E_TMP/app/rollscript.exe" # what start_app runs
+MES="$E2E_TMP/app/settings/rollscript.mes"
+SIZE=40
 
-start_app() {
-    (cd "$WORK/app" && exec "$WINE64" rollscript.exe </dev/null >/dev/null 2>&1) &
-    APP_PID=$!
-    local i
-    for i in $(seq 1 200); do
-        WID="$(xdotool search --onlyvisible --name '^Cuecraft [0-9]' 2>/dev/null | head -1 || true)"
-        [ -n "$WID" ] && break
-        sleep 0.1
-    done
-    [ -n "$WID" ] || fail "the main window did not appear"
-    sleep 1.5 # let it paint
-}
-
-# Alt plus a key, held long enough for the menu bar to see it.
-alt_key() {
-    xdotool windowactivate --sync "$WID" >/dev/null 2>&1 || true
-    xdotool keydown alt
-    sleep 0.1
-    xdotool key "$1"
-    sleep 0.1
-    xdotool keyup alt
+start_main() {
+    start_app
+    MAIN=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "the main window did not appear"
+    wait_settled "$MAIN"
+    sleep 0.5 # let it paint
 }
 
 quit_app() {
-    alt_key x
-    local i
-    for i in $(seq 1 100); do
-        kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return; }
-        sleep 0.1
-    done
-    fail "Exit did not end the program"
-}
-
-# "#RRGGBB" of one screen pixel.
-pixel() {
-    import -window root png:- | convert png:- -crop "1x1+$1+$2" -depth 8 txt:- |
-        grep -o '#[0-9A-Fa-f]\{6\}' | head -1 | tr 'a-f' 'A-F'
-}
-
-# A point in the editor, clear of the status bar, the scroll bar and the text.
-editor_point() {
-    eval "$(xdotool getwindowgeometry --shell "$WID")"
-    EX=$((X + WIDTH / 3))
-    EY=$((Y + HEIGHT * 3 / 4))
-}
-
-# Height in pixels of everything drawn in colour $1 inside the editor.
-ink_height() {
-    eval "$(xdotool getwindowgeometry --shell "$WID")"
-    import -window root png:- |
-        convert png:- -crop "$((WIDTH - 40))x$((HEIGHT - 40))+$((X + 10))+$((Y + 20))" +repage \
-            -fill white -fuzz 15% +opaque "$1" -trim -format '%h' info:
+    send_keys "$MAIN" alt+x
+    wait_exit 20 >/dev/null || fail "Exit did not end the program"
 }
 
 no_message_box() {
     ! xdotool search --onlyvisible --name '^Cuecraft$' >/dev/null 2>&1
 }
 
-# 1. First start from the distributed settings: white text on black, no box.
-start_app
-no_message_box || fail "a first start showed a message box"
-editor_point
-[ "$(pixel "$EX" "$EY")" = "#000000" ] || fail "first start: editor is not black ($(pixel "$EX" "$EY"))"
-quit_app
+# The colour of a point in the editor, clear of the status bar, the scroll
+# bar and the text.
+editor_colour() {
+    window_geometry "$MAIN"
+    screen_pixel $((X + WIDTH / 3)) $((Y + HEIGHT * 3 / 4))
+}
 
-# 2. Yellow background, navy text at 40 points; a hand-written key and a
-#    section of the operator's own.
-sed -i -e 's/^AlteBcolor=.*/AlteBcolor=65535\r/' -e 's/^AlteFcolor=.*/AlteFcolor=8388608\r/' \
-    -e 's/^AlteSize=.*/AlteSize=40\r/' -e 's/^ShowHints=0/ShowHints=0\r\nHandwritten=1/' "$MES"
+# Height in pixels of the ink of colour $1 in a narrow strip down the middle
+# of the editor's upper half: the centred text of the first line crosses it,
+# the caret after the text and the menu texts on the left do not.
+ink_height() {
+    window_geometry "$MAIN"
+    screenshot | convert png:- -crop "80x$((HEIGHT / 2))+$((X + WIDTH / 2 - 40))+$((Y + 20))" +repage \
+        -fill white -fuzz 15% +opaque "$1" -trim -format '%h' info:
+}
+
+# A hand-written key, and a section of the operator's own, in the file the
+# program was shipped with.
+sed -i 's/^ShowHints=0/ShowHints=0\r\nHandwritten=1/' "$MES"
 printf '[Studio]\r\nCamera=3\r\n' >>"$MES"
-start_app
-editor_point
-[ "$(pixel "$EX" "$EY")" = "#FFFF00" ] || fail "edited file: editor is not yellow"
 
-# 3. "Save Default Settings": File menu, past New, Open, Save, Save As and
-#    Load Settings.
+# 1. First start: white text on black, no box.
+start_main
+no_message_box || fail "a first start showed a message box"
+[ "$(editor_colour)" = "#000000" ] || fail "first start: the editor is not black ($(editor_colour))"
+
+# 2. Font > "Black on White" (the first item), then Font > "Type and Size..."
+#    (the second) and the size typed into the font dialog's size field.
+send_keys "$MAIN" alt+o Return
+sleep 0.3
+[ "$(editor_colour)" = "#FFFFFF" ] || fail "Black on White: the editor is not white ($(editor_colour))"
+send_keys "$MAIN" alt+o Down Return
+dialog=$(wait_window '^Font$' 10) || fail "Type and Size did not open the font dialog"
+send_keys "$dialog" alt+s Home shift+End
+xdotool type --delay 40 "$SIZE"
+xdotool key Return
+wait_gone '^Font$' 10 || fail "the font dialog did not close on Return"
+
+# 3. File > "Save Default Settings": past New, Open, Save, Save As and Load
+#    Settings.
 before="$(md5sum <"$MES")"
-alt_key f
-sleep 0.5
-xdotool key Down Down Down Down Down Return
-for i in $(seq 1 50); do
+send_keys "$MAIN" alt+f Down Down Down Down Down Return
+for _ in $(seq 1 50); do
     [ "$(md5sum <"$MES")" != "$before" ] && break
     sleep 0.1
 done
@@ -109,9 +78,9 @@ no_message_box || fail "the save showed a box"
 quit_app
 
 saved="$(tr -d '\r' <"$MES")"
-grep -qx 'AlteBcolor=65535' <<<"$saved" || fail "saved background"
-grep -qx 'AlteFcolor=8388608' <<<"$saved" || fail "saved text colour"
-grep -qx 'AlteSize=40' <<<"$saved" || fail "saved size"
+grep -qx 'AlteBcolor=16777215' <<<"$saved" || fail "saved background: $(grep AlteBcolor <<<"$saved")"
+grep -qx 'AlteFcolor=0' <<<"$saved" || fail "saved text colour: $(grep AlteFcolor <<<"$saved")"
+grep -qx "AlteSize=$SIZE" <<<"$saved" || fail "saved size: $(grep AlteSize <<<"$saved")"
 grep -qx 'AlteDelay=15' <<<"$saved" || fail "saved delay"
 grep -qx 'Camera=3' <<<"$saved" || fail "a foreign section was lost"
 grep -q 'Handwritten' <<<"$saved" && fail "a hand-written key survived the save"
@@ -121,20 +90,21 @@ grep -q '^ConfigDate=.\+-.\+' <<<"$saved" || fail "no save date"
 order="$(grep -o '^\[[A-Za-z]*\]' <<<"$saved" | tr -d '\n')"
 [ "$order" = "[Control][Studio][OptionWindows][Options][Stuff][Alternate]" ] ||
     fail "sections out of order: $order"
-ls "$WORK/app/settings" | grep -q tmp && fail "a temporary copy was left behind"
+leftover=$(find "$E2E_TMP/app/settings" -iname '*tmp*')
+[ -z "$leftover" ] || fail "a temporary copy was left behind: $leftover"
 
-# 4. Restart: the editor comes back yellow, its text navy and 40 points high.
-start_app
-editor_point
-[ "$(pixel "$EX" "$EY")" = "#FFFF00" ] || fail "after restart: editor is not yellow"
-xdotool windowactivate --sync "$WID" >/dev/null 2>&1 || true
-xdotool mousemove "$EX" "$EY" click 1
+# 4. Restart: the editor comes back white, its text black and $SIZE points high.
+start_main
+no_message_box || fail "the restart showed a message box"
+[ "$(editor_colour)" = "#FFFFFF" ] || fail "after restart: the editor is not white ($(editor_colour))"
+window_geometry "$MAIN"
+xdotool mousemove $((X + WIDTH / 3)) $((Y + HEIGHT * 3 / 4)) click 1
 sleep 0.3
-xdotool type --delay 20 "HHHH"
+xdotool type --delay 20 "HHHHHHHH"
 sleep 0.5
-height="$(ink_height '#000080')"
-[ -n "${E2E_SHOT:-}" ] && import -window root "$E2E_SHOT"
-# A capital H of Arial is about 0.72 em: 38 pixels at 40 points, 25 at 26.
-[ "$height" -ge 32 ] && [ "$height" -le 44 ] || fail "text height $height is not 40 points"
+height="$(ink_height '#000000')"
+[ -n "${E2E_SHOT:-}" ] && screenshot >"$E2E_SHOT"
+# Capitals are about 0.72 em: 38 pixels at 40 points, 25 at the shipped 26.
+[ "$height" -ge 32 ] && [ "$height" -le 44 ] || fail "text height $height is not $SIZE points"
 quit_app
-echo "settings journey passed (text height $height pixels)"
+echo "PASS (text height $height pixels)"

@@ -137,6 +137,9 @@ class TForm4 : public Window, public PlaybackFlags {
     PlaybackEngine engine_;
     ColorBrush color_;
     std::optional<ScopedGetDC> outputDc_;
+    // The preview panel's context and geometry, fixed for one playback.
+    std::optional<ScopedGetDC> previewDc_;
+    Rect32 previewGeometry_;
     DefaultMonitor defaultMonitor_ = DefaultMonitor::Primary;
     WindowState windowState_ = WindowState::Normal;
 };

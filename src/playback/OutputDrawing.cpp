@@ -19,6 +19,7 @@ bool TForm4::AcquireOutputContext() {
 
 void TForm4::ReleaseOutputContext() {
     outputDc_.reset();
+    previewDc_.reset();
 }
 
 void TForm4::FillWindow(HDC dc) {
@@ -80,6 +81,15 @@ void TForm4::SetupPreviewPanel() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     panel.SetColor(form1_.State().editorColor);
     InvalidateRect(panel.hwnd(), nullptr, TRUE);
+    // The panel stays put for the whole playback: measure it and take its
+    // drawing context once, not at every step.
+    RECT client{};
+    GetClientRect(panel.hwnd(), &client);
+    GetWindowRect(panel.hwnd(), &bounds);
+    MapWindowPoints(HWND_DESKTOP, form1_.hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+    previewGeometry_ = {bounds.left, 0, client.right, client.bottom};
+    previewDc_.reset();
+    previewDc_.emplace(panel.hwnd());
 }
 
 void TForm4::ClearLineImages(Color color) {
@@ -160,22 +170,14 @@ void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
 
 void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
     OffscreenImage* preview = form1_.PreviewImage.get();
-    TCPanel& panel = form1_.Panel2();
-    if (!preview)
+    if (!preview || !previewDc_ || !*previewDc_)
         return;
-    RECT client{};
-    GetClientRect(panel.hwnd(), &client);
-    RECT bounds{};
-    GetWindowRect(panel.hwnd(), &bounds);
-    MapWindowPoints(HWND_DESKTOP, form1_.hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
-    const PreviewStepPlan plan =
-        PlanPreviewStep(i, backward, client.right, client.bottom, preview->Height());
-    ScopedGetDC dc(panel.hwnd());
-    if (!dc)
-        return;
-    BitBlt(dc.get(), bounds.left, plan.targetRow, preview->Width(), 1, preview->dc(), 0,
-           plan.sourceRow, SRCCOPY);
+    const Rect32& g = previewGeometry_; // left, 0, client width, client height
+    const PreviewStepPlan plan = PlanPreviewStep(i, backward, g.right, g.bottom, preview->Height());
+    HDC dc = previewDc_->get();
+    BitBlt(dc, g.left, plan.targetRow, preview->Width(), 1, preview->dc(), 0, plan.sourceRow,
+           SRCCOPY);
     const Rect32& m = plan.moveFrom;
-    BitBlt(dc.get(), m.left, plan.moveToTop, m.right - m.left, m.bottom - m.top, dc.get(), m.left,
-           m.top, SRCCOPY);
+    BitBlt(dc, m.left, plan.moveToTop, m.right - m.left, m.bottom - m.top, dc, m.left, m.top,
+           SRCCOPY);
 }

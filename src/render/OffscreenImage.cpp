@@ -98,6 +98,8 @@ void OffscreenImage::ConvertTo565() {
 PixelRows16 OffscreenImage::Rows16() {
     if (!is565_ || !bits_)
         return {};
+    // Every step: the previous step's copy out of this image may still be
+    // queued, and the caller is about to overwrite the row it reads.
     GdiFlush();
     return {static_cast<std::uint16_t*>(bits_), Stride16(width_) / 2, width_, height_};
 }

@@ -101,6 +101,18 @@ void TForm1::LoadSettings(const std::string& name) {
         LoadScript(state_.LastFileLoaded);
 }
 
+namespace {
+// Window placements count from the work area; the settings count in screen
+// pixels. They differ by a taskbar at the left or top.
+POINT WorkAreaOffset(HWND hwnd) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &info))
+        return {0, 0};
+    return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
+} // namespace
+
 void TForm1::SyncBoundsFromWindow() {
     // A hidden window's placement says nothing of how it is to be shown.
     if (!IsVisible())
@@ -110,8 +122,9 @@ void TForm1::SyncBoundsFromWindow() {
     if (!GetWindowPlacement(hwnd(), &placement))
         return;
     const RECT& r = placement.rcNormalPosition;
-    state_.ML = r.left;
-    state_.MT = r.top;
+    const POINT offset = WorkAreaOffset(hwnd());
+    state_.ML = r.left + offset.x;
+    state_.MT = r.top + offset.y;
     state_.MW = r.right - r.left;
     state_.MH = r.bottom - r.top;
     state_.wState = IsZoomed(hwnd()) ? 2 : IsIconic(hwnd()) ? 1 : 0;
@@ -127,8 +140,10 @@ void TForm1::PlaceMainWindow(const MainWindowBounds& bounds) {
     placement.length = sizeof placement;
     GetWindowPlacement(hwnd(), &placement);
     placement.flags = 0;
-    placement.rcNormalPosition = {bounds.left, bounds.top, bounds.left + bounds.width,
-                                  bounds.top + bounds.height};
+    const POINT offset = WorkAreaOffset(hwnd());
+    placement.rcNormalPosition = {bounds.left - offset.x, bounds.top - offset.y,
+                                  bounds.left - offset.x + bounds.width,
+                                  bounds.top - offset.y + bounds.height};
     // A load never shows a hidden window: the message loop does at start-up.
     placement.showCmd = IsVisible() ? ShowCommandFor(bounds.wState) : SW_HIDE;
     SetWindowPlacement(hwnd(), &placement);

@@ -76,5 +76,5 @@ class Memo {
     ColorBrush background_{0xFFFFFF};
 };
 
-// A font handle for a font spec at a screen resolution.
+// A font handle for a font description at a screen resolution.
 UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch);

@@ -31,9 +31,9 @@ class IModalUi {
     // Returns the platform's button id (IDOK, IDYES, ...), 0 if no box appeared.
     virtual int ShowMessageBox(const std::string& text, const std::string& caption,
                                std::uint32_t style) = 0;
-    // File dialogs: true when confirmed; spec.fileName then holds the path.
-    virtual bool RunOpenDialog(FileDialogSpec& spec) = 0;
-    virtual bool RunSaveDialog(FileDialogSpec& spec) = 0;
+    // File dialogs: true when confirmed; dialog.fileName then holds the path.
+    virtual bool RunOpenDialog(FileDialogSpec& dialog) = 0;
+    virtual bool RunSaveDialog(FileDialogSpec& dialog) = 0;
     // Font dialog (face, style, size; Apply button). `font` holds the
     // dialog's font when it closes, confirmed or not; onApply gets the font
     // chosen when Apply is pressed.
@@ -47,8 +47,8 @@ class Win32ModalUi final : public IModalUi {
   public:
     int ShowMessageBox(const std::string& text, const std::string& caption,
                        std::uint32_t style) override;
-    bool RunOpenDialog(FileDialogSpec& spec) override;
-    bool RunSaveDialog(FileDialogSpec& spec) override;
+    bool RunOpenDialog(FileDialogSpec& dialog) override;
+    bool RunSaveDialog(FileDialogSpec& dialog) override;
     bool RunFontDialog(FontSpec& font,
                        const std::function<void(const FontSpec&)>& onApply) override;
     bool RunPrintDialog(PrinterChoice& printer) override;

@@ -24,23 +24,23 @@ std::string DialogFilter(const std::string& filter) {
 
 using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
-bool RunFileDialog(FileDialogSpec& spec, FileDialogFn run) {
+bool RunFileDialog(FileDialogSpec& dialog, FileDialogFn run) {
     char file[MAX_PATH * 4] = {0};
-    spec.fileName.copy(file, sizeof file - 1);
-    const std::string filter = DialogFilter(spec.filter);
+    dialog.fileName.copy(file, sizeof file - 1);
+    const std::string filter = DialogFilter(dialog.filter);
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = GetActiveWindow();
     ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file;
     ofn.nMaxFile = sizeof file;
-    ofn.lpstrInitialDir = spec.initialDir.empty() ? nullptr : spec.initialDir.c_str();
-    ofn.lpstrTitle = spec.title.empty() ? nullptr : spec.title.c_str();
-    ofn.lpstrDefExt = spec.defaultExt.empty() ? nullptr : spec.defaultExt.c_str();
-    ofn.Flags = spec.options | OFN_EXPLORER;
+    ofn.lpstrInitialDir = dialog.initialDir.empty() ? nullptr : dialog.initialDir.c_str();
+    ofn.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
+    ofn.lpstrDefExt = dialog.defaultExt.empty() ? nullptr : dialog.defaultExt.c_str();
+    ofn.Flags = dialog.options | OFN_EXPLORER;
     if (!run(&ofn))
         return false;
-    spec.fileName = file;
+    dialog.fileName = file;
     return true;
 }
 
@@ -84,12 +84,12 @@ int ScreenPpi() {
 }
 } // namespace
 
-bool Win32ModalUi::RunOpenDialog(FileDialogSpec& spec) {
-    return RunFileDialog(spec, GetOpenFileNameA);
+bool Win32ModalUi::RunOpenDialog(FileDialogSpec& dialog) {
+    return RunFileDialog(dialog, GetOpenFileNameA);
 }
 
-bool Win32ModalUi::RunSaveDialog(FileDialogSpec& spec) {
-    return RunFileDialog(spec, GetSaveFileNameA);
+bool Win32ModalUi::RunSaveDialog(FileDialogSpec& dialog) {
+    return RunFileDialog(dialog, GetSaveFileNameA);
 }
 
 bool Win32ModalUi::RunFontDialog(FontSpec& font,

@@ -251,10 +251,10 @@ TEST_F(Editor, ScreenCaptureSavesAScreenSized8BitPicture) {
     platform.ui.fileAnswers.push_back(Path("shot.bmp"));
     form1().Memo1KeyDown('S', true, true, true);
     ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
-    const FileDialogSpec& spec = platform.ui.fileDialogs[0].second;
-    EXPECT_EQ(spec.title, "Save Current Screen to bitmap file.");
-    EXPECT_EQ(spec.filter, "Bitmap |*.bmp");
-    EXPECT_EQ(spec.defaultExt, "BMP");
+    const FileDialogSpec& dialog = platform.ui.fileDialogs[0].second;
+    EXPECT_EQ(dialog.title, "Save Current Screen to bitmap file.");
+    EXPECT_EQ(dialog.filter, "Bitmap |*.bmp");
+    EXPECT_EQ(dialog.defaultExt, "BMP");
     const std::string file = ReadFile("shot.bmp");
     ASSERT_GT(file.size(), 54u);
     BITMAPINFOHEADER header;

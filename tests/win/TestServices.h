@@ -28,8 +28,8 @@ class ScriptedUi : public IModalUi {
         boxes.push_back({text, caption, style});
         return Next(answers, IDOK);
     }
-    bool RunOpenDialog(FileDialogSpec& spec) override { return RunFile(spec, "open"); }
-    bool RunSaveDialog(FileDialogSpec& spec) override { return RunFile(spec, "save"); }
+    bool RunOpenDialog(FileDialogSpec& dialog) override { return RunFile(dialog, "open"); }
+    bool RunSaveDialog(FileDialogSpec& dialog) override { return RunFile(dialog, "save"); }
     bool RunFontDialog(FontSpec& font,
                        const std::function<void(const FontSpec&)>& onApply) override {
         fontGiven.push_back(font);
@@ -48,7 +48,7 @@ class ScriptedUi : public IModalUi {
     std::deque<int> answers;
     // One entry per file dialog: the path to confirm, or empty to cancel.
     std::deque<std::string> fileAnswers;
-    std::vector<std::pair<std::string, FileDialogSpec>> fileDialogs; // kind, spec as shown
+    std::vector<std::pair<std::string, FileDialogSpec>> fileDialogs; // kind, dialog as shown
     std::function<bool(FontSpec&, const std::function<void(const FontSpec&)>&)> fontDialog;
     std::vector<FontSpec> fontGiven;
     std::function<bool(PrinterChoice&)> printAnswer, printSetupAnswer;
@@ -62,12 +62,12 @@ class ScriptedUi : public IModalUi {
         queue.pop_front();
         return value;
     }
-    bool RunFile(FileDialogSpec& spec, const char* kind) {
-        fileDialogs.push_back({kind, spec});
+    bool RunFile(FileDialogSpec& dialog, const char* kind) {
+        fileDialogs.push_back({kind, dialog});
         const std::string path = Next(fileAnswers, std::string());
         if (path.empty())
             return false;
-        spec.fileName = path;
+        dialog.fileName = path;
         return true;
     }
 };

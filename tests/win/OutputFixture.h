@@ -20,8 +20,8 @@ class OutputFixture : public ::testing::Test {
 
     void SetUp() override { Start(); }
 
-    void Start() {
-        app = std::make_unique<Application>(platform.services());
+    void Start(IDisplay* realDisplay = nullptr) {
+        app = std::make_unique<Application>(platform.services(realDisplay));
         ASSERT_TRUE(app->Start({}));
         FontSpec font;
         font.name = "Arial";

@@ -21,16 +21,7 @@ class RealDualScreen : public OutputFixture {
                 FAIL() << "two monitors were promised but not reported";
             GTEST_SKIP() << "needs two monitors (see tests/e2e/test_dual_screen_xorg.sh)";
         }
-        app = std::make_unique<Application>(Services{platform.ui, platform.counter, display,
-                                                     platform.services().fileExists,
-                                                     platform.services().commonControlsVersionMS});
-        ASSERT_TRUE(app->Start({}));
-        FontSpec font;
-        font.name = "Arial";
-        font.sizePt = 28;
-        font.style = 0;
-        font.color = kText;
-        UseLook(font, kBackground);
+        Start(&display);
     }
     Win32Display display;
 };

@@ -104,11 +104,12 @@ struct TestPlatform {
     std::vector<std::string> helpPages; // what the browser was asked to open
     std::uint32_t helpError = 0;
 
-    Services services() {
+    // The seams; `realDisplay` puts the real monitors in place of the fake.
+    Services services(IDisplay* realDisplay = nullptr) {
         return Services{
             ui,
             counter,
-            display,
+            realDisplay ? *realDisplay : display,
             [this](const std::string& path) {
                 if (path.size() >= 11 && path.compare(path.size() - 11, 11, "msgbank.dll") == 0)
                     return msgbankPresent;

@@ -136,6 +136,15 @@ TEST_F(FactoryDefaults, KeepColoursFaceAndChoices) {
     EXPECT_TRUE(state.ShowHints);
 }
 
+TEST(FactoryDefaultsMirror, CheckingCenterTextSwitchesMirrorOff) {
+    // The Font menu's radio rule holds for the defaults too.
+    PrompterState state;
+    state.menu.SetChecked(MenuId::ReversMirrorText1, true);
+    ApplyFactoryValues(state, Rect32{0, 0, 800, 600});
+    EXPECT_FALSE(state.UseReverse());
+    EXPECT_TRUE(state.menu.Checked(MenuId::CenterText1));
+}
+
 TEST_F(FactoryDefaults, TheRecordTakesTheEditorsColours) {
     EXPECT_EQ(state.Alternate.Bcolor, 0x000080u);
     EXPECT_EQ(state.Alternate.Fcolor, 0x00FF00u) << "not the black a cleared record holds";

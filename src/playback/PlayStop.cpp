@@ -106,7 +106,10 @@ void TForm4::ScrollLoop(bool mirror) {
         setkill(true);
     ResetScroll();
     SetupPreviewPanel();
-    form1_.Memo1().SetHideSelection(true);
+    // Hiding the selection re-creates the editor; a hidden editor (single
+    // screen) shows no selection anyway, so it keeps its control and its undo.
+    if (form1_.IsVisible())
+        form1_.Memo1().SetHideSelection(true);
     if (state.Dual_Monitor() && HasPreviewImage())
         SyncPreviewImage();
     app_.mainupdate();

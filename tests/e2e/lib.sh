@@ -25,6 +25,12 @@ start_app() {
     APP_PID=$!
 }
 
+# True when the program showed a message box with exactly this text. Needs
+# the program started with WINEDEBUG=-all,+msgbox, whose trace names each box.
+box_text_shown() {
+    grep -qF "MSGBOX_OnInit L\"$1\"" "$E2E_TMP/app.log"
+}
+
 # Waits until a visible window whose name matches the regex exists; prints its id.
 wait_window() {
     local regex="$1" seconds="${2:-20}" id i

@@ -7,12 +7,14 @@ run_case() {
     local size="$1" expect="$2"
     (
         use_own_display "$size"
-        start_app
+        WINEDEBUG=-all,+msgbox start_app
         if [ "$expect" = refuse ]; then
             box=$(wait_window '^Cuecraft$' 30) || fail "$size: no message box"
             if xdotool search --onlyvisible --name '^Cuecraft 1\.3\.2\.44$' >/dev/null 2>&1; then
                 fail "$size: the main window was shown"
             fi
+            box_text_shown "Cuecraft does support your current screen resolution." ||
+                fail "$size: the box does not say why"
             send_keys "$box" Return
             code=$(wait_exit 20) || fail "$size: program did not end after the message"
             [ "$code" = 0 ] || fail "$size: exit code $code"

@@ -11,11 +11,11 @@ build_windows() {
     cmake --build --preset windows
 }
 
-# Starts Xvfb on a free display with the given screen size and openbox.
-# Sets DISPLAY and remembers the processes to stop.
-start_virtual_x() {
-    local size="${1:-1920x1080}" n
-    for n in $(seq 90 140); do
+# Starts Xvfb of the given size on the first free display from `first`, with
+# openbox; sets DISPLAY, XVFB_PID and WM_PID.
+launch_x() {
+    local size="$1" first="$2" n
+    for n in $(seq "$first" $((first + 50))); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
     done
     Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
@@ -28,6 +28,12 @@ start_virtual_x() {
     done
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
+}
+
+# Starts Xvfb on a free display with the given screen size and openbox.
+# Sets DISPLAY and remembers the processes to stop.
+start_virtual_x() {
+    launch_x "${1:-1920x1080}" 90
     sleep 0.3
 }
 

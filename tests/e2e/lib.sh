@@ -1,6 +1,8 @@
 # Helpers for the black-box tests: run the program under Wine and find its
 # windows from outside with xdotool. Source it; $1 of the test is the dist folder.
 set -euo pipefail
+# launch_x: a virtual X server with a window manager.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xwine.sh"
 WINE64=/usr/lib/wine/wine64
 export WINEDEBUG=-all
 DIST="${1:?dist folder}"
@@ -112,17 +114,9 @@ send_keys() {
 # Runs the rest of the test on its own X server of the given size, with its
 # own copy of the Wine prefix (one wineserver serves one display).
 use_own_display() {
-    local size="$1" n
-    for n in $(seq 150 190); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-    local xpid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-    openbox --sm-disable >/dev/null 2>&1 &
-    local wmpid=$!
-    local prefix="$E2E_TMP/prefix-$n"
+    launch_x "$1" 150
+    local xpid=$XVFB_PID wmpid=$WM_PID
+    local prefix="$E2E_TMP/prefix-${DISPLAY#:}"
     cp -a "$WINEPREFIX" "$prefix"
     export WINEPREFIX="$prefix"
     # Meant for a subshell: its exit stops only what this display started.

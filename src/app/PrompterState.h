@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/FontSpec.h"
+#include "app/EditorFont.h"
 #include "editor/MenuModel.h"
 #include "win/Geometry.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/FontSpec.h"
+#include "app/EditorFont.h"
 #include "editor/PrintLayout.h"
 #include "win/ModalUi.h"
 #include "win/UniqueHandle.h"

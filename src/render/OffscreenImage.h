@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/FontSpec.h"
+#include "app/EditorFont.h"
 #include "render/RowSteps.h"
 #include "win/UniqueHandle.h"
 

@@ -3,7 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/FontSpec.h"
+#include "app/EditorFont.h"
 
 namespace {
 bool IsBlankChar(char c) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/FontSpec.h"
+#include "app/EditorFont.h"
 #include "settings/ProfileCodec.h"
 
 namespace {

@@ -28,12 +28,17 @@ int TForm1::CaretLineRecord() {
 void TForm1::Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) {
     if (key == 'S' && shift && ctrl && alt)
         SaveScreenCapture(hwnd());
-    CaretReport();
+    if (!Prompting()) // the playback owns panel 1 then
+        CaretReport();
 }
 
 void TForm1::Memo1MouseDown(int button) {
     if (TForm4* output = app_.Form4(); output && button != 2)
         output->SetDirection(button == 1);
+}
+
+bool TForm1::Memo1ContextMenuAllowed() {
+    return !Prompting();
 }
 
 void TForm1::Memo1Click() {

@@ -162,6 +162,10 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONDBLCLK:
         events_->Memo1MouseDown(2);
         break;
+    case WM_CONTEXTMENU:
+        if (!events_->Memo1ContextMenuAllowed())
+            return 0;
+        break;
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(self, msg, wp, lp);
         events_->Memo1Enter();

@@ -17,6 +17,9 @@ class MemoEvents {
     virtual void Memo1Click() = 0;
     virtual void Memo1Enter() = 0;
     virtual void Memo1Exit() = 0;
+    // While prompting the right button steers the scroll; the control's own
+    // menu, with its modal loop, would hold it.
+    virtual bool Memo1ContextMenuAllowed() = 0;
 };
 
 // The script editor control: a word-wrapping multi-line EDIT. Line numbers

@@ -143,8 +143,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         OnSize();
         return 0;
-    case WM_SHOWWINDOW:
-        if (wp)
+    case WM_WINDOWPOSCHANGED:
+        // Every show passes here, maximised and minimised included; a
+        // maximising show sends no WM_SHOWWINDOW.
+        if (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)
             PostMessageA(hwnd(), kShownMessage, 0, 0);
         break;
     case kShownMessage:

@@ -48,6 +48,7 @@ class TForm1 : public Window, private MemoEvents {
     // Editor events (also called by tests).
     void Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) override;
     void Memo1MouseDown(int button) override;
+    bool Memo1ContextMenuAllowed() override;
     void Memo1Click() override;
     void Memo1Enter() override;
     void Memo1Exit() override;

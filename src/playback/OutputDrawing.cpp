@@ -77,7 +77,9 @@ void TForm4::SetupPreviewPanel() {
     RECT bounds{};
     GetWindowRect(panel.hwnd(), &bounds);
     const int height = (ScrollBand.bottom - ScrollBand.top) / 2;
-    SetWindowPos(panel.hwnd(), nullptr, 0, 0, bounds.right - bounds.left, height,
+    // Just below the status bar, whose panel 1 tells the line being played.
+    const int top = form1_.StatusBar1().Height();
+    SetWindowPos(panel.hwnd(), nullptr, 0, top, bounds.right - bounds.left, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     panel.SetColor(form1_.State().editorColor);
     InvalidateRect(panel.hwnd(), nullptr, TRUE);

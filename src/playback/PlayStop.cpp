@@ -73,7 +73,14 @@ void TForm4::RecoverFromError() noexcept {
 void TForm4::ShowOutputWindow() {
     ClearOutputWindow();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    if (DualScreenActive()) {
+    // Alone on the screen the output window is owned by the editor: a window
+    // manager then treats it as the editor's dialog and hands it the focus
+    // the hidden editor leaves, as Windows does. On the talent monitor it
+    // stays on its own, so minimising the editor cannot hide it.
+    const bool dual = DualScreenActive();
+    if (!IsVisible())
+        SetOwner(dual ? nullptr : form1_.hwnd());
+    if (dual) {
         SetOutputVisible(true);
         PlaceOutputWindow(1);
         app_.mainupdate();

@@ -12,6 +12,7 @@
 #include "settings/ProfileCodec.h"
 #include "settings/SettingsApply.h"
 #include "win/Display.h"
+#include "win/FileIo.h"
 
 namespace {
 void RemoveCopy(const std::string& temp) {
@@ -47,6 +48,9 @@ void WriteSettingsFileSafely(const std::string& path, const PrompterState& state
         ok = WriteSettings(*copy, state, configDate, existed);
         copy->Flush(); // nothing of the copy may stay cached
     }
+    // On the disk before the move: after a power cut the file is either the
+    // old one or the new one, never empty.
+    ok = ok && FlushToDisk(temp);
     ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) {
@@ -99,6 +103,10 @@ void TForm1::LoadSettings(const std::string& name) {
     ApplyEditorLook();
     if (!IsBlank(state_.LastFileLoaded))
         LoadScript(state_.LastFileLoaded);
+    // A hidden window is refreshed when it is shown; a shown one would
+    // otherwise keep the old font, line count and file in its panels.
+    if (IsVisible())
+        ShowStatseX();
 }
 
 namespace {

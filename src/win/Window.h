@@ -29,6 +29,11 @@ class Window {
                      int height);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+    // A top-level window's owner; set while the window is hidden, it counts
+    // from the next show.
+    void SetOwner(HWND owner) {
+        SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    }
 
   private:
     static bool Register(const char* className, HBRUSH background);

@@ -47,10 +47,13 @@ TEST_F(Preview, SyncAndSetupSizeThePreviewFromEditorAndBand) {
     RECT bounds{};
     GetWindowRect(panel().hwnd(), &bounds);
     MapWindowPoints(HWND_DESKTOP, form1().hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+    RECT bar{};
+    GetWindowRect(form1().StatusBar1().hwnd(), &bar);
+    MapWindowPoints(HWND_DESKTOP, form1().hwnd(), reinterpret_cast<POINT*>(&bar), 2);
     EXPECT_EQ(bounds.left, 0);
-    EXPECT_EQ(bounds.top, 0);
+    EXPECT_EQ(bounds.top, bar.bottom) << "just below the status bar, which stays readable";
     EXPECT_EQ(bounds.right, 371) << "width unchanged";
-    EXPECT_EQ(bounds.bottom, (out().ScrollBand.bottom - out().ScrollBand.top) / 2);
+    EXPECT_EQ(bounds.bottom - bounds.top, (out().ScrollBand.bottom - out().ScrollBand.top) / 2);
     EXPECT_EQ(panel().GetColor(), 0x102030u);
 }
 

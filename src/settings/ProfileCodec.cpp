@@ -1,5 +1,6 @@
 #include "settings/ProfileCodec.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -33,7 +34,7 @@ std::optional<std::int64_t> ParseHex(std::string_view digits) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-std::optional<std::int64_t> ParseDecimal(std::string_view text) {
+std::optional<std::int64_t> ParseDecimal(std::string_view text, bool saturate) {
     bool negative = false;
     if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
         negative = text[0] == '-';
@@ -47,11 +48,11 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text) {
     for (char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > kLimit)
-            return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), kLimit);
     }
     value = negative ? -value : value;
+    if (saturate)
+        return std::clamp<std::int64_t>(value, -kLimit, kLimit);
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > std::int64_t{std::numeric_limits<std::uint32_t>::max()})
         return std::nullopt;
@@ -62,7 +63,13 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text) {
 std::optional<std::int64_t> ParseProfileNumber(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
         return ParseHex(text.substr(2));
-    return ParseDecimal(text);
+    return ParseDecimal(text, false);
+}
+
+std::optional<std::int64_t> ParseProfileNumberSaturated(std::string_view text) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseHex(text.substr(2));
+    return ParseDecimal(text, true);
 }
 
 std::string FormatProfileNumber(std::int64_t value) {

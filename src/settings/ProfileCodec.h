@@ -15,6 +15,9 @@ inline constexpr std::size_t kProfileTextMax = 2047;
 // "0xFFFFFFFF" is -1). Nothing for text that is not such a number or does not
 // fit 32 bits.
 std::optional<std::int64_t> ParseProfileNumber(std::string_view text);
+// The same, except that a decimal beyond 32 bits, however long, gives a value
+// just past the end it lies beyond, for callers that clamp.
+std::optional<std::int64_t> ParseProfileNumberSaturated(std::string_view text);
 
 // Decimal, with a leading "-" for negative values.
 std::string FormatProfileNumber(std::int64_t value);

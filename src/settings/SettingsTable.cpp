@@ -1,5 +1,6 @@
 #include "settings/SettingsTable.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -13,21 +14,36 @@ constexpr std::int64_t kIntMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kColorMax = std::numeric_limits<std::uint32_t>::max();
 
 constexpr SettingsKey Int(std::string_view section, std::string_view key, std::int32_t V::*field,
-                          std::int64_t def, bool read, bool written, std::int64_t min = kIntMin,
-                          std::int64_t max = kIntMax) {
-    return {section, key, T::Integer, field, def, read, written, min, max};
+                          std::int64_t def, bool read, bool written) {
+    return {section, key, T::Integer, field, def, read, written, kIntMin, kIntMax,
+            OutOfRange::Default};
+}
+// A number whose range has an evident meaning at each end (a speed): beyond
+// it gives the nearer end.
+constexpr SettingsKey Clamped(std::string_view section, std::string_view key,
+                              std::int32_t V::*field, std::int64_t def, bool read, bool written,
+                              std::int64_t min, std::int64_t max) {
+    return {section, key, T::Integer, field, def, read, written, min, max, OutOfRange::Clamp};
+}
+// A code with no meaning outside its range: beyond it gives the default.
+constexpr SettingsKey Code(std::string_view section, std::string_view key, std::int32_t V::*field,
+                           std::int64_t def, bool read, bool written, std::int64_t min,
+                           std::int64_t max) {
+    return {section, key, T::Integer, field, def, read, written, min, max, OutOfRange::Default};
 }
 constexpr SettingsKey Colour(std::string_view section, std::string_view key, Color V::*field,
                              std::int64_t def, bool read, bool written) {
-    return {section, key, T::Color, field, def, read, written, kIntMin, kColorMax};
+    return {section, key, T::Color, field, def, read, written, kIntMin, kColorMax,
+            OutOfRange::Default};
 }
 constexpr SettingsKey Bool(std::string_view section, std::string_view key, bool V::*field, bool def,
                            bool read, bool written) {
-    return {section, key, T::Boolean, field, def ? 1 : 0, read, written, kIntMin, kIntMax};
+    return {section, key, T::Boolean, field, def ? 1 : 0, read, written, kIntMin, kIntMax,
+            OutOfRange::Default};
 }
 constexpr SettingsKey Text(std::string_view section, std::string_view key, std::string V::*field,
                            bool read, bool written) {
-    return {section, key, T::Text, field, 0, read, written, 0, 0};
+    return {section, key, T::Text, field, 0, read, written, 0, 0, OutOfRange::Default};
 }
 
 constexpr bool R = true; // read by a load
@@ -66,15 +82,15 @@ constexpr std::array kKeys{
     Int(kStuff, "Sc_Tr.right", &V::ScRight, 0, NR, W),
     Int(kStuff, "Sc_Tr.bottom", &V::ScBottom, 0, NR, W),
     Bool(kStuff, "UseReverse", &V::UseReverse, false, R, W),
-    Int(kStuff, "Delay", &V::Delay, 0, R, NW, 0, 255),
+    Clamped(kStuff, "Delay", &V::Delay, 0, R, NW, 0, 255),
     Int(kAlte, "Size", &V::AlteSize, 22, R, W),
     Text(kAlte, "FontName", &V::AlteFontName, R, W),
     Colour(kAlte, "Bcolor", &V::AlteBcolor, 0, R, W),
     Colour(kAlte, "Fcolor", &V::AlteFcolor, 0xFFFFFF, R, W),
-    Int(kAlte, "Style", &V::AlteStyle, 0, R, W, -128, 127),
+    Code(kAlte, "Style", &V::AlteStyle, 0, R, W, -128, 127),
     Int(kAlte, "Alignment", &V::AlteAlignment, 0, R, W),
     Text(kAlte, "FileName", &V::AlteFileName, R, W),
-    Int(kAlte, "Delay", &V::AlteDelay, 0, R, W, 0, 255),
+    Clamped(kAlte, "Delay", &V::AlteDelay, 0, R, W, 0, 255),
     Int(kAlte, "Margin", &V::AlteMargin, 0, R, NW),
     Bool(kAlte, "loop", &V::Alteloop, false, R, NW),
     Bool(kAlte, "play", &V::Alteplay, false, R, NW),
@@ -103,9 +119,14 @@ void ReadRow(IProfileFile& file, const SettingsKey& row, std::string_view altern
             text ? text->substr(0, kProfileTextMax) : std::string();
         return;
     }
-    std::optional<std::int64_t> number = text ? ParseProfileNumber(*text) : std::nullopt;
-    // Out of range counts as not a number: the key's default, and the load goes on.
-    if (number && (*number < row.min || *number > row.max))
+    const bool clamp = row.outOfRange == OutOfRange::Clamp;
+    std::optional<std::int64_t> number;
+    if (text)
+        number = clamp ? ParseProfileNumberSaturated(*text) : ParseProfileNumber(*text);
+    // The load goes on whatever the number: clamped, or the key's default.
+    if (number && clamp)
+        number = std::clamp(*number, row.min, row.max);
+    else if (number && (*number < row.min || *number > row.max))
         number.reset();
     Store(row, values, number.value_or(row.defaultNumber));
 }

@@ -43,6 +43,9 @@ struct SettingsValues {
 
 enum class ValueType : std::uint8_t { Integer, Color, Boolean, Text };
 
+// What a number outside a key's range becomes.
+enum class OutOfRange : std::uint8_t { Default, Clamp };
+
 using SettingsField = std::variant<std::int32_t SettingsValues::*, Color SettingsValues::*,
                                    bool SettingsValues::*, std::string SettingsValues::*>;
 
@@ -56,8 +59,9 @@ struct SettingsKey {
     std::int64_t defaultNumber; // numbers and Booleans; texts default to empty
     bool read;
     bool written;
-    std::int64_t min; // a number outside this range counts as not a number
+    std::int64_t min;
     std::int64_t max;
+    OutOfRange outOfRange;
 };
 
 inline constexpr std::string_view kSectionAlternate = "Alternate";

@@ -110,7 +110,7 @@ TEST_F(Load, TheRecordsDelayAndBackgroundReplaceTheStuffKeys) {
     EXPECT_EQ(state.FormColor, 65280u);
 }
 
-TEST_F(Load, AnOutOfRangeDelayTakesTheDefaultAndTheRestStillLoads) {
+TEST_F(Load, AnOutOfRangeDelayIsClampedAndTheRestStillLoads) {
     file.Set("Options", "RJustify", "1");
     file.Set("Options", "LJustify", "0");
     file.Set("Alternate", "AlteDelay", "300");
@@ -119,7 +119,7 @@ TEST_F(Load, AnOutOfRangeDelayTakesTheDefaultAndTheRestStillLoads) {
     file.Set("Alternate", "AlteFileName", "C:\\s.txt");
     state.Delay = 9;
     LoadIt();
-    EXPECT_EQ(state.Delay, 0);
+    EXPECT_EQ(state.Delay, 30) << "the slowest speed, as for 31 to 255";
     EXPECT_EQ(state.editorAlignment, Alignment::Right);
     EXPECT_EQ(state.editorFont.sizePt, 40);
     EXPECT_EQ(state.editorFont.color, 255u);

@@ -54,7 +54,7 @@ TEST(ReadSettings, AbsentKeysTakeTheirDefaults) {
     EXPECT_EQ(file.writes, 0);
 }
 
-TEST(ReadSettings, BadOrOutOfRangeNumbersTakeTheDefaultAndReadingGoesOn) {
+TEST(ReadSettings, BadNumbersTakeTheDefaultSpeedsClampAndReadingGoesOn) {
     MemoryProfile file;
     file.Set("Stuff", "Delay", "300");
     file.Set("Stuff", "FormColor", "blue");
@@ -67,9 +67,9 @@ TEST(ReadSettings, BadOrOutOfRangeNumbersTakeTheDefaultAndReadingGoesOn) {
     SettingsValues v;
     ReadSettingsPart(file, SettingsPart::Main, "Alte", v);
     ReadSettingsPart(file, SettingsPart::Alternate, "Alte", v);
-    EXPECT_EQ(v.Delay, 0);
+    EXPECT_EQ(v.Delay, 255) << "a slow file stays slow, not the default top speed";
     EXPECT_EQ(v.FormColor, 0xFF0000u);
-    EXPECT_EQ(v.AlteStyle, 0);
+    EXPECT_EQ(v.AlteStyle, 0) << "an unknown style is no style";
     EXPECT_EQ(v.AlteDelay, 0);
     EXPECT_EQ(v.MW, 640);
     EXPECT_EQ(v.AlteSize, 36) << "keys after the bad ones are still read";
@@ -85,6 +85,12 @@ TEST(ReadSettings, RangesAreInclusive) {
     ReadSettingsPart(file, SettingsPart::Alternate, "Alte", v);
     EXPECT_EQ(v.AlteStyle, -128);
     EXPECT_EQ(v.AlteDelay, 255);
+    file.Set("Alternate", "AlteDelay", "99999999999999999999999");
+    file.Set("Stuff", "Delay", "-99999999999999999999999");
+    ReadSettingsPart(file, SettingsPart::Alternate, "Alte", v);
+    ReadSettingsPart(file, SettingsPart::Main, "Alte", v);
+    EXPECT_EQ(v.AlteDelay, 255) << "however many digits";
+    EXPECT_EQ(v.Delay, 0);
 }
 
 class SavedState : public ::testing::Test {

@@ -89,7 +89,8 @@ bool RunPrinterDialog(PrinterChoice& printer, DWORD flags) {
 
 bool Win32ModalUi::RunPrintDialog(PrinterChoice& printer) {
     return RunPrinterDialog(printer,
-                            PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE);
+                            PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE |
+                                         PD_HIDEPRINTTOFILE);
 }
 
 bool Win32ModalUi::RunPrintSetupDialog(PrinterChoice& printer) {

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <dlgs.h>
+
+#include "DialogWatcher.h"
 #include "MsgBoxHook.h"
 #include "TestPrinter.h"
 #include "TestServices.h"
@@ -214,6 +218,17 @@ TEST(PrintDialogs, RealDialogsReturnTheChosenPrinterOrNothingOnCancel) {
     }
     EXPECT_EQ(untouched.deviceName, "");
     EXPECT_TRUE(untouched.devMode.empty());
+
+    // The job always goes to the printer, so "Print to file" is not offered.
+    bool printToFileShown = true;
+    {
+        DialogWatcher watch([&](HWND box) {
+            printToFileShown = IsWindowVisible(GetDlgItem(box, chx1)) != FALSE;
+            PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_FALSE(ui.RunPrintDialog(untouched));
+    }
+    EXPECT_FALSE(printToFileShown);
 }
 
 } // namespace

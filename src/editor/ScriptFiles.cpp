@@ -8,6 +8,7 @@
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
+#include "win/FileDialogOptions.h"
 #include "win/FileIo.h"
 
 namespace {
@@ -34,16 +35,11 @@ std::string FileErrorText(const std::exception& error, std::uint16_t message,
 bool IsBlankPath(const std::string& path) {
     return path.find_first_not_of(" \t\r\n") == std::string::npos;
 }
-
-constexpr DWORD kOpenOptions = OFN_READONLY | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_SHAREAWARE;
-constexpr DWORD kSaveOptions = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                               OFN_CREATEPROMPT | OFN_SHAREAWARE | OFN_NOREADONLYRETURN |
-                               OFN_NONETWORKBUTTON;
 } // namespace
 
 void TForm1::InitFileDialogs() {
-    openDialog_.options = kOpenOptions;
-    saveDialog_ = {"Save File", "Text Only|*.txt", "TXT", "", "", kSaveOptions};
+    openDialog_.options = kOpenDialogOptions;
+    saveDialog_ = {"Save File", "Text Only|*.txt", "TXT", "", "", kSaveDialogOptions};
 }
 
 bool TForm1::LoadScript(const std::string& path) {
@@ -113,7 +109,7 @@ void TForm1::Open1Click() {
     openDialog_.defaultExt = GetMsgText(198);
     openDialog_.filter = GetMsgText(190) + " |*.txt";
     openDialog_.title = GetMsgText(194);
-    openDialog_.options = kOpenOptions;
+    openDialog_.options = kOpenDialogOptions;
     if (app_.services().ui.RunOpenDialog(openDialog_)) {
         const bool loaded = FileExists(openDialog_.fileName) && LoadScript(openDialog_.fileName);
         if (!loaded) {

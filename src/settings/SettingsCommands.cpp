@@ -1,40 +1,27 @@
 // The File menu's three settings commands.
-#include <windows.h>
-#include <commdlg.h>
-
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "settings/ProfileCodec.h"
+#include "win/FileDialogOptions.h"
 
 namespace {
-// The options the script Open and Save use on the same dialogs.
-constexpr std::uint32_t kOpenOptions =
-    OFN_READONLY | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_SHAREAWARE;
-constexpr std::uint32_t kSaveOptions = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                                       OFN_FILEMUSTEXIST | OFN_CREATEPROMPT | OFN_SHAREAWARE |
-                                       OFN_NOREADONLYRETURN | OFN_NONETWORKBUTTON;
-
-// Gives the save dialog back its look when a command is done with it,
-// whichever way the command ends.
+// Gives the save dialog back all it had when a command is done with it,
+// whichever way the command ends; only the file name is cleared.
 class SaveDialogLook {
   public:
-    explicit SaveDialogLook(FileDialogSpec& dialog)
-        : dialog_(dialog), defaultExt_(dialog.defaultExt), filter_(dialog.filter),
-          title_(dialog.title) {}
+    explicit SaveDialogLook(FileDialogSpec& dialog) : dialog_(dialog), saved_(dialog) {}
     ~SaveDialogLook() {
+        dialog_ = saved_;
         dialog_.fileName.clear();
-        dialog_.defaultExt = defaultExt_;
-        dialog_.filter = filter_;
-        dialog_.title = title_;
     }
     SaveDialogLook(const SaveDialogLook&) = delete;
     SaveDialogLook& operator=(const SaveDialogLook&) = delete;
 
   private:
     FileDialogSpec& dialog_;
-    std::string defaultExt_, filter_, title_;
+    const FileDialogSpec saved_;
 };
 } // namespace
 
@@ -44,7 +31,7 @@ void TForm1::LoadConfiguration1Click() {
     dialog.defaultExt = GetMsgText(174);
     dialog.filter = "Configuration File|*.mes";
     dialog.title = GetMsgText(28) + " " + std::string(kProgramName) + " " + GetMsgText(225);
-    dialog.options = kOpenOptions;
+    dialog.options = kOpenDialogOptions;
     if (!app_.services().ui.RunOpenDialog(dialog))
         return;
     // Only the name counts: the file of that name in the settings folder loads.
@@ -63,7 +50,7 @@ void TForm1::SaveConfigurationAs1Click() {
     dialog.filter = "Cuecraft Settings |*.mes";
     dialog.title = "Save Configuration AS";
     dialog.fileName = state_.ConfigName;
-    dialog.options = kSaveOptions;
+    dialog.options = kSaveDialogOptions;
     if (app_.services().ui.RunSaveDialog(dialog))
         SaveSettings(BaseConfigName(TrimBlanks(dialog.fileName)));
 }

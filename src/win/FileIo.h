@@ -10,5 +10,9 @@ std::string ReadWholeFile(const std::string& path);
 // untouched and the temporary file is gone.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
+// Makes the system write a file's cached data to the disk; false when it
+// could not.
+bool FlushToDisk(const std::string& path);
+
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

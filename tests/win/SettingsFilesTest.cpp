@@ -284,7 +284,7 @@ TEST_F(SettingsFiles, LoadSettingsTakesTheNameFromAnyFolderAndTheFileFromSetting
     EXPECT_TRUE(platform.ui.boxes.empty()) << "an out-of-range delay is no error";
     EXPECT_EQ(state().ConfigName, "show");
     EXPECT_EQ(state().editorFont.sizePt, 40);
-    EXPECT_EQ(state().Delay, 0);
+    EXPECT_EQ(state().Delay, 30) << "300 is clamped, not taken as the top speed";
     EXPECT_EQ(form1().Memo1().Text(), "First line\r\nSecond line") << "the load went on";
     EXPECT_TRUE(form1().IsVisible()) << "a load from the menu keeps the window shown";
 
@@ -303,6 +303,8 @@ TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     dialog.title = "Save File";
     dialog.filter = "Text Only|*.txt";
     dialog.defaultExt = "TXT";
+    dialog.initialDir = "Y:\\Scripts";
+    const std::uint32_t scriptOptions = dialog.options;
     platform.ui.fileAnswers.push_back("  Y:\\Shows\\Other.mes ");
     Command(MenuId::SaveSettingsAs1);
     ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
@@ -312,10 +314,13 @@ TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     EXPECT_EQ(shown.filter, "Cuecraft Settings |*.mes");
     EXPECT_EQ(shown.defaultExt, "mes");
     EXPECT_TRUE(shown.options & OFN_OVERWRITEPROMPT);
+    EXPECT_FALSE(shown.options & OFN_FILEMUSTEXIST) << "a new name must be allowed";
     EXPECT_TRUE(Exists(SettingsFile("other")));
     EXPECT_EQ(dialog.title, "Save File");
     EXPECT_EQ(dialog.filter, "Text Only|*.txt");
     EXPECT_EQ(dialog.defaultExt, "TXT");
+    EXPECT_EQ(dialog.initialDir, "Y:\\Scripts");
+    EXPECT_EQ(dialog.options, scriptOptions) << "the script save keeps its own options";
     EXPECT_EQ(dialog.fileName, "");
 
     Command(MenuId::SaveSettingsAs1); // cancelled

@@ -2,6 +2,8 @@
 // is a folder of HTML pages opened in the default browser.
 #include <stdexcept>
 
+#include <windows.h>
+
 #include "accessory/About.h"
 #include "accessory/HelpTopics.h"
 #include "app/Application.h"
@@ -12,7 +14,13 @@ namespace {
 void OpenHelpPage(Services& services, const std::string& page) {
     if (page.empty())
         return;
-    if (const std::uint32_t error = services.openHelpPage(page))
+    const std::uint32_t error = services.openHelpPage(page);
+    if (error == ERROR_NO_ASSOCIATION) {
+        const std::string folder = page.substr(0, page.find_last_of('\\'));
+        throw std::runtime_error("No program is set up to open the help pages. They are in " +
+                                 folder + "; open index.html there with a web browser.");
+    }
+    if (error)
         throw std::runtime_error(SystemErrorText(error) + ", " + page);
 }
 } // namespace

@@ -212,6 +212,14 @@ TEST_F(AboutAndHelp, AMissingHelpPageIsReportedInTheStandardErrorBox) {
     ASSERT_EQ(platform.ui.boxes.size(), 1u);
     EXPECT_NE(platform.ui.boxes[0].text.find("help\\index.html"), std::string::npos);
     EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript");
+
+    platform.helpError = ERROR_NO_ASSOCIATION;
+    Command(MenuId::Help2);
+    ASSERT_EQ(platform.ui.boxes.size(), 2u);
+    const std::string& text = platform.ui.boxes[1].text;
+    EXPECT_EQ(text.find("No program is set up to open the help pages. They are in "), 0u) << text;
+    EXPECT_NE(text.find("\\help; open index.html there"), std::string::npos) << text;
+    EXPECT_EQ(text.find('%'), std::string::npos) << "no unfilled platform text";
 }
 
 } // namespace

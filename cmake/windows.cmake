@@ -72,3 +72,6 @@ add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)
 add_executable(testprinter tests/tools/testprinter.cpp tests/win/TestPrinter.cpp)
 target_include_directories(testprinter PRIVATE tests/win)
 target_link_libraries(testprinter PRIVATE winspool)
+
+# Helper of the journeys: reads the status bar's panels from outside.
+add_executable(statustext tests/tools/statustext.cpp)

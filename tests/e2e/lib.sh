@@ -20,10 +20,13 @@ fail() {
     exit 1
 }
 
-# Starts rollscript.exe in the background with the given arguments.
+# Starts rollscript.exe in the background as the README does, with the
+# settings of its folder and a script on the command line: the given one (a
+# Windows path), else the sample script.
 start_app() {
     local exe="${EXE:-$DIST/rollscript.exe}"
-    "$WINE64" "$exe" "$@" </dev/null >"$E2E_TMP/app.log" 2>&1 &
+    local script="${1:-$(winepath -w "$(dirname "$exe")/sample-script.txt" 2>/dev/null)}"
+    "$WINE64" "$exe" "$script" </dev/null >"$E2E_TMP/app.log" 2>&1 &
     APP_PID=$!
 }
 
@@ -102,13 +105,31 @@ wait_exit() {
     return 1
 }
 
-# Gives a window the focus and sends it keys.
+# Waits for the main window, lets it settle and gives it the focus, once at
+# the start, as a person clicks into a program they have just started. Sets
+# MAIN to its id.
+focus_main() {
+    MAIN=$(wait_window '^Cuecraft 1\.3\.2\.44$' "${1:-20}") || fail "the main window did not appear"
+    wait_settled "$MAIN"
+    xdotool windowactivate --sync "$MAIN" 2>/dev/null || xdotool windowfocus --sync "$MAIN"
+}
+
+# Types keys into whatever window has the keyboard focus now, as a person's
+# keyboard does; no window is activated first.
 send_keys() {
-    local id="$1"
-    shift
-    wait_settled "$id"
-    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    sleep 0.2
     xdotool key --delay 60 "$@"
+}
+
+# The texts of the editor's status bar panels, one line each, as the program
+# holds them.
+status_panels() {
+    "$WINE64" "${STATUSTEXT:-$DIST/../bin/statustext.exe}" </dev/null 2>/dev/null | tr -d '\r'
+}
+
+# The text of panel $1 (counted from 1).
+status_panel() {
+    status_panels | sed -n "${1}p"
 }
 
 # Runs the rest of the test on its own X server of the given size, with its

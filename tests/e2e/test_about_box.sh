@@ -4,14 +4,14 @@
 source "$(dirname "$0")/lib.sh"
 
 start_app
-main=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "the main window did not appear"
+focus_main
 # "About" is the item after "Help " in the Help menu.
-send_keys "$main" alt+h Down Return
+send_keys alt+h Down Return
 about=$(wait_window '^About Cuecraft$' 10) || fail "Help > About showed no window 'About Cuecraft'"
-send_keys "$about" Escape
+send_keys Escape
 wait_gone '^About Cuecraft$' 10 || fail "Esc did not close the About box"
 kill -0 "$APP_PID" 2>/dev/null || fail "closing the About box ended the program"
 xdotool search --onlyvisible --name '^Cuecraft 1\.3\.2\.44$' >/dev/null || fail "the main window went away"
-send_keys "$main" alt+x
+send_keys alt+x
 wait_exit 20 >/dev/null || fail "Exit did not end the program"
 echo "PASS"

@@ -6,15 +6,15 @@ source "$(dirname "$0")/lib.sh"
 script="$E2E_TMP/cr-only.txt"
 printf 'Alpha\rBeta\r' >"$script"
 start_app "$(winepath -w "$script" 2>/dev/null)"
-main=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "main window did not appear"
-send_keys "$main" ctrl+End
+focus_main
+send_keys ctrl+End
 xdotool type --delay 40 "Gamma"
 sleep 0.3
-send_keys "$main" alt+f s
+send_keys alt+f s
 sleep 1
 expected=$(printf 'Alpha\r\nBeta\r\nGamma' | od -An -tx1)
 actual=$(od -An -tx1 <"$script")
 [ "$actual" = "$expected" ] || fail "saved bytes differ: $actual"
-send_keys "$main" alt+x
+send_keys alt+x
 wait_exit 20 >/dev/null || fail "Exit did not end the program"
 echo "PASS"

@@ -3,8 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 
 start_app
-main=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "main window did not appear"
-send_keys "$main" alt+x
+focus_main
+send_keys alt+x
 code=$(wait_exit 20) || fail "Exit did not end the program"
 [ "$code" = 0 ] || fail "exit code $code"
 echo "PASS"

@@ -13,7 +13,7 @@ if xdotool search --onlyvisible --name '^Cuecraft 1\.3\.2\.44$' >/dev/null 2>&1;
     fail "the main window was shown"
 fi
 box_text_shown "msgbank.dll is missing" || fail "the box does not name the library"
-send_keys "$box" Return
+send_keys Return
 code=$(wait_exit 20) || fail "program did not end after the message"
 [ "$code" = 0 ] || fail "exit code $code"
 echo "PASS"

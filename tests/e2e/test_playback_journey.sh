@@ -59,14 +59,14 @@ output_window() {
 }
 
 start_app "$(winepath -w "$DIST/sample-script.txt" 2>/dev/null)"
-main=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "the main window did not appear"
-wait_settled "$main"
+focus_main
+main=$MAIN
 bar=$(menu_bar_region "$main")
 before_bar="$E2E_TMP/before.png"
 steady_screenshot "$before_bar" "$bar"
 
 # 1. Play from the top: the output window is up and the editor hidden.
-send_keys "$main" ctrl+Home alt+p
+send_keys ctrl+Home alt+p
 out=""
 for _ in $(seq 1 100); do
     out=$(output_window || true)
@@ -99,7 +99,7 @@ moved=$(region_diff "$shot1" "${SCREEN_W}x$height+0+$top1" "$shot2" "${SCREEN_W}
     fail "the text changed while it moved up $((top1 - top2)) rows ($moved pixels differ)"
 
 # 3. Page Up (faster), Space (pause: the picture stands still), Space (on).
-send_keys "$out" Prior space
+send_keys Prior space
 sleep 0.4
 paused1="$E2E_TMP/paused1.png" paused2="$E2E_TMP/paused2.png" resumed="$E2E_TMP/resumed.png"
 screenshot >"$paused1"
@@ -107,14 +107,14 @@ sleep 0.5
 screenshot >"$paused2"
 full="${SCREEN_W}x${SCREEN_H}+0+0"
 [ "$(region_diff "$paused1" "$full" "$paused2" "$full")" = 0 ] || fail "Space did not pause"
-send_keys "$out" space
+send_keys space
 sleep 0.5
 screenshot >"$resumed"
 [ "$(region_diff "$paused2" "$full" "$resumed" "$full")" != 0 ] || fail "Space did not resume"
 
 # 4. Esc: the editor is back with its caption, the output window gone, and
 #    the Play item reads as before (only the access key's underline may go).
-send_keys "$out" Escape
+send_keys Escape
 main=$(wait_window '^Cuecraft 1\.3\.2\.44$' 10) || fail "the main window did not come back after Esc"
 for _ in $(seq 1 30); do
     output_window >/dev/null || break
@@ -129,6 +129,6 @@ steady_screenshot "$after_bar" "$bar"
 changed=$(region_diff "$before_bar" "$bar" "$after_bar" "$bar")
 [ "$changed" -le 12 ] || fail "the menu bar reads differently after playback ($changed pixels differ)"
 
-send_keys "$main" alt+x
+send_keys alt+x
 wait_exit 20 >/dev/null || fail "Exit did not end the program"
 echo "PASS (moved $((top1 - top2)) rows in 0.6 s, $moved pixels off; menu bar $changed pixels apart)"

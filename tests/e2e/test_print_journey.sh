@@ -19,11 +19,11 @@ script="$E2E_TMP/short.txt"
 printf 'Good evening\r\nand welcome\r\n' >"$script"
 script_arg=$(winepath -w "$script" 2>/dev/null)
 start_app "$script_arg"
-main=$(wait_window '^Cuecraft 1\.3\.2\.44$') || fail "the main window did not appear"
+focus_main
 
-send_keys "$main" alt+f p
+send_keys alt+f p
 dialog=$(wait_window '^Print$' 10) || fail "File > Print did not open the print dialog"
-send_keys "$dialog" Return
+send_keys Return
 wait_gone '^Print$' 10 || fail "the print dialog did not close on Return"
 for _ in $(seq 1 100); do
     [ -f "$job" ] && tail -n 1 "$job" | grep -q '^%%EOF' && break
@@ -43,6 +43,6 @@ darkest=$(gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pgmraw -r36 -sOutputFile=- "$
     convert pgm:- -format '%[fx:int(255*minima)]' info:)
 [ "$darkest" -lt 128 ] || fail "the page is blank (darkest grey $darkest)"
 
-send_keys "$main" alt+x
+send_keys alt+x
 wait_exit 20 >/dev/null || fail "Exit did not end the program"
 echo "PASS"

@@ -13,6 +13,9 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host -j2 --no-tests=error
 
+echo "== script file decoder and encoder under the fuzzer (a few seconds)"
+bash scripts/fuzz.sh 5
+
 echo "== Windows build"
 build_windows
 

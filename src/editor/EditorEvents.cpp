@@ -63,6 +63,7 @@ void TForm1::Memo1DragDrop() {
 
 void TForm1::Memo1Change() {
     memo_.SetModified(true);
+    scriptForm_.bytes.clear(); // edited: a save encodes the text anew
 }
 
 void TForm1::FormShow() {

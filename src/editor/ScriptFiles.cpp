@@ -1,9 +1,11 @@
-// Loading and writing scripts: plain single-byte text with CR LF line ends.
+// Loading and writing scripts. The editor holds single-byte text with CR LF
+// line ends; a file keeps the encoding it came in.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "app/Application.h"
+#include "editor/ScriptEncoding.h"
 #include "editor/ScriptText.h"
+#include "editor/SystemCodePage.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
@@ -12,18 +14,46 @@
 #include "win/FileIo.h"
 
 namespace {
-class BinaryFileError : public std::runtime_error {
+// A file that was read but is no script the editor can show as it is.
+class ScriptRefusal : public std::runtime_error {
   public:
-    BinaryFileError() : std::runtime_error("The file holds binary data, not plain text") {}
+    using std::runtime_error::runtime_error;
 };
 
-// The file as editor text; refuses what is not single-byte text.
-std::string ReadScriptText(const std::string& path) {
-    const std::string bytes = ReadWholeFile(path);
-    // A NUL would cut the text short and the next save would lose the rest.
-    if (HoldsBinaryData(bytes))
-        throw BinaryFileError();
-    return NormalizeLineEnds(bytes);
+// Why a file was refused, in words.
+std::string RefusalText(ScriptLoadStatus status, ScriptEncoding encoding) {
+    switch (status) {
+    case ScriptLoadStatus::Binary:
+        // A NUL would cut the text short and the next save would lose the rest.
+        return "The file holds binary data, not plain text";
+    case ScriptLoadStatus::NotInCodePage:
+        return "The file holds characters that this system's code page (" +
+               std::to_string(SystemCodePage::Number()) + ") cannot show";
+    default:
+        break;
+    }
+    const bool utf16 = encoding == ScriptEncoding::Utf16Le || encoding == ScriptEncoding::Utf16Be;
+    return utf16 ? "The file is marked as UTF-16 text but is not valid UTF-16"
+                 : "The file is marked as UTF-8 text but is not valid UTF-8";
+}
+
+struct ScriptText {
+    std::string bytes;
+    std::string text;
+    ScriptEncoding encoding = ScriptEncoding::Ansi;
+};
+
+// The file as editor text, in whatever encoding today's editors save;
+// refuses what is not text or would not show as it is in the file.
+ScriptText ReadScriptText(const std::string& path) {
+    ScriptText script;
+    script.bytes = ReadWholeFile(path);
+    ScriptLoad load = DecodeScript(script.bytes, SystemCodePage());
+    if (load.status != ScriptLoadStatus::Loaded)
+        throw ScriptRefusal(RefusalText(load.status, load.encoding));
+    script.encoding = load.encoding;
+    script.text = NormalizeLineEnds(load.text);
+    return script;
 }
 
 // A file operation's failure as users read it: the error, the message, the path.
@@ -35,6 +65,7 @@ std::string FileErrorText(const std::exception& error, std::uint16_t message,
 bool IsBlankPath(const std::string& path) {
     return path.find_first_not_of(" \t\r\n") == std::string::npos;
 }
+
 } // namespace
 
 void TForm1::InitFileDialogs() {
@@ -70,8 +101,17 @@ bool TForm1::LoadScript(const std::string& path) {
 }
 
 void TForm1::ReplaceEditorText(const std::string& path) {
-    if (!memo_.SetText(ReadScriptText(path)))
+    ScriptText script = ReadScriptText(path);
+    if (!memo_.SetText(script.text))
         throw std::runtime_error("Text exceeds memo capacity");
+    scriptForm_ = {script.encoding, std::move(script.bytes)};
+}
+
+std::string TForm1::ScriptFileBytes() const {
+    // An unedited Unicode script goes back exactly as it came.
+    if (scriptForm_.encoding != ScriptEncoding::Ansi && !scriptForm_.bytes.empty())
+        return scriptForm_.bytes;
+    return EncodeScript(memo_.Text(), scriptForm_.encoding, SystemCodePage());
 }
 
 void TForm1::WriteScript(const std::string& path) {
@@ -84,7 +124,7 @@ void TForm1::WriteScript(const std::string& path) {
         return;
     }
     try {
-        app_.services().replaceFile(path, memo_.Text());
+        app_.services().replaceFile(path, ScriptFileBytes());
     } catch (const std::exception& e) {
         ShowMsgBox(app_.services().ui, FileErrorText(e, 41, path), kProductTitle, 3);
         return;
@@ -100,6 +140,7 @@ void TForm1::WriteScript(const std::string& path) {
 
 void TForm1::New1Click() {
     memo_.SetText("");
+    scriptForm_ = {};
     Memo1Change(); // a multi-line edit reports no change for a replaced text
     state_.LastFileLoaded.clear();
 }
@@ -157,10 +198,13 @@ void TForm1::LoadCommandLineScript() {
             GetFullPathNameA(argument.c_str(), sizeof full, full, nullptr) ? full : argument;
         state_.CurAlternate->FileName = CutTo(state_.LastFileLoaded, kShortStringMax);
         memo_.SetModified(false);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         state_.CmdLineFileGiven = false;
         memo_.SetText("");
         state_.CmdLineFile.clear();
-        ShowMsgBox(app_.services().ui, "Could not open " + argument, kProductTitle, 2);
+        std::string text = "Could not open " + argument;
+        if (dynamic_cast<const ScriptRefusal*>(&e))
+            text += "\n\n" + std::string(e.what()) + ".";
+        ShowMsgBox(app_.services().ui, text, kProductTitle, 2);
     }
 }

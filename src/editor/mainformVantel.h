@@ -5,6 +5,7 @@
 #include "app/PrompterState.h"
 #include "editor/Hints.h"
 #include "editor/Memo.h"
+#include "editor/ScriptEncoding.h"
 #include "editor/StatusBar.h"
 #include "settings/ProfileFile.h"
 #include "win/ModalUi.h"
@@ -130,6 +131,8 @@ class TForm1 : public Window, private MemoEvents {
     void OnCommand(MenuId id);
     // Puts a script file's text in the editor; throws what the read throws.
     void ReplaceEditorText(const std::string& path);
+    // The editor's script as file bytes, in the encoding it was loaded in.
+    std::string ScriptFileBytes() const;
     // While a script scrolls, asks it to stop and says so.
     bool StopIfPlaying();
     void InitFileDialogs();
@@ -147,6 +150,7 @@ class TForm1 : public Window, private MemoEvents {
     StatusBar statusBar_;
     Hints hints_;
     Memo memo_;
+    ScriptFileForm scriptForm_;
     TCPanel panel2_;
     HMENU menuBar_ = nullptr;
     FileDialogSpec openDialog_;

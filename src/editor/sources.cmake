@@ -4,6 +4,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BmpFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScriptEncoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusTexts.cpp
 )
@@ -16,6 +17,7 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenCapture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SystemCodePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainformVantel.cpp

@@ -146,6 +146,85 @@ TEST_F(ScriptFiles, ABinaryFileIsRefusedAndTheEditorKeepsItsScript) {
     EXPECT_FALSE(memo().Modified());
 }
 
+// "Café “quoted”" as today's editors save it: each file shows the same
+// characters, goes back byte for byte unedited and stays in its encoding
+// when edited, Save As included.
+TEST_F(ScriptFiles, UnicodeScriptsShowTheirCharactersAndSaveInTheirOwnEncoding) {
+    const std::string shown = "Caf\xE9 \x93quoted\x94\r\nend";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string editedBytes; // after typing "A" at the start
+    };
+    const std::string utf8 = "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D";
+    const std::string utf16le("\xFF\xFE"
+                              "C\0a\0f\0\xE9\0 \0\x1C\x20q\0",
+                              16);
+    const std::string utf16be("\xFE\xFF"
+                              "\0C\0a\0f\0\xE9\0 \x20\x1C\0q",
+                              16);
+    const Case cases[] = {
+        {"utf8-bom.txt", "\xEF\xBB\xBF" + utf8 + "\nend",
+         "\xEF\xBB\xBF"
+         "A" +
+             utf8 + "\r\nend"},
+        {"utf8.txt", utf8 + "\r\nend", "A" + utf8 + "\r\nend"},
+        {"utf16le.txt", utf16le, ""},
+        {"utf16be.txt", utf16be, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(c.name, c.bytes);
+        Open(c.name);
+        ASSERT_TRUE(platform.ui.boxes.empty()) << platform.ui.boxes[0].text;
+        if (!c.editedBytes.empty()) {
+            EXPECT_EQ(memo().Text(), shown);
+        } else {
+            EXPECT_EQ(memo().Text(), "Caf\xE9 \x93q");
+        }
+        Command(MenuId::Save1);
+        EXPECT_EQ(ReadFile(c.name), c.bytes) << "unedited: back byte for byte";
+        Type("A");
+        platform.ui.fileAnswers.push_back(Path(std::string("edited-") + c.name));
+        Command(MenuId::SaveAs1);
+        const std::string saved = ReadFile(std::string("edited-") + c.name);
+        if (!c.editedBytes.empty())
+            EXPECT_EQ(saved, c.editedBytes);
+        else // the mark and the typed letter in the file's own byte order
+            EXPECT_EQ(saved.substr(0, 4),
+                      c.bytes.substr(0, 2) +
+                          (c.bytes[0] == '\xFF' ? std::string("A\0", 2) : std::string("\0A", 2)));
+    }
+    Command(MenuId::New1); // a new script is written in the code page again
+    Type("Caf\xE9");
+    platform.ui.fileAnswers.push_back(Path("new.txt"));
+    Command(MenuId::SaveAs1);
+    EXPECT_EQ(ReadFile("new.txt"), "Caf\xE9");
+}
+
+// A script the code page cannot hold is refused whole, saying why; the
+// editor and its file stay as they were.
+TEST_F(ScriptFiles, AScriptBeyondTheCodePageIsRefusedAndNothingChanges) {
+    WriteFile("mine.txt", "\xEF\xBB\xBF"
+                          "mine");
+    Open("mine.txt");
+    const std::string russian = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"; // "Привет"
+    WriteFile("russian.txt", russian);
+    Open("russian.txt");
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text,
+              "The file holds characters that this system's code page (" +
+                  std::to_string(GetACP()) +
+                  ") cannot show, Rich Text Format Error:  " + Path("russian.txt"));
+    EXPECT_EQ(memo().Text(), "mine");
+    EXPECT_EQ(ReadFile("russian.txt"), russian);
+    EXPECT_EQ(state().LastFileLoaded, Path("mine.txt"));
+    Command(MenuId::Save1);
+    EXPECT_EQ(ReadFile("mine.txt"), "\xEF\xBB\xBF"
+                                    "mine")
+        << "the kept script keeps its encoding";
+}
+
 TEST_F(ScriptFiles, LoadingAMissingFileSaysSoInThePanel) {
     Type("kept");
     EXPECT_FALSE(form1().LoadScript(Path("gone.txt")));

@@ -1,0 +1,277 @@
+#include "editor/ScriptEncoding.h"
+
+#include <cstdint>
+
+#include "editor/ScriptText.h"
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kIllFormed = 0xFFFFFFFF;
+
+std::string_view BomOf(ScriptEncoding encoding) {
+    switch (encoding) {
+    case ScriptEncoding::Utf8Bom:
+        return kUtf8Bom;
+    case ScriptEncoding::Utf16Le:
+        return kUtf16LeBom;
+    case ScriptEncoding::Utf16Be:
+        return kUtf16BeBom;
+    default:
+        return {};
+    }
+}
+
+bool IsSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+bool IsHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+// One UTF-8 sequence from bytes[at], moving at past it; kIllFormed for any
+// sequence the standard forbids (overlong, surrogate, above U+10FFFF, cut off).
+char32_t ReadUtf8(std::string_view bytes, std::size_t& at) {
+    const unsigned lead = static_cast<unsigned char>(bytes[at]);
+    if (lead < 0x80) {
+        ++at;
+        return lead;
+    }
+    std::size_t length;
+    char32_t c;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07;
+    } else {
+        return kIllFormed;
+    }
+    if (bytes.size() - at < length)
+        return kIllFormed;
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned next = static_cast<unsigned char>(bytes[at + k]);
+        if ((next & 0xC0) != 0x80)
+            return kIllFormed;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
+        IsSurrogate(c))
+        return kIllFormed;
+    at += length;
+    return c;
+}
+
+std::optional<std::u16string> DecodeUtf8(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();) {
+        const char32_t c = ReadUtf8(bytes, at);
+        if (c == kIllFormed)
+            return std::nullopt;
+        if (c >= 0x10000) {
+            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            text += static_cast<char16_t>(c);
+        }
+    }
+    return text;
+}
+
+std::optional<std::u16string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    std::u16string text;
+    text.reserve(bytes.size() / 2);
+    for (std::size_t at = 0; at < bytes.size(); at += 2) {
+        const unsigned first = static_cast<unsigned char>(bytes[at]);
+        const unsigned second = static_cast<unsigned char>(bytes[at + 1]);
+        text += static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
+            ++i;
+        else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i]))
+            return std::nullopt;
+    }
+    return text;
+}
+
+// The code points of a UTF-16 text, a lone surrogate read as U+FFFD.
+template <typename Sink> void ForEachCodePoint(std::u16string_view text, Sink sink) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            sink(0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+            ++i;
+        } else {
+            sink(IsSurrogate(u) ? kReplacement : char32_t(u));
+        }
+    }
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void AppendUtf16(std::string& out, char16_t unit, bool bigEndian) {
+    const char high = static_cast<char>(unit >> 8);
+    const char low = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+}
+
+// 0x80-0x9F of code page 1252; the rest of the bytes are their own code point.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+std::optional<std::string> Windows1252CodePage::FromUnicode(std::u16string_view text) const {
+    std::string out;
+    out.reserve(text.size());
+    for (const char16_t u : text) {
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += static_cast<char>(u);
+            continue;
+        }
+        std::size_t k = 0;
+        while (k < 32 && kCp1252High[k] != u)
+            ++k;
+        if (k == 32)
+            return std::nullopt;
+        out += static_cast<char>(0x80 + k);
+    }
+    return out;
+}
+
+std::u16string Windows1252CodePage::ToUnicode(std::string_view text) const {
+    std::u16string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const unsigned b = static_cast<unsigned char>(c);
+        out += b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
+    }
+    return out;
+}
+
+ScriptEncoding DetectScriptEncoding(std::string_view fileBytes) {
+    if (fileBytes.starts_with(kUtf8Bom))
+        return ScriptEncoding::Utf8Bom;
+    if (fileBytes.starts_with(kUtf16LeBom))
+        return ScriptEncoding::Utf16Le;
+    if (fileBytes.starts_with(kUtf16BeBom))
+        return ScriptEncoding::Utf16Be;
+    // Plain ASCII reads the same either way; it stays in the code page so a
+    // save does not turn it into UTF-8 behind the user's back.
+    bool multiByte = false;
+    for (std::size_t at = 0; at < fileBytes.size();) {
+        const std::size_t start = at;
+        if (ReadUtf8(fileBytes, at) == kIllFormed)
+            return ScriptEncoding::Ansi;
+        multiByte = multiByte || at - start > 1;
+    }
+    return multiByte ? ScriptEncoding::Utf8 : ScriptEncoding::Ansi;
+}
+
+std::optional<std::u16string> DecodeUnicode(std::string_view fileBytes, ScriptEncoding encoding) {
+    if (encoding == ScriptEncoding::Ansi || !fileBytes.starts_with(BomOf(encoding)))
+        return std::nullopt;
+    const std::string_view body = fileBytes.substr(BomOf(encoding).size());
+    switch (encoding) {
+    case ScriptEncoding::Utf16Le:
+        return DecodeUtf16(body, false);
+    case ScriptEncoding::Utf16Be:
+        return DecodeUtf16(body, true);
+    default:
+        return DecodeUtf8(body);
+    }
+}
+
+std::string EncodeUnicode(std::u16string_view text, ScriptEncoding encoding) {
+    if (encoding == ScriptEncoding::Ansi)
+        return {};
+    std::string out(BomOf(encoding));
+    if (encoding == ScriptEncoding::Utf8 || encoding == ScriptEncoding::Utf8Bom) {
+        out.reserve(out.size() + text.size() * 3 / 2);
+        ForEachCodePoint(text, [&](char32_t c) { AppendUtf8(out, c); });
+        return out;
+    }
+    const bool bigEndian = encoding == ScriptEncoding::Utf16Be;
+    out.reserve(out.size() + text.size() * 2);
+    ForEachCodePoint(text, [&](char32_t c) {
+        if (c >= 0x10000) {
+            AppendUtf16(out, static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), bigEndian);
+            AppendUtf16(out, static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)), bigEndian);
+        } else {
+            AppendUtf16(out, static_cast<char16_t>(c), bigEndian);
+        }
+    });
+    return out;
+}
+
+ScriptLoad DecodeScript(std::string_view fileBytes, const CodePage& codePage) {
+    ScriptLoad load;
+    load.encoding = DetectScriptEncoding(fileBytes);
+    if (load.encoding == ScriptEncoding::Ansi) {
+        if (HoldsBinaryData(fileBytes))
+            load.status = ScriptLoadStatus::Binary;
+        else
+            load.text = fileBytes;
+        return load;
+    }
+    const std::optional<std::u16string> unicode = DecodeUnicode(fileBytes, load.encoding);
+    if (!unicode) {
+        load.status = ScriptLoadStatus::Invalid;
+        return load;
+    }
+    if (unicode->find(u'\0') != std::u16string::npos) {
+        load.status = ScriptLoadStatus::Binary;
+        return load;
+    }
+    // The way back is checked too, so a code page that slips in a look-alike
+    // cannot make a later save change the file.
+    std::optional<std::string> ansi = codePage.FromUnicode(*unicode);
+    if (!ansi || codePage.ToUnicode(*ansi) != *unicode) {
+        load.status = ScriptLoadStatus::NotInCodePage;
+        return load;
+    }
+    load.text = std::move(*ansi);
+    return load;
+}
+
+std::string EncodeScript(std::string_view ansiText, ScriptEncoding encoding,
+                         const CodePage& codePage) {
+    if (encoding == ScriptEncoding::Ansi)
+        return std::string(ansiText);
+    return EncodeUnicode(codePage.ToUnicode(ansiText), encoding);
+}

@@ -1,0 +1,47 @@
+// Any file bytes: loading must not fault, and whatever loads must save back
+// to the very bytes it came from. Any editor text: what a marked encoding
+// saves must load back unchanged.
+#include <cstdio>
+#include <cstdlib>
+
+#include "editor/ScriptEncoding.h"
+
+namespace {
+
+void Check(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+const Windows1252CodePage cp1252{};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    const ScriptEncoding detected = DetectScriptEncoding(bytes);
+    if (const auto unicode = DecodeUnicode(bytes, detected))
+        Check(EncodeUnicode(*unicode, detected) == bytes, "EncodeUnicode inverts DecodeUnicode");
+
+    const ScriptLoad load = DecodeScript(bytes, cp1252);
+    Check(load.encoding == detected, "DecodeScript reports the detected encoding");
+    if (load.status == ScriptLoadStatus::Loaded)
+        Check(EncodeScript(load.text, load.encoding, cp1252) == bytes, "a load saves back as is");
+    else
+        Check(load.text.empty(), "a refused file leaves no text");
+
+    // The same bytes as editor text, saved in each encoding that marks itself.
+    if (bytes.find('\0') == std::string_view::npos) {
+        for (ScriptEncoding e :
+             {ScriptEncoding::Utf8Bom, ScriptEncoding::Utf16Le, ScriptEncoding::Utf16Be}) {
+            const ScriptLoad again = DecodeScript(EncodeScript(bytes, e, cp1252), cp1252);
+            Check(again.status == ScriptLoadStatus::Loaded && again.encoding == e &&
+                      again.text == bytes,
+                  "a save loads back unchanged");
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "editor/ScriptEncoding.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+const Windows1252CodePage cp1252{};
+
+// "Café “quoted”" as the editor holds it and as each encoding stores it.
+const std::string cafeAnsi = "Caf\xE9 \x93quoted\x94";
+const std::string cafeUtf8 = "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D";
+const std::string cafeUtf16Le = "\xFF\xFE"
+                                "C\0a\0f\0\xE9\0 \0\x1C\x20q\0u\0o\0t\0e\0d\0\x1D\x20"s;
+const std::string cafeUtf16Be = "\xFE\xFF"
+                                "\0C\0a\0f\0\xE9\0 \x20\x1C\0q\0u\0o\0t\0e\0d\x20\x1D"s;
+
+TEST(ScriptEncodingDetect, ByteOrderMarkOrMultiByteUtf8Decides) {
+    EXPECT_EQ(DetectScriptEncoding("\xEF\xBB\xBFtext"), ScriptEncoding::Utf8Bom);
+    EXPECT_EQ(DetectScriptEncoding("\xFF\xFE"), ScriptEncoding::Utf16Le);
+    EXPECT_EQ(DetectScriptEncoding("\xFF\xFE\0\0"s), ScriptEncoding::Utf16Le);
+    EXPECT_EQ(DetectScriptEncoding("\xFE\xFF\0A"s), ScriptEncoding::Utf16Be);
+    EXPECT_EQ(DetectScriptEncoding(cafeUtf8), ScriptEncoding::Utf8);
+    EXPECT_EQ(DetectScriptEncoding("\xF0\x9F\x98\x80"), ScriptEncoding::Utf8) << "four bytes";
+
+    EXPECT_EQ(DetectScriptEncoding(""), ScriptEncoding::Ansi);
+    EXPECT_EQ(DetectScriptEncoding("plain ASCII\r\n"), ScriptEncoding::Ansi);
+    EXPECT_EQ(DetectScriptEncoding(cafeAnsi), ScriptEncoding::Ansi);
+    EXPECT_EQ(DetectScriptEncoding("Caf\xE9"), ScriptEncoding::Ansi) << "Latin-1 byte";
+    EXPECT_EQ(DetectScriptEncoding("Caf\xC3\xA9\xE9"), ScriptEncoding::Ansi) << "valid, then not";
+    EXPECT_EQ(DetectScriptEncoding("Caf\xC3"), ScriptEncoding::Ansi) << "cut off";
+    EXPECT_EQ(DetectScriptEncoding("\xC0\xAF"), ScriptEncoding::Ansi) << "overlong";
+    EXPECT_EQ(DetectScriptEncoding("\xE0\x80\xAF"), ScriptEncoding::Ansi) << "overlong";
+    EXPECT_EQ(DetectScriptEncoding("\xED\xA0\x80"), ScriptEncoding::Ansi) << "surrogate";
+    EXPECT_EQ(DetectScriptEncoding("\xF4\x90\x80\x80"), ScriptEncoding::Ansi) << "past U+10FFFF";
+}
+
+TEST(ScriptEncodingRoundTrip, EachEncodingLoadsAsCodePageTextAndSavesBack) {
+    const struct {
+        ScriptEncoding encoding;
+        std::string file;
+    } cases[] = {
+        {ScriptEncoding::Ansi, cafeAnsi},
+        {ScriptEncoding::Utf8, cafeUtf8},
+        {ScriptEncoding::Utf8Bom, "\xEF\xBB\xBF" + cafeUtf8},
+        {ScriptEncoding::Utf16Le, cafeUtf16Le},
+        {ScriptEncoding::Utf16Be, cafeUtf16Be},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.encoding));
+        const ScriptLoad load = DecodeScript(c.file, cp1252);
+        EXPECT_EQ(load.status, ScriptLoadStatus::Loaded);
+        EXPECT_EQ(load.encoding, c.encoding);
+        EXPECT_EQ(load.text, cafeAnsi);
+        EXPECT_EQ(EncodeScript(load.text, load.encoding, cp1252), c.file);
+    }
+}
+
+TEST(ScriptEncodingRoundTrip, EmptyFileAndBareMarkLoadEmpty) {
+    const ScriptLoad empty = DecodeScript("", cp1252);
+    EXPECT_EQ(empty.status, ScriptLoadStatus::Loaded);
+    EXPECT_EQ(empty.encoding, ScriptEncoding::Ansi);
+    EXPECT_EQ(empty.text, "");
+
+    for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        const ScriptLoad load = DecodeScript(mark, cp1252);
+        EXPECT_EQ(load.status, ScriptLoadStatus::Loaded) << mark;
+        EXPECT_EQ(load.text, "");
+        EXPECT_EQ(EncodeScript("", load.encoding, cp1252), mark) << "a save keeps the mark";
+    }
+}
+
+TEST(ScriptEncodingUnicode, SurrogatePairsAndIllFormedBodies) {
+    const std::u16string smiley = u"a\U0001F600b";
+    EXPECT_EQ(EncodeUnicode(smiley, ScriptEncoding::Utf8), "a\xF0\x9F\x98\x80"s + 'b');
+    EXPECT_EQ(EncodeUnicode(smiley, ScriptEncoding::Utf16Be), "\xFE\xFF\0a\xD8\x3D\xDE\0\0b"s);
+    for (ScriptEncoding e : {ScriptEncoding::Utf8, ScriptEncoding::Utf8Bom, ScriptEncoding::Utf16Le,
+                             ScriptEncoding::Utf16Be})
+        EXPECT_EQ(DecodeUnicode(EncodeUnicode(smiley, e), e), smiley) << static_cast<int>(e);
+    EXPECT_EQ(EncodeUnicode(u"\xD800x", ScriptEncoding::Utf8), "\xEF\xBF\xBDx") << "lone surrogate";
+
+    for (const std::string body :
+         {"\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xBF\xBF",
+          "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF", "\x80", "ab\xE2\x80", "\xE2\x28\xA1"})
+        EXPECT_FALSE(DecodeUnicode("\xEF\xBB\xBF" + body, ScriptEncoding::Utf8Bom)) << body;
+    EXPECT_FALSE(DecodeUnicode("\xFF\xFE"s + 'A', ScriptEncoding::Utf16Le)) << "odd length";
+    EXPECT_FALSE(DecodeUnicode("\xFF\xFE\x3D\xD8"s, ScriptEncoding::Utf16Le)) << "high at end";
+    EXPECT_FALSE(DecodeUnicode("\xFF\xFE\x00\xDE\x3D\xD8"s, ScriptEncoding::Utf16Le))
+        << "pair in the wrong order";
+    EXPECT_FALSE(DecodeUnicode("\xFE\xFF\xD8\x3D\0A"s, ScriptEncoding::Utf16Be)) << "high, no low";
+    EXPECT_FALSE(DecodeUnicode(cafeUtf8, ScriptEncoding::Utf8Bom)) << "mark missing";
+    EXPECT_FALSE(DecodeUnicode(cafeUtf16Le, ScriptEncoding::Utf16Be)) << "other mark";
+    EXPECT_FALSE(DecodeUnicode("text", ScriptEncoding::Ansi));
+}
+
+// Hands out '?' for what it lacks, as a careless conversion would.
+class QuestionMarkCodePage : public CodePage {
+  public:
+    std::optional<std::string> FromUnicode(std::u16string_view text) const override {
+        std::string out;
+        for (char16_t u : text)
+            out += u < 0x100 ? static_cast<char>(u) : '?';
+        return out;
+    }
+    std::u16string ToUnicode(std::string_view text) const override {
+        std::u16string out;
+        for (char c : text)
+            out += static_cast<unsigned char>(c);
+        return out;
+    }
+};
+
+TEST(ScriptEncodingRefusals, NothingIsLoadedLossily) {
+    const auto statusOf = [](const std::string& file, const CodePage& cp = cp1252) {
+        return DecodeScript(file, cp).status;
+    };
+    const std::string cyrillic = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
+    EXPECT_EQ(statusOf(cyrillic), ScriptLoadStatus::NotInCodePage);
+    EXPECT_EQ(DecodeScript(cyrillic, cp1252).encoding, ScriptEncoding::Utf8);
+    EXPECT_EQ(statusOf("\xFF\xFE\x3D\xD8\x00\xDE"s), ScriptLoadStatus::NotInCodePage);
+    EXPECT_EQ(statusOf("\xC2\x80"), ScriptLoadStatus::NotInCodePage) << "U+0080 is not 0x80";
+    EXPECT_EQ(statusOf(cyrillic, QuestionMarkCodePage()), ScriptLoadStatus::NotInCodePage);
+
+    EXPECT_EQ(statusOf("ab\0cd"s), ScriptLoadStatus::Binary);
+    EXPECT_EQ(statusOf(cafeUtf8 + '\0'), ScriptLoadStatus::Binary);
+    EXPECT_EQ(statusOf("\xFF\xFE\0\0"s), ScriptLoadStatus::Binary) << "UTF-32 LE mark";
+    EXPECT_EQ(statusOf("\0\0\xFE\xFF"s), ScriptLoadStatus::Binary) << "UTF-32 BE mark";
+    EXPECT_EQ(statusOf("\xFE\xFF\0A\0\0"s), ScriptLoadStatus::Binary);
+
+    EXPECT_EQ(statusOf(cafeUtf16Le.substr(0, cafeUtf16Le.size() - 1)), ScriptLoadStatus::Invalid);
+    EXPECT_EQ(statusOf("\xFE\xFF\xDC\0\0A"s), ScriptLoadStatus::Invalid) << "lone low surrogate";
+    EXPECT_EQ(statusOf("\xEF\xBB\xBF" + cafeAnsi), ScriptLoadStatus::Invalid) << "code page body";
+}
+
+TEST(Windows1252CodePage, EveryByteHasOneCharacterAndBack) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    const std::u16string unicode = cp1252.ToUnicode(bytes);
+    ASSERT_EQ(unicode.size(), 256u);
+    EXPECT_EQ(cp1252.FromUnicode(unicode), bytes);
+
+    EXPECT_EQ(unicode[0x80], u'\u20AC');
+    EXPECT_EQ(unicode[0x81], u'\u0081') << "unassigned, as Windows maps it";
+    EXPECT_EQ(unicode[0x8A], u'\u0160');
+    EXPECT_EQ(unicode[0x93], u'\u201C');
+    EXPECT_EQ(unicode[0x9D], u'\u009D');
+    EXPECT_EQ(unicode[0x9F], u'\u0178');
+    EXPECT_EQ(unicode[0xE9], u'\u00E9');
+    for (char16_t missing : {u'\u0080', u'\u009F', u'\u0100', u'\u041F', u'\uFFFD'})
+        EXPECT_FALSE(cp1252.FromUnicode(std::u16string(u"a") + missing)) << int(missing);
+}
+
+} // namespace

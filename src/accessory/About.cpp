@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "accessory/AboutTexts.h"
+#include "win/Dpi.h"
 
 namespace {
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
@@ -56,7 +57,7 @@ int ScreenPointsToPixels(int points) {
 
 TAboutForm::TAboutForm(const Rect32& outputRect, const std::string& version)
     : label1_(AboutOutputSize(outputRect)), statictext1_(AboutTitle(version)),
-      titleFont_(MakeFont("MS Sans Serif", -24, true)),
+      titleFont_(MakeFont("MS Sans Serif", -ScaleForDpi(24, WindowDpi(nullptr)), true)),
       noticeFont_(MakeFont("MS Sans Serif", -ScreenPointsToPixels(8), false)),
       silver_(CreateSolidBrush(kSilver)) {}
 
@@ -105,27 +106,30 @@ void TAboutForm::OnInitDialog(HWND dlg) {
         ScopedSelect font(dc.get(), windowFont);
         GetTextExtentPoint32A(dc.get(), label1_.c_str(), static_cast<int>(label1_.size()), &label);
     }
-    AddControl("STATIC", label1_, SS_LEFT | SS_NOPREFIX, kLabel1Id, 13, 80, label.cx, label.cy,
-               windowFont);
+    // Designed at 96 DPI; the fonts grow with the scaling, so do the places.
+    const int dpi = WindowDpi(dlg);
+    const auto px = [dpi](int at96) { return ScaleForDpi(at96, dpi); };
+    AddControl("STATIC", label1_, SS_LEFT | SS_NOPREFIX, kLabel1Id, px(13), px(80), label.cx,
+               label.cy, windowFont);
     // Docked at the bottom: the notice lowest, the product line above it.
-    constexpr int kNoticeHeight = 13, kTitleHeight = 29;
+    const int width = px(kClientWidth), height = px(kClientHeight);
+    const int noticeHeight = px(13), titleHeight = px(29);
     AddControl("STATIC", statictext1_, SS_CENTER | SS_NOPREFIX, kStatictext1Id, 0,
-               kClientHeight - kNoticeHeight - kTitleHeight, kClientWidth, kTitleHeight,
-               titleFont_.get());
+               height - noticeHeight - titleHeight, width, titleHeight, titleFont_.get());
     AddControl("STATIC", kOwnershipNotice, SS_CENTER | SS_NOPREFIX, kNoticeId, 0,
-               kClientHeight - kNoticeHeight, kClientWidth, kNoticeHeight, noticeFont_.get());
-    HWND ok = AddControl("BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kOkBtnId, 144, 96, 65, 23,
-                         windowFont);
+               height - noticeHeight, width, noticeHeight, noticeFont_.get());
+    HWND ok = AddControl("BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kOkBtnId, px(144), px(96),
+                         px(65), px(23), windowFont);
     SendMessageA(dlg, DM_SETDEFID, IDOK, 0);
     SetFocus(ok);
 
-    // Client area of 362 x 169, centred on the screen.
-    RECT frame{0, 0, kClientWidth, kClientHeight};
+    // Client area of 362 x 169 at 96 DPI, centred on the screen.
+    RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, GetWindowLongA(dlg, GWL_STYLE), FALSE,
                        GetWindowLongA(dlg, GWL_EXSTYLE));
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+    const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
+    SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frameWidth) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - frameHeight) / 2, frameWidth, frameHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,39 +1,87 @@
 #include "editor/StatusBar.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
+
+#include "win/Dpi.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 constexpr int kPanelWidths[] = {100, 80, 80, 100, 100, 50};
 constexpr int kBarHeight = 18;
+// The bar's borders and the text's inset within a panel, at 96 DPI.
+constexpr int kPanelInset = 10;
+constexpr int kBarInset = 6;
 } // namespace
 
 bool StatusBar::Create(HWND parent) {
-    hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "",
-                            WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER, 0, 0, 0,
-                            kBarHeight, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    dpi_ = WindowDpi(parent);
+    hwnd_ = CreateWindowExA(
+        0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER, 0,
+        0, 0, ScaleForDpi(kBarHeight, dpi_), parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         return false;
-    int edges[6];
-    int right = 0;
-    for (int i = 0; i < 6; ++i)
-        edges[i] = right += kPanelWidths[i];
-    edges[5] = -1; // the last panel takes the rest of the bar
-    SendMessageA(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    LayOut();
     return true;
 }
 
 int StatusBar::Height() const {
-    return hwnd_ ? kBarHeight : 0;
+    return hwnd_ ? height_ : 0;
 }
 
 void StatusBar::Resize() {
     RECT client{};
     GetClientRect(GetParent(hwnd_), &client);
-    MoveWindow(hwnd_, 0, 0, client.right, kBarHeight, TRUE);
+    MoveWindow(hwnd_, 0, 0, client.right, height_, TRUE);
+}
+
+void StatusBar::SetDpi(int dpi) {
+    dpi_ = dpi;
+    // The bar picks its font for the new scaling from the system.
+    SendMessageA(hwnd_, WM_SETFONT, 0, FALSE);
+    LayOut();
+    Resize();
+}
+
+int StatusBar::TextNeed(const std::string& text) const {
+    if (text.empty())
+        return 0;
+    ScopedGetDC dc(hwnd_);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
+    ScopedSelect select(dc.get(),
+                        font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx + ScaleForDpi(kPanelInset, dpi_);
+}
+
+void StatusBar::LayOut() {
+    TEXTMETRICA metrics{};
+    {
+        ScopedGetDC dc(hwnd_);
+        const auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
+        ScopedSelect select(dc.get(),
+                            font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        GetTextMetricsA(dc.get(), &metrics);
+    }
+    height_ = std::max<int>(ScaleForDpi(kBarHeight, dpi_),
+                            metrics.tmHeight + ScaleForDpi(kBarInset, dpi_));
+    int edges[6];
+    int right = 0;
+    for (int i = 0; i < 5; ++i) {
+        widths_[i] = std::max(ScaleForDpi(kPanelWidths[i], dpi_), TextNeed(Text(i + 1)));
+        edges[i] = right += widths_[i];
+    }
+    widths_[5] = -1;
+    edges[5] = -1; // the last panel takes the rest of the bar
+    SendMessageA(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
 }
 
 void StatusBar::SetText(int panel, const std::string& text) {
     SendMessageA(hwnd_, SB_SETTEXTA, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
+    if (panel < 6 && TextNeed(text) > widths_[panel - 1])
+        LayOut();
 }
 
 std::string StatusBar::Text(int panel) const {

@@ -9,6 +9,7 @@
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
 #include "sysinfo/SysInfo.h"
+#include "win/Dpi.h"
 #include "win/Display.h"
 
 namespace {
@@ -38,7 +39,9 @@ bool TForm1::Create() {
         !hints_.Create(hwnd(), statusBar_.hwnd()))
         return false;
     // The dual-screen preview: hidden and black, above the editor.
-    if (!panel2_.Create(hwnd(), 0, 56, 371, 143, 0x000000, false))
+    const int dpi = WindowDpi(hwnd());
+    if (!panel2_.Create(hwnd(), 0, statusBar_.Height(), ScaleForDpi(kPreviewWidth, dpi),
+                        ScaleForDpi(kPreviewHeight, dpi), 0x000000, false))
         return false;
     SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // Siblings under the panel must not paint over the preview.
@@ -169,6 +172,9 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (OnHelp(*reinterpret_cast<const HELPINFO*>(lp)))
             return TRUE;
         break;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return 0;
     }
     return Default(msg, wp, lp);
 }
@@ -253,6 +259,16 @@ void TForm1::OnCommand(MenuId id) {
     default:
         break;
     }
+}
+
+void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
+    statusBar_.SetDpi(dpi);
+    SetWindowPos(panel2_.hwnd(), nullptr, 0, 0, ScaleForDpi(kPreviewWidth, dpi),
+                 ScaleForDpi(kPreviewHeight, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The system's rectangle keeps the window the same size to the eye.
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    OnSize();
 }
 
 void TForm1::OnSize() {

@@ -137,6 +137,9 @@ class TForm1 : public Window, private MemoEvents {
     bool StopIfPlaying();
     void InitFileDialogs();
     void OnSize();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    // The dual-screen preview panel's size at 96 DPI.
+    static constexpr int kPreviewWidth = 371, kPreviewHeight = 143;
     LRESULT OnCtlColorEdit(HDC dc, HWND control);
     void OnClose();
     void TakeCommandLineScript();

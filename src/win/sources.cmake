@@ -2,6 +2,7 @@
 # WIN only for Windows.
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DisplayWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Dpi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileIo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpBrowserWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ModalUiWin32.cpp

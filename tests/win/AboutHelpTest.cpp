@@ -7,6 +7,7 @@
 #include "accessory/HelpTopics.h"
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
+#include "win/Dpi.h"
 
 namespace {
 
@@ -89,17 +90,20 @@ TEST_F(AboutAndHelp, AboutBoxShowsOutputSizeProductAndVersion) {
     EXPECT_FALSE(seen.notice.empty());
     EXPECT_EQ(seen.ok, "&OK");
     EXPECT_EQ(seen.defaultId, IDOK);
-    EXPECT_EQ(seen.client.right, 362);
-    EXPECT_EQ(seen.client.bottom, 169);
-    EXPECT_EQ(seen.label1Rect.left, 13);
-    EXPECT_EQ(seen.label1Rect.top, 80);
-    EXPECT_EQ(seen.okRect.left, 144);
-    EXPECT_EQ(seen.okRect.top, 96);
-    EXPECT_EQ(seen.okRect.right - seen.okRect.left, 65);
-    EXPECT_EQ(seen.okRect.bottom - seen.okRect.top, 23);
-    EXPECT_EQ(seen.noticeRect.bottom, 169) << "the notice lies at the very bottom";
+    // Designed at 96 DPI, scaled with the display.
+    const int dpi = WindowDpi(form1().hwnd());
+    const auto px = [dpi](int at96) { return ScaleForDpi(at96, dpi); };
+    EXPECT_EQ(seen.client.right, px(362));
+    EXPECT_EQ(seen.client.bottom, px(169));
+    EXPECT_EQ(seen.label1Rect.left, px(13));
+    EXPECT_EQ(seen.label1Rect.top, px(80));
+    EXPECT_EQ(seen.okRect.left, px(144));
+    EXPECT_EQ(seen.okRect.top, px(96));
+    EXPECT_EQ(seen.okRect.right - seen.okRect.left, px(65));
+    EXPECT_EQ(seen.okRect.bottom - seen.okRect.top, px(23));
+    EXPECT_EQ(seen.noticeRect.bottom, px(169)) << "the notice lies at the very bottom";
     EXPECT_EQ(seen.titleRect.bottom, seen.noticeRect.top);
-    EXPECT_EQ(seen.titleRect.bottom - seen.titleRect.top, 29);
+    EXPECT_EQ(seen.titleRect.bottom - seen.titleRect.top, px(29));
     EXPECT_TRUE(seen.style & WS_SYSMENU);
     EXPECT_FALSE(seen.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
 }

@@ -1,6 +1,10 @@
 // The main window's editor, status bar and Font menu, on the real controls.
 #include "EditorFixture.h"
+#include "win/Dpi.h"
+#include "win/UniqueHandle.h"
 #include "win/Win32Error.h"
+
+#include <cstdlib>
 
 #include <commctrl.h>
 
@@ -28,6 +32,56 @@ TEST_F(Editor, StatusPanelsShowTheScriptAndTheSettings) {
     memo().SetText("");
     form1().ShowStatseX();
     EXPECT_EQ(Panel(5), "Lines 0");
+}
+
+// Whatever the display's scaling: the bar is high enough for its font, each
+// panel wide enough for its longest usual text, the preview scaled alike.
+TEST_F(Editor, StatusPanelsFitTheirTextsAtTheDisplaysScaling) {
+    StatusBar& bar = form1().StatusBar1();
+    const int dpi = WindowDpi(form1().hwnd());
+    if (const char* expected = std::getenv("CUECRAFT_EXPECT_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(expected)) << "the run is not at the scaling it was set to";
+    }
+    const char* texts[] = {"Line:   1000   Col:  100", "Reverse Mirror", "Single Monitor",
+                           "128 Times New Roman", "Lines 20000"};
+    for (int panel = 1; panel <= 5; ++panel)
+        bar.SetText(panel, texts[panel - 1]);
+    ScopedGetDC dc(bar.hwnd());
+    ScopedSelect font(dc.get(),
+                      reinterpret_cast<HFONT>(SendMessageA(bar.hwnd(), WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc.get(), &metrics);
+    RECT barRect{};
+    GetClientRect(bar.hwnd(), &barRect);
+    EXPECT_GE(barRect.bottom, metrics.tmHeight + 4) << "at " << dpi << " DPI";
+    EXPECT_GE(bar.Height(), ScaleForDpi(18, dpi));
+    for (int panel = 1; panel <= 5; ++panel) {
+        const std::string text = texts[panel - 1];
+        SIZE need{};
+        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &need);
+        RECT part{};
+        SendMessageA(bar.hwnd(), SB_GETRECT, panel - 1, reinterpret_cast<LPARAM>(&part));
+        // The text starts 3 pixels in, inside a one-pixel edge.
+        EXPECT_GE(part.right - part.left, need.cx + 5) << "'" << text << "' at " << dpi << " DPI";
+    }
+    RECT preview{};
+    GetWindowRect(form1().Panel2().hwnd(), &preview);
+    EXPECT_EQ(preview.right - preview.left, ScaleForDpi(371, dpi));
+
+    // Moved to a monitor scaled half as much again: laid out anew there.
+    const int moved = dpi * 3 / 2;
+    RECT suggested{};
+    GetWindowRect(form1().hwnd(), &suggested);
+    SendMessageA(form1().hwnd(), WM_DPICHANGED, MAKEWPARAM(moved, moved),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_GE(bar.Height(), ScaleForDpi(18, moved));
+    EXPECT_GE(bar.PanelWidth(2), ScaleForDpi(80, moved));
+    GetWindowRect(form1().Panel2().hwnd(), &preview);
+    EXPECT_EQ(preview.right - preview.left, ScaleForDpi(371, moved));
+    RECT memo{};
+    GetWindowRect(form1().Memo1().hwnd(), &memo);
+    MapWindowPoints(HWND_DESKTOP, form1().hwnd(), reinterpret_cast<POINT*>(&memo), 2);
+    EXPECT_EQ(memo.top, bar.Height()) << "the editor starts below the taller bar";
 }
 
 TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "OutputFixture.h"
+#include "win/Dpi.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ TEST_F(Preview, SyncAndSetupSizeThePreviewFromEditorAndBand) {
     MapWindowPoints(HWND_DESKTOP, form1().hwnd(), reinterpret_cast<POINT*>(&bar), 2);
     EXPECT_EQ(bounds.left, 0);
     EXPECT_EQ(bounds.top, bar.bottom) << "just below the status bar, which stays readable";
-    EXPECT_EQ(bounds.right, 371) << "width unchanged";
+    EXPECT_EQ(bounds.right, ScaleForDpi(371, WindowDpi(form1().hwnd())))
+        << "width unchanged, as designed at 96 DPI";
     EXPECT_EQ(bounds.bottom - bounds.top, (out().ScrollBand.bottom - out().ScrollBand.top) / 2);
     EXPECT_EQ(panel().GetColor(), 0x102030u);
 }

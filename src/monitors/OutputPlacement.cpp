@@ -16,7 +16,19 @@ bool TForm4::DualScreenActive() const {
     // The playback asks this for every line; listing the monitors costs a
     // round trip to the display server, so only the dual switch pays for it.
     const bool dualSwitch = form1_.State().Dual_Monitor();
-    return dualSwitch && ::DualScreenActive(dualSwitch, app_.services().display.Monitors().size());
+    return dualSwitch && ::DualScreenActive(dualSwitch, MonitorCount());
+}
+
+std::size_t TForm4::MonitorCount() const {
+    // While a script plays the count is listed once and kept until the
+    // system announces a display change, which the loop's message pump
+    // delivers within a line.
+    if (Playing && playMonitorCount_)
+        return *playMonitorCount_;
+    const std::size_t count = app_.services().display.Monitors().size();
+    if (Playing)
+        playMonitorCount_ = count;
+    return count;
 }
 
 Rect32 TForm4::MonitorBounds(int index) const {

@@ -78,6 +78,9 @@ LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp)
             FormShow();
         break;
+    case WM_DISPLAYCHANGE:
+        playMonitorCount_.reset(); // a monitor came or went: list them again
+        break;
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(hwnd(), &client);

@@ -107,6 +107,8 @@ class TForm4 : public Window, public PlaybackFlags {
 
     // --- Monitors (monitors/OutputPlacement.cpp) ---
     bool DualScreenActive() const;
+    // The monitors present; during a playback, as last announced.
+    std::size_t MonitorCount() const;
     // Moves the window onto monitor 0 or 1; false (after its message) when
     // the monitor is misaligned or, for the talent monitor, of another size.
     bool PlaceOutputWindow(int index);
@@ -130,6 +132,10 @@ class TForm4 : public Window, public PlaybackFlags {
     Rect32 MonitorBounds(int index) const;
     void SetBoundsIfDifferent(const Rect32& bounds);
     void FillWindow(HDC dc);
+    // The pace at which drawn steps are handed to the display: one refresh.
+    void StartPresenting();
+    // Lets the display show the steps drawn so far, at most once a refresh.
+    void PresentIfDue();
 
     Application& app_;
     TForm1& form1_;
@@ -140,6 +146,9 @@ class TForm4 : public Window, public PlaybackFlags {
     // The preview panel's context and geometry, fixed for one playback.
     std::optional<ScopedGetDC> previewDc_;
     Rect32 previewGeometry_;
+    mutable std::optional<std::size_t> playMonitorCount_;
+    std::int64_t presentTicks_ = 0; // counter ticks per display refresh
+    std::int64_t lastPresent_ = 0;
     DefaultMonitor defaultMonitor_ = DefaultMonitor::Primary;
     WindowState windowState_ = WindowState::Normal;
 };

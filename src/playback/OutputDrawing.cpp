@@ -5,6 +5,7 @@
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
 #include "render/RowSteps.h"
+#include "win/PerfCounter.h"
 #include "render/ScrollBand.h"
 #include "render/TextFormat.h"
 
@@ -164,10 +165,31 @@ void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
     if (plan.waitBeforeMove) {
         RowDelay(delay);
         move();
+        PresentIfDue();
     } else {
         move();
+        PresentIfDue();
         RowDelay(delay);
     }
+}
+
+void TForm4::StartPresenting() {
+    int refresh = OutputContext() ? GetDeviceCaps(OutputContext(), VREFRESH) : 0;
+    if (refresh <= 1) // 0 and 1 mean the hardware's default
+        refresh = 60;
+    presentTicks_ = form1_.State().TicksPerMs * 1000 / refresh;
+    lastPresent_ = app_.services().counter.Now();
+}
+
+void TForm4::PresentIfDue() {
+    const std::int64_t now = app_.services().counter.Now();
+    if (now - lastPresent_ < presentTicks_)
+        return;
+    lastPresent_ = now;
+    // Some window systems hand a window's pixels to the display only when
+    // its thread looks at the queue; asking for the status takes and
+    // dispatches nothing, so no handler runs in the middle of a step.
+    GetQueueStatus(QS_ALLINPUT);
 }
 
 void TForm4::StepPreviewRow(std::int32_t i, bool backward) {

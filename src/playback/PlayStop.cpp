@@ -38,6 +38,7 @@ void TForm4::StartPlayback() {
     RunMode = Direction::Forward;
     // A pause left by a stopped playback would swallow this one's end pauses.
     Paused = false;
+    playMonitorCount_.reset(); // monitors may have changed since the last playback
     Playing = true;
     DisplayRequired awake;
     // An error from here on must not leave the output window up and the
@@ -108,6 +109,7 @@ void TForm4::ScrollLoop(bool mirror) {
     LineText.clear();
     if (!AcquireOutputContext())
         ShowMsgBox(app_.services().ui, GetMsgText(8) + "GDI HANDLE Error", kProductTitle, 0);
+    StartPresenting();
     ClearOutputWindow();
     if (!PrepareForPlay())
         setkill(true);

@@ -341,6 +341,33 @@ TEST_F(DualScreenPlayback, EditorStaysWithThePreviewAndTheLineInThePanel) {
     EXPECT_FALSE(form1().Panel2().IsVisible()) << "hidden again after";
 }
 
+// The monitors are listed at the start, not at every line; when the system
+// announces that the talent monitor went away, dual-screen behaviour ends by
+// the next line.
+TEST_F(DualScreenPlayback, MonitorsAreListedOnceUntilADisplayChange) {
+    Script(12);
+    state().CursorLine = 0;
+    int listingsAtLineTwo = -1, listingsAtLineSix = -1;
+    bool dualAfterChange = true;
+    onStep = [&](int) {
+        if (out().CurLine == 2 && listingsAtLineTwo < 0)
+            listingsAtLineTwo = platform.display.listings;
+        if (out().CurLine == 6 && listingsAtLineSix < 0) {
+            listingsAtLineSix = platform.display.listings;
+            platform.display.monitors.pop_back();
+            SendMessageA(out().hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+        }
+        if (out().CurLine == 8) {
+            dualAfterChange = out().DualScreenActive();
+            Key(VK_ESCAPE);
+        }
+    };
+    Play();
+    EXPECT_GE(listingsAtLineTwo, 1);
+    EXPECT_EQ(listingsAtLineSix, listingsAtLineTwo) << "no listing per line";
+    EXPECT_FALSE(dualAfterChange);
+}
+
 TEST_F(DualScreenPlayback, NoGdiObjectsLeakOverPreviewPlaybacks) {
     Script(10);
     onStep = [&](int n) {

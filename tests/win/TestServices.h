@@ -86,7 +86,11 @@ class FakeDisplay : public IDisplay {
   public:
     int ScreenWidth() override { return width; }
     int ScreenHeight() override { return height; }
-    std::vector<Rect32> Monitors() override { return monitors; }
+    std::vector<Rect32> Monitors() override {
+        ++listings;
+        return monitors;
+    }
+    int listings = 0; // each a round trip to the display server on a real system
     int width = 1024;
     int height = 768;
     std::vector<Rect32> monitors{{0, 0, 1024, 768}};

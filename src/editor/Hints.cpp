@@ -8,25 +8,36 @@ bool Hints::Create(HWND mainWindow, HWND statusBar) {
                                mainWindow, nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!tip_)
         return false;
-    Add(mainWindow, "Start by Opening  a File");
-    Add(statusBar, "  ");
+    tools_[0] = mainWindow;
+    tools_[1] = statusBar;
     SetActive(false);
     return true;
 }
 
-void Hints::Add(HWND tool, const char* text) {
-    TTTOOLINFOA info{};
-    info.cbSize = sizeof info;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = tool;
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<char*>(text);
-    SendMessageA(tip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+namespace {
+const char* const kTexts[] = {"Start by Opening  a File", "  "};
+} // namespace
+
+// A tool watches its window through the window's subclass list, which costs
+// every message to that window something; so the tools are there only while
+// hints show.
+void Hints::SetTools(bool present) {
+    for (int i = 0; i < 2; ++i) {
+        TTTOOLINFOA info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = tools_[i];
+        info.uId = reinterpret_cast<UINT_PTR>(tools_[i]);
+        info.lpszText = const_cast<char*>(kTexts[i]);
+        SendMessageA(tip_.get(), present ? TTM_ADDTOOLA : TTM_DELTOOLA, 0,
+                     reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void Hints::SetActive(bool on) {
     if (on == active_)
         return;
     active_ = on;
+    SetTools(on);
     SendMessageA(tip_.get(), TTM_ACTIVATE, on, 0);
 }

@@ -12,7 +12,8 @@ class Hints {
     HWND hwnd() const { return tip_.get(); }
 
   private:
-    void Add(HWND tool, const char* text);
+    void SetTools(bool present);
     UniqueHwnd tip_;
+    HWND tools_[2] = {}; // the main window and the status bar
     bool active_ = true;
 };

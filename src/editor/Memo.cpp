@@ -17,13 +17,23 @@ UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch) {
         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str()));
 }
 
-namespace {
-constexpr UINT_PTR kSubclassId = 1;
-}
-
 Memo::~Memo() {
     if (hwnd_)
-        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+        Unhook(hwnd_);
+}
+
+// The control's own procedure is replaced, not chained through the common
+// controls' subclass list: that list lives in window properties, which some
+// window systems keep out of process, a round trip for every message.
+void Memo::Hook() {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+}
+
+void Memo::Unhook(HWND control) {
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
+    SetWindowLongPtrA(control, GWLP_USERDATA, 0);
 }
 
 bool Memo::Create(HWND parent, MemoEvents* events) {
@@ -57,7 +67,7 @@ bool Memo::CreateControl(HWND parent, RECT bounds) {
                             GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         return false;
-    SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    Hook();
     // The default limit is about 30,000 characters; scripts may be longer.
     SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
     if (font_)
@@ -84,11 +94,11 @@ void Memo::Recreate() {
     const bool focused = GetFocus() == old;
     // The control's own visibility, not its parent's.
     const bool visible = (GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
-    RemoveWindowSubclass(old, SubclassProc, kSubclassId);
+    Unhook(old);
     hwnd_ = nullptr;
     if (!CreateControl(parent, bounds)) {
         hwnd_ = old; // keep the working control rather than lose the script
-        SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        Hook();
         return;
     }
     SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -119,17 +129,19 @@ void Memo::SetHideSelection(bool hide) {
     Recreate();
 }
 
-LRESULT CALLBACK Memo::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                    DWORD_PTR data) {
-    auto* self = reinterpret_cast<Memo*>(data);
+LRESULT CALLBACK Memo::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Memo*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY && hwnd == self->hwnd_) {
         // Destroyed with its parent: nothing to unhook later.
-        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+        const WNDPROC next = self->editProc_;
+        self->Unhook(hwnd);
         self->hwnd_ = nullptr;
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return CallWindowProcA(next, hwnd, msg, wp, lp);
     }
     if (!self->events_ || hwnd != self->hwnd_)
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return CallWindowProcA(self->editProc_, hwnd, msg, wp, lp);
     // The form's handlers run here, outside the window base class: errors
     // they raise go to the same standard error box.
     try {
@@ -167,23 +179,23 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         break;
     case WM_SETFOCUS: {
-        const LRESULT result = DefSubclassProc(self, msg, wp, lp);
+        const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
         events_->Memo1Enter();
         return result;
     }
     case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(self, msg, wp, lp);
+        const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
         events_->Memo1Exit();
         return result;
     }
     case WM_LBUTTONUP: {
-        const LRESULT result = DefSubclassProc(self, msg, wp, lp);
+        const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
         if (std::exchange(leftDown_, false))
             events_->Memo1Click();
         return result;
     }
     }
-    return DefSubclassProc(self, msg, wp, lp);
+    return CallWindowProcA(editProc_, self, msg, wp, lp);
 }
 
 void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) {
@@ -233,11 +245,22 @@ int Memo::LineCount() const {
 std::string Memo::LineText(int line) const {
     if (line < 0 || line >= ControlLineCount())
         return {};
+    // One request for a line that fits the usual buffer: finding a line walks
+    // the control's lines, so each request costs more the longer the script.
+    constexpr int kUsual = 4096;
+    std::string text(kUsual, '\0');
+    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(kUsual);
+    int copied = static_cast<int>(
+        SendMessageA(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
+    if (copied < kUsual) {
+        text.resize(std::max(copied, 0));
+        return text;
+    }
+    // A longer line: measured first, then read whole.
     const int length = static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(line), 0));
-    // EM_GETLINE takes the buffer size in the first WORD and adds no terminator.
-    std::string text(std::max(length, 1) + 1, '\0');
+    text.assign(static_cast<std::size_t>(std::max(length, 1)) + 1, '\0');
     *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(std::min(length + 1, 0xFFFF));
-    const int copied = static_cast<int>(
+    copied = static_cast<int>(
         SendMessageA(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
     text.resize(std::min(copied, length));
     return text;

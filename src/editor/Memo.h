@@ -64,10 +64,13 @@ class Memo {
     DWORD Style() const;
     bool CreateControl(HWND parent, RECT bounds);
     void Recreate();
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    void Hook();
+    void Unhook(HWND control);
+    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     HWND hwnd_ = nullptr;
+    WNDPROC editProc_ = nullptr; // the edit control's own procedure
     MemoEvents* events_ = nullptr;
     bool leftDown_ = false;
     Alignment alignment_ = Alignment::Left;

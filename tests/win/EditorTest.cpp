@@ -96,6 +96,16 @@ TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {
     form1().ShowStatseX();
     EXPECT_EQ(Panel(5), "Lines " + std::to_string(rows));
     EXPECT_EQ(memo().LineText(0) + memo().LineText(1), paragraph.substr(0, memo().LineIndex(2)));
+
+    // Lines longer than a usual read, in a very wide editor, come whole.
+    memo().SetBounds(0, 0, 32000, 200);
+    const std::string longLine(9000, 'i');
+    memo().SetText(longLine + "\r\nend");
+    std::string read;
+    for (int line = 0; line < memo().LineCount(); ++line)
+        read += memo().LineText(line);
+    EXPECT_EQ(read, longLine + "end");
+    EXPECT_EQ(memo().LineText(memo().LineCount()), "") << "past the end";
 }
 
 TEST_F(Editor, CaretReportLagsOneKeyBehind) {
@@ -383,6 +393,9 @@ TEST_F(EditorEvents, ShowingTheWindowRefreshesTheStatusBar) {
 TEST_F(EditorEvents, ToolTipsCarryTheirTexts) {
     HWND tip = form1().ToolTips().hwnd();
     ASSERT_NE(tip, nullptr);
+    form1().ToolTips().SetActive(false);
+    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 0) << "hints off: nothing watches";
+    form1().ToolTips().SetActive(true);
     std::vector<std::string> texts;
     const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {

@@ -22,6 +22,7 @@ bool StatusBar::Create(HWND parent) {
         0, 0, ScaleForDpi(kBarHeight, dpi_), parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         return false;
+    measure_.reset(CreateCompatibleDC(nullptr));
     LayOut();
     return true;
 }
@@ -44,26 +45,27 @@ void StatusBar::SetDpi(int dpi) {
     Resize();
 }
 
-int StatusBar::TextNeed(const std::string& text) const {
-    if (text.empty())
-        return 0;
-    ScopedGetDC dc(hwnd_);
+HFONT StatusBar::Font() const {
     const auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
-    ScopedSelect select(dc.get(),
-                        font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+int StatusBar::TextNeed(const std::string& text) const {
+    if (text.empty() || !measure_)
+        return 0;
+    // A memory context of its own: panel 1 changes at every line of a
+    // dual-screen playback, and a window's context can cost a server trip.
+    ScopedSelect select(measure_.get(), Font());
     SIZE size{};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(measure_.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx + ScaleForDpi(kPanelInset, dpi_);
 }
 
 void StatusBar::LayOut() {
     TEXTMETRICA metrics{};
-    {
-        ScopedGetDC dc(hwnd_);
-        const auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
-        ScopedSelect select(dc.get(),
-                            font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-        GetTextMetricsA(dc.get(), &metrics);
+    if (measure_) {
+        ScopedSelect select(measure_.get(), Font());
+        GetTextMetricsA(measure_.get(), &metrics);
     }
     height_ = std::max<int>(ScaleForDpi(kBarHeight, dpi_),
                             metrics.tmHeight + ScaleForDpi(kBarInset, dpi_));

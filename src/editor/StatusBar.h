@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "win/UniqueHandle.h"
+
 // The six-panel status bar docked at the top of the main window. Panels are
 // numbered 1 to 6 from the left; the sixth reaches the right end. Sizes are
 // designed at 96 DPI and scaled to the window's; a panel grows to its text.
@@ -22,7 +24,9 @@ class StatusBar {
   private:
     void LayOut();
     int TextNeed(const std::string& text) const;
+    HFONT Font() const;
     HWND hwnd_ = nullptr;
+    UniqueHdc measure_;
     int dpi_ = 96;
     int height_ = 18;
     int widths_[6] = {};

@@ -16,6 +16,10 @@
 // is compared with. Each case stops itself after at most about 2 s of steps
 // and is played `tries` times (argument 1, default 3); the fastest is shown.
 // Output: one Markdown table row per case, sized by the primary screen.
+//
+// Arguments: tries, mode (single or dual), script lines, start line and the
+// delays, comma-separated; "load" as the only argument instead runs the
+// loading cases (see Loading below).
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -27,6 +31,7 @@
 
 #include "TestServices.h"
 #include "app/Application.h"
+#include "editor/Memo.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
 
@@ -102,11 +107,18 @@ struct Run {
     std::vector<std::int32_t> line; // CurLine at each step
 };
 
-void PlayCase(Application& app, std::uint8_t delay, std::size_t steps, Run& run) {
+struct Case {
+    bool dual = false;
+    int lines = 600;
+    int start = 0;
+};
+
+void PlayCase(Application& app, const Case& c, std::uint8_t delay, std::size_t steps, Run& run) {
     TForm1& form1 = app.Form1();
     TForm4& out = *app.Form4();
     form1.SetSdelaY(delay);
-    form1.Memo1().SetSelection(0, 0);
+    form1.Memo1().SetSelection(form1.Memo1().LineIndex(c.start), 0);
+    form1.State().CursorLine = c.start;
     const auto wait = out.RowDelay;
     out.RowDelay = [&](std::int32_t d) {
         const std::int64_t start = Stamp();
@@ -126,21 +138,22 @@ void PlayCase(Application& app, std::uint8_t delay, std::size_t steps, Run& run)
 
 // Plays the case `tries` times and reports the least disturbed run (the
 // fastest): on a shared machine other work only ever slows a run down.
-void Report(Application& app, std::uint8_t delay, int tries) {
+void Report(Application& app, const Case& c, std::uint8_t delay, int tries) {
     const std::int32_t waitMs = StepWaitMs(delay, Direction::Forward);
     const std::size_t steps = static_cast<std::size_t>(std::min(2000, 2000 / waitMs));
     auto span = [](const Run& r) { return r.enter.empty() ? 0 : r.enter.back() - r.enter.front(); };
     Run run;
     for (int t = 0; t < tries; ++t) {
         Run next;
-        PlayCase(app, delay, steps, next);
+        PlayCase(app, c, delay, steps, next);
         if (t == 0 || next.enter.size() > run.enter.size() ||
             (next.enter.size() == run.enter.size() && span(next) < span(run)))
             run = std::move(next);
     }
     if (run.enter.size() < 3) {
-        std::printf("| %d | %d | (played only %zu steps) |\n", app.services().display.ScreenWidth(),
-                    delay, run.enter.size());
+        std::printf("| %d | %s | %d | %d | %d | (played only %zu steps) |\n",
+                    app.services().display.ScreenWidth(), c.dual ? "dual" : "single", c.lines,
+                    c.start, delay, run.enter.size());
         return;
     }
     std::vector<double> period, cost, wait, lineCost;
@@ -164,10 +177,11 @@ void Report(Application& app, std::uint8_t delay, int tries) {
     const double floorMs = MemmoveMs(band);
     const double costMedian = Percentile(cost, 0.5);
     const double periodMedian = Percentile(period, 0.5);
-    std::printf("| %dx%d | %d | %dx%d | %zu | %.0f | %.0f | %.1f%% | %.3f | %.3f | %.3f | %.2f | "
-                "%.3f | %.3f | %.3f | %.3f | %.3f | %.1f | %.1f |\n",
-                app.services().display.ScreenWidth(), app.services().display.ScreenHeight(), delay,
-                band.right - band.left, band.bottom - band.top, run.enter.size(), nominal, achieved,
+    std::printf("| %dx%d | %s | %d | %d | %d | %dx%d | %zu | %.0f | %.0f | %.1f%% | %.3f | %.3f | "
+                "%.3f | %.2f | %.3f | %.3f | %.3f | %.3f | %.3f | %.1f | %.1f |\n",
+                app.services().display.ScreenWidth(), app.services().display.ScreenHeight(),
+                c.dual ? "dual" : "single", c.lines, c.start, delay, band.right - band.left,
+                band.bottom - band.top, run.enter.size(), nominal, achieved,
                 100.0 * achieved / nominal, costMedian, Percentile(cost, 0.99), floorMs,
                 costMedian / floorMs, Percentile(lineCost, 0.5), meanWait, periodMedian,
                 Percentile(period, 0.99) - periodMedian, StdDev(period), Percentile(period, 1.0),
@@ -175,10 +189,164 @@ void Report(Application& app, std::uint8_t delay, int tries) {
     std::fflush(stdout);
 }
 
+// Arial 28, white on black, as the shipped look's readers see it.
+void LookForTheBench(Application& app) {
+    PrompterState& state = app.Form1().State();
+    state.editorFont.name = "Arial";
+    state.editorFont.sizePt = 28;
+    state.editorFont.style = 0;
+    state.editorFont.color = 0xFFFFFF;
+    state.editorColor = 0x000000;
+    app.Form1().ApplyEditorLook();
+}
+
+// --- Loading ---
+// Script sizes of about 70 KB, 720 KB and 2.9 MB. For each: start-up to the
+// main window shown and painted, without and with the script on the command
+// line; Open of it in a running program; and the floor, one WM_SETTEXT into
+// a bare word-wrapping edit control that already has the editor's final
+// font, alignment and size. All in one run, the median of `tries`.
+double SinceMs(std::int64_t t0) {
+    return TicksToMs(static_cast<double>(Stamp() - t0));
+}
+
+double StartUpMs(const std::vector<std::string>& args) {
+    ScriptedUi ui;
+    Services real = ProductionServices();
+    const std::int64_t t0 = Stamp();
+    Application app(Services{ui, real.counter, real.display, real.fileExists,
+                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
+    if (!app.Start(args))
+        return -1;
+    app.Form1().ShowAtStart();
+    app.mainupdate();
+    return SinceMs(t0);
+}
+
+double OpenMs(const std::string& path) {
+    ScriptedUi ui;
+    Services real = ProductionServices();
+    Application app(Services{ui, real.counter, real.display, real.fileExists,
+                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
+    if (!app.Start({}))
+        return -1;
+    app.Form1().ShowAtStart();
+    app.mainupdate();
+    ui.fileAnswers.push_back(path);
+    const std::int64_t t0 = Stamp();
+    SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::Open1), 0);
+    return SinceMs(t0);
+}
+
+// The bare control, sized and styled as the maximised editor is.
+double FloorMs(const std::string& text, const RECT& editor, const FontSpec& font, DWORD align) {
+    HWND host = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, editor.right, editor.bottom,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(
+        0, "EDIT", "",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | align,
+        0, 0, editor.right, editor.bottom, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    ScopedGetDC screen(nullptr);
+    UniqueHfont hfont = CreateFontFor(font, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hfont.get()), FALSE);
+    const std::int64_t t0 = Stamp();
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const double ms = SinceMs(t0);
+    DestroyWindow(host);
+    return ms;
+}
+
+double Median(std::vector<double> v) {
+    return Percentile(std::move(v), 0.5);
+}
+
+int RunLoading() {
+    const int tries = 3;
+    char folder[MAX_PATH] = {0};
+    GetTempPathA(sizeof folder, folder);
+    // The editor's final size and look, taken from a started program.
+    RECT editor{};
+    FontSpec font;
+    DWORD align = ES_CENTER;
+    {
+        ScriptedUi ui;
+        Services real = ProductionServices();
+        Application app(Services{ui, real.counter, real.display, real.fileExists,
+                                 real.commonControlsVersionMS, real.replaceFile,
+                                 real.openHelpPage});
+        if (!app.Start({}))
+            return 1;
+        app.Form1().ShowAtStart();
+        app.mainupdate();
+        GetClientRect(app.Form1().Memo1().hwnd(), &editor);
+        font = app.Form1().State().editorFont;
+        const LONG style = GetWindowLongA(app.Form1().Memo1().hwnd(), GWL_STYLE);
+        align = static_cast<DWORD>(style & (ES_CENTER | ES_RIGHT));
+    }
+    std::vector<double> without;
+    for (int t = 0; t < tries; ++t)
+        without.push_back(StartUpMs({}));
+    std::printf("| Script | Lines | Start-up without script ms | Start-up with script ms | "
+                "Extra at start-up ms | Open ms | WM_SETTEXT floor ms | Extra / floor | "
+                "Open / floor |\n|---|---|---|---|---|---|---|---|---|\n");
+    for (int lines : {1000, 10000, 40000}) {
+        // Two prose lines to a paragraph, about 72 bytes a line as scripts run.
+        const std::string prose = Script(lines * 2);
+        std::string text;
+        bool joinNext = true;
+        for (std::size_t i = 0; i < prose.size(); ++i) {
+            if (prose[i] == '\r') {
+                text += joinNext ? " " : "\r\n";
+                joinNext = !joinNext;
+                ++i; // the LF
+                continue;
+            }
+            text += prose[i];
+        }
+        const std::string path = std::string(folder) + "bench-" + std::to_string(lines) + ".txt";
+        {
+            std::FILE* f = std::fopen(path.c_str(), "wb");
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
+        std::vector<double> with, open, floor;
+        for (int t = 0; t < tries; ++t) {
+            with.push_back(StartUpMs({path}));
+            open.push_back(OpenMs(path));
+            floor.push_back(FloorMs(text, editor, font, align));
+        }
+        const double extra = Median(with) - Median(without);
+        std::printf("| %zu KB | %d | %.0f | %.0f | %.0f | %.0f | %.0f | %.2f | %.2f |\n",
+                    text.size() / 1024, lines, Median(without), Median(with), extra, Median(open),
+                    Median(floor), extra / Median(floor), Median(open) / Median(floor));
+        std::fflush(stdout);
+        DeleteFileA(path.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "load") == 0)
+        return RunLoading();
     const int tries = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    Case c;
+    c.dual = argc > 2 && std::strcmp(argv[2], "dual") == 0;
+    c.lines = argc > 3 ? std::max(1, std::atoi(argv[3])) : 600;
+    c.start = argc > 4 ? std::clamp(std::atoi(argv[4]), 0, c.lines - 1) : 0;
+    std::vector<int> delays{0, 1, 10, 30};
+    if (argc > 5) {
+        delays.clear();
+        for (const char* d = argv[5]; *d;) {
+            delays.push_back(std::atoi(d));
+            while (*d && *d != ',')
+                ++d;
+            if (*d == ',')
+                ++d;
+        }
+    }
     ScriptedUi ui; // a box must not block an unattended run; it is reported below
     Services real = ProductionServices();
     Application app(Services{ui, real.counter, real.display, real.fileExists,
@@ -187,16 +355,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "start-up failed\n");
         return 1;
     }
-    PrompterState& state = app.Form1().State();
-    state.editorFont.name = "Arial";
-    state.editorFont.sizePt = 28;
-    state.editorFont.style = 0;
-    state.editorFont.color = 0xFFFFFF;
-    state.editorColor = 0x000000;
-    app.Form1().ApplyEditorLook();
-    app.Form1().Memo1().SetText(Script(600));
-    for (std::uint8_t delay : {0, 1, 10, 30})
-        Report(app, delay, tries);
+    if (c.dual && real.display.Monitors().size() < 2) {
+        std::fprintf(stderr, "dual: this display has one monitor\n");
+        return 1;
+    }
+    LookForTheBench(app);
+    app.Form1().Memo1().SetText(Script(c.lines));
+    if (c.dual) {
+        app.Form1().State().menu.SetChecked(MenuId::UseSecondMonitorforScrolling1, true);
+        ShowWindow(app.Form1().hwnd(), SW_SHOW);
+        app.mainupdate();
+    }
+    for (int delay : delays)
+        Report(app, c, static_cast<std::uint8_t>(delay), tries);
     for (const ShownBox& box : ui.boxes)
         std::fprintf(stderr, "box shown: %s\n", box.text.c_str());
     return ui.boxes.empty() ? 0 : 1;

@@ -1,30 +1,135 @@
 #!/usr/bin/env bash
-# Builds the program and runs the scroll benchmark under Wine on a virtual X
-# screen of each output size, printing one Markdown table. Not part of the
-# tests: nothing here passes or fails on a time.
-# Usage: [BENCH_TRIES=n] scripts/bench.sh [size ...]
-# (default: 1024x768 1920x1080; each case is played n = 3 times, the fastest
-# run is shown).
+# Builds the program and runs the benchmarks under Wine, printing Markdown
+# tables: the scroll loop on virtual screens of each size, single-screen and
+# on two monitors (Xorg's dummy driver), with a short and a long script; what
+# reaches the screen, counted from outside with X damage reports; and loading
+# scripts of three sizes. Not part of the tests: nothing here passes or fails
+# on a time. Works in its own copy of the Wine prefix, which remembers the
+# screen sizes it has seen.
+# Usage: [BENCH_TRIES=n] scripts/bench.sh   (each case played n = 3 times,
+# the fastest run shown)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/xwine.sh
 
-sizes=("$@")
-[ ${#sizes[@]} -eq 0 ] && sizes=(1024x768 1920x1080)
-
+bash scripts/install-deps.sh
 build_windows >/dev/null
+mkdir -p build/tools
+gcc -O2 -o build/tools/damagecount bench/tools/damagecount.c -lXdamage -lX11
 
-trap 'stop_wine; stop_virtual_x' EXIT
-echo "| Output | Delay | Band | Steps | Nominal px/s | Achieved px/s | Achieved | Cost median ms | Cost p99 ms | memmove ms | Cost / memmove | Line-entry cost ms | Wait mean ms | Period median ms | Jitter p99-median ms | Period SD ms | Period max ms | Play to first row ms |"
-echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
-for size in "${sizes[@]}"; do
-    # A screen of the output's size: the output window covers monitor 0.
+BIN="$ROOT/build/windows/bin"
+TRIES="${BENCH_TRIES:-3}"
+WORK="$(mktemp -d)"
+# A copy of the ready prefix (made first if need be) for each screen set-up.
+fresh_prefix() {
+    [ -f "$ROOT/build/wineprefix/.cuecraft-ready" ] || (WINEPREFIX="$ROOT/build/wineprefix" prepare_prefix)
+    export WINEPREFIX="$WORK/prefix"
+    rm -rf "$WINEPREFIX"
+    cp -a "$ROOT/build/wineprefix" "$WINEPREFIX"
+}
+XORG_PID=""
+finish() {
+    stop_wine
+    stop_virtual_x
+    [ -n "$XORG_PID" ] && kill "$XORG_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap finish EXIT
+
+bench() { (cd "$BIN" && "$WINE64" ./scroll_bench.exe "$@" </dev/null) || true; }
+
+echo "## Scroll loop"
+echo
+echo "| Output | Mode | Script lines | Start line | Delay | Band | Steps | Nominal px/s | Achieved px/s | Achieved | Cost median ms | Cost p99 ms | memmove ms | Cost / memmove | Line-entry cost ms | Wait mean ms | Period median ms | Jitter p99-median ms | Period SD ms | Period max ms | Play to first row ms |"
+echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+for size in 1024x768 1920x1080 3840x2160; do
     start_virtual_x "$size"
+    fresh_prefix
     warm_wine
-    (cd build/windows/bin && "$WINE64" ./scroll_bench.exe "${BENCH_TRIES:-3}")
+    if [ "$size" = 3840x2160 ]; then
+        bench "$TRIES" single 600 0 1
+    else
+        bench "$TRIES" single 600 0 0,1,10,30
+        bench "$TRIES" single 20000 19000 0,1,10,30
+    fi
     stop_wine
     stop_virtual_x
 done
+for size in 1024x768 1920x1080; do
+    if start_two_monitors "$size" "$WORK" >"$WORK/xorg.txt"; then
+        fresh_prefix
+        "$WINE64" wineboot </dev/null >/dev/null 2>&1 || true
+        xrandr >/dev/null # a full query makes Wine see both outputs
+        bench "$TRIES" dual 600 0 1,10
+        bench "$TRIES" dual 20000 19000 1,10
+        stop_wine
+        kill "$WM_PID" "$XORG_PID" 2>/dev/null || true
+        wait "$XORG_PID" 2>/dev/null || true
+        XORG_PID=""
+    else
+        echo "| ${size} x 2 | dual | (no two-monitor server here: $(tr '\n' ' ' <"$WORK/xorg.txt")) |"
+    fi
+done
+
+# The program as the README starts it, the given delay in its settings, a
+# 600-line script; Play from the keyboard, then the screen's updates counted
+# for 3 s after the first second.
+screen_updates() {
+    local delay="$1" app="$WORK/app"
+    rm -rf "$app"
+    cp -r "$ROOT/build/windows/dist" "$app"
+    sed -i "s/^AlteDelay=.*/AlteDelay=$delay/" "$app/settings/rollscript.mes"
+    awk 'BEGIN { for (i = 0; i < 600; i++) printf "line %d of the audience test script\r\n", i }' \
+        >"$app/long.txt"
+    "$WINE64" "$app/rollscript.exe" "$(winepath -w "$app/long.txt")" </dev/null >/dev/null 2>&1 &
+    local pid=$! win=""
+    for _ in $(seq 1 100); do
+        win=$(xdotool search --onlyvisible --name '^Cuecraft 1' 2>/dev/null | head -n 1 || true)
+        [ -n "$win" ] && break
+        sleep 0.1
+    done
+    sleep 1.5
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    sleep 0.3
+    xdotool key ctrl+Home alt+p
+    local updates
+    updates=$("$ROOT/build/tools/damagecount" 3 1 | awk '{ print $2 }')
+    xdotool key Escape
+    sleep 0.5
+    xdotool key alt+x
+    sleep 1
+    kill "$pid" 2>/dev/null || true
+    local steps=$((1000 / (delay < 1 ? 1 : delay)))
+    local bound=$((steps < 60 ? steps : 60))
+    echo "| $2 | $delay | $steps | $bound | $updates |"
+}
+
+echo
+echo "## What reaches the screen"
+echo
+echo "| Output | Delay | Steps per second | min(steps, refresh 60 Hz) | Screen updates per second |"
+echo "|---|---|---|---|---|"
+for size in 1024x768 1920x1080; do
+    start_virtual_x "$size"
+    fresh_prefix
+    warm_wine
+    for delay in 20 5; do
+        screen_updates "$delay" "$size"
+    done
+    stop_wine
+    stop_virtual_x
+done
+
+echo
+echo "## Loading scripts (1920x1080, medians of 3)"
+echo
+start_virtual_x 1920x1080
+fresh_prefix
+warm_wine
+(cd "$BIN" && "$WINE64" ./scroll_bench.exe load </dev/null) || true
+stop_wine
+stop_virtual_x
+
 # Other work on the machine shows in the waits: say how busy it was.
 echo
 echo "Load average after the run: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "accessory/AboutTexts.h"
+#include "render/Fonts.h"
 #include "win/Dpi.h"
 
 namespace {
@@ -43,12 +44,6 @@ std::vector<WORD> AboutTemplate() {
     return t;
 }
 
-UniqueHfont MakeFont(const char* face, int height, bool bold) {
-    return UniqueHfont(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                   DEFAULT_QUALITY, DEFAULT_PITCH, face));
-}
-
 int ScreenPointsToPixels(int points) {
     ScopedGetDC screen(nullptr);
     return MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
@@ -57,8 +52,8 @@ int ScreenPointsToPixels(int points) {
 
 TAboutForm::TAboutForm(const Rect32& outputRect, const std::string& version)
     : label1_(AboutOutputSize(outputRect)), statictext1_(AboutTitle(version)),
-      titleFont_(MakeFont("MS Sans Serif", -ScaleForDpi(24, WindowDpi(nullptr)), true)),
-      noticeFont_(MakeFont("MS Sans Serif", -ScreenPointsToPixels(8), false)),
+      titleFont_(CreatePixelFont("MS Sans Serif", -ScaleForDpi(24, WindowDpi(nullptr)), true)),
+      noticeFont_(CreatePixelFont("MS Sans Serif", -ScreenPointsToPixels(8), false)),
       silver_(CreateSolidBrush(kSilver)) {}
 
 void TAboutForm::ShowModal(HWND owner) {

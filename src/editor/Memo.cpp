@@ -9,14 +9,6 @@
 #include "editor/LineCount.h"
 #include "win/Window.h"
 
-UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch) {
-    const int height = -MulDiv(font.sizePt, pixelsPerInch, 72);
-    return UniqueHfont(CreateFontA(
-        height, 0, 0, 0, font.Has(kStyleBold) ? FW_BOLD : FW_NORMAL, font.Has(kStyleItalic),
-        font.Has(kStyleUnderline), font.Has(kStyleStrikeOut), DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.name.c_str()));
-}
-
 Memo::~Memo() {
     if (hwnd_)
         Unhook(hwnd_);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/PrompterState.h"
+#include "render/Fonts.h"
 #include "win/ColorBrush.h"
 #include "win/UniqueHandle.h"
 
@@ -81,6 +82,3 @@ class Memo {
     Color textColor_ = 0;
     ColorBrush background_{0xFFFFFF};
 };
-
-// A font handle for a font description at a screen resolution.
-UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch);

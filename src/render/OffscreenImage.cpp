@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "editor/Memo.h"
+#include "render/Fonts.h"
 #include "win/Win32Error.h"
 
 namespace {

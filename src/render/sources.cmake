@@ -6,5 +6,6 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ScrollBand.cpp
 )
 list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OffscreenImage.cpp
 )

@@ -72,7 +72,6 @@ const std::set<std::pair<std::string, std::string>> kToRemove = {
     {"playback/OutputPlaybackHost.cpp", "editor/mainformVantel.h"},
     {"playback/PlayStop.cpp", "app/Application.h"},
     {"playback/PlayStop.cpp", "editor/mainformVantel.h"},
-    {"render/OffscreenImage.cpp", "editor/Memo.h"},
     {"settings/SettingsCommands.cpp", "app/Application.h"},
     {"settings/SettingsCommands.cpp", "editor/mainformVantel.h"},
     {"settings/SettingsFiles.cpp", "app/Application.h"},

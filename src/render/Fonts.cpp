@@ -1,0 +1,20 @@
+#include "render/Fonts.h"
+
+namespace {
+UniqueHfont MakeFont(const char* face, int height, const FontSpec& style) {
+    return UniqueHfont(CreateFontA(height, 0, 0, 0, style.Has(kStyleBold) ? FW_BOLD : FW_NORMAL,
+                                   style.Has(kStyleItalic), style.Has(kStyleUnderline),
+                                   style.Has(kStyleStrikeOut), DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
+}
+} // namespace
+
+UniqueHfont CreateFontFor(const FontSpec& font, int pixelsPerInch) {
+    return MakeFont(font.name.c_str(), -MulDiv(font.sizePt, pixelsPerInch, 72), font);
+}
+
+UniqueHfont CreatePixelFont(const char* face, int height, bool bold) {
+    FontSpec style;
+    style.style = bold ? kStyleBold : 0;
+    return MakeFont(face, height, style);
+}

@@ -5,21 +5,10 @@
 #include "win/UniqueHandle.h"
 #include "win/Win32Error.h"
 
-namespace {
-struct FileClose {
-    void operator()(HANDLE h) const {
-        if (h != INVALID_HANDLE_VALUE)
-            CloseHandle(h);
-    }
-};
-using UniqueFile = UniqueHandle<HANDLE, FileClose>;
-
-} // namespace
-
 std::string ReadWholeFile(const std::string& path) {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE)
+    if (!file)
         ThrowLastError();
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
@@ -44,7 +33,7 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
     {
         UniqueFile file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.get() == INVALID_HANDLE_VALUE)
+        if (!file)
             ThrowLastError();
         DWORD done = 0;
         const bool written =
@@ -70,7 +59,7 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
 bool FlushToDisk(const std::string& path) {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.get() != INVALID_HANDLE_VALUE && FlushFileBuffers(file.get());
+    return file && FlushFileBuffers(file.get());
 }
 
 bool FileExists(const std::string& path) {

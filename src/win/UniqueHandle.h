@@ -3,8 +3,19 @@
 
 #include <windows.h>
 
+// The value that means "no handle": Close says so with a static Invalid()
+// where it is not the null handle (file handles).
+template <typename T, typename Close> constexpr T InvalidHandleOf() {
+    if constexpr (requires { Close::Invalid(); })
+        return Close::Invalid();
+    else
+        return T{};
+}
+
 // Move-only owner of a Win32 handle; Close is a functor that frees it.
 template <typename T, typename Close> class UniqueHandle {
+    static T Invalid() { return InvalidHandleOf<T, Close>(); }
+
   public:
     UniqueHandle() = default;
     explicit UniqueHandle(T handle) : handle_(handle) {}
@@ -19,16 +30,17 @@ template <typename T, typename Close> class UniqueHandle {
     ~UniqueHandle() { reset(); }
 
     T get() const { return handle_; }
-    explicit operator bool() const { return handle_ != T{}; }
-    T release() { return std::exchange(handle_, T{}); }
-    void reset(T handle = T{}) {
-        if (handle_ != T{})
+    explicit operator bool() const { return handle_ != Invalid(); }
+    T release() { return std::exchange(handle_, Invalid()); }
+    void reset() { reset(Invalid()); }
+    void reset(T handle) {
+        if (handle_ != Invalid())
             Close{}(handle_);
         handle_ = handle;
     }
 
   private:
-    T handle_{};
+    T handle_ = Invalid();
 };
 
 struct GdiObjectClose {
@@ -38,6 +50,11 @@ struct MemoryDcClose {
     void operator()(HDC h) const { DeleteDC(h); }
 };
 struct KernelHandleClose {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+// File handles mean "none" by INVALID_HANDLE_VALUE, not by null.
+struct FileClose {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
 struct WindowClose {
@@ -52,6 +69,7 @@ using UniqueHbitmap = UniqueHandle<HBITMAP, GdiObjectClose>;
 using UniqueHbrush = UniqueHandle<HBRUSH, GdiObjectClose>;
 using UniqueHdc = UniqueHandle<HDC, MemoryDcClose>;
 using UniqueEvent = UniqueHandle<HANDLE, KernelHandleClose>;
+using UniqueFile = UniqueHandle<HANDLE, FileClose>;
 using UniqueHwnd = UniqueHandle<HWND, WindowClose>;
 using UniqueHmenu = UniqueHandle<HMENU, MenuClose>;
 

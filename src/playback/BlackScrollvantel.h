@@ -80,7 +80,7 @@ class TForm4 : public Window, public PlaybackFlags {
     // --- Drawing (OutputDrawing.cpp) ---
     // The output window's drawing context for one playback.
     bool AcquireOutputContext();
-    HDC OutputContext() const { return outputDc_ ? outputDc_->get() : nullptr; }
+    HDC OutputContext() const { return outputDc_.get(); }
     void ReleaseOutputContext();
     void ClearOutputWindow();
     // Direction state, line count, start line and band, once per playback.
@@ -142,9 +142,9 @@ class TForm4 : public Window, public PlaybackFlags {
     std::unique_ptr<OutputPlaybackHost> host_;
     PlaybackEngine engine_;
     ColorBrush color_;
-    std::optional<ScopedGetDC> outputDc_;
+    ScopedGetDC outputDc_;
     // The preview panel's context and geometry, fixed for one playback.
-    std::optional<ScopedGetDC> previewDc_;
+    ScopedGetDC previewDc_;
     Rect32 previewGeometry_;
     mutable std::optional<std::size_t> playMonitorCount_;
     std::int64_t presentTicks_ = 0; // counter ticks per display refresh

@@ -11,16 +11,13 @@
 
 bool TForm4::AcquireOutputContext() {
     ReleaseOutputContext();
-    outputDc_.emplace(hwnd());
-    if (*outputDc_)
-        return true;
-    outputDc_.reset();
-    return false;
+    outputDc_ = ScopedGetDC(hwnd());
+    return static_cast<bool>(outputDc_);
 }
 
 void TForm4::ReleaseOutputContext() {
-    outputDc_.reset();
-    previewDc_.reset();
+    outputDc_.Release();
+    previewDc_.Release();
 }
 
 void TForm4::FillWindow(HDC dc) {
@@ -91,8 +88,7 @@ void TForm4::SetupPreviewPanel() {
     GetWindowRect(panel.hwnd(), &bounds);
     MapWindowPoints(HWND_DESKTOP, form1_.hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
     previewGeometry_ = {bounds.left, 0, client.right, client.bottom};
-    previewDc_.reset();
-    previewDc_.emplace(panel.hwnd());
+    previewDc_ = ScopedGetDC(panel.hwnd());
 }
 
 void TForm4::ClearLineImages(Color color) {
@@ -194,11 +190,11 @@ void TForm4::PresentIfDue() {
 
 void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
     OffscreenImage* preview = form1_.PreviewImage.get();
-    if (!preview || !previewDc_ || !*previewDc_)
+    if (!preview || !previewDc_)
         return;
     const Rect32& g = previewGeometry_; // left, 0, client width, client height
     const PreviewStepPlan plan = PlanPreviewStep(i, backward, g.right, g.bottom, preview->Height());
-    HDC dc = previewDc_->get();
+    HDC dc = previewDc_.get();
     BitBlt(dc, g.left, plan.targetRow, preview->Width(), 1, preview->dc(), 0, plan.sourceRow,
            SRCCOPY);
     const Rect32& m = plan.moveFrom;

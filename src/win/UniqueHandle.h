@@ -73,22 +73,35 @@ using UniqueFile = UniqueHandle<HANDLE, FileClose>;
 using UniqueHwnd = UniqueHandle<HWND, WindowClose>;
 using UniqueHmenu = UniqueHandle<HMENU, MenuClose>;
 
-// A window's drawing context, released to the window it came from.
+// A window's drawing context, released to the window it came from. Movable,
+// so it can be a member that is taken and given back (empty: no context).
 class ScopedGetDC {
   public:
+    ScopedGetDC() = default;
     explicit ScopedGetDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
     ScopedGetDC(const ScopedGetDC&) = delete;
     ScopedGetDC& operator=(const ScopedGetDC&) = delete;
-    ~ScopedGetDC() {
-        if (dc_)
-            ReleaseDC(hwnd_, dc_);
+    ScopedGetDC(ScopedGetDC&& other) noexcept
+        : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
+    ScopedGetDC& operator=(ScopedGetDC&& other) noexcept {
+        if (this != &other) {
+            Release();
+            hwnd_ = other.hwnd_;
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
     }
+    ~ScopedGetDC() { Release(); }
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
+    void Release() {
+        if (dc_)
+            ReleaseDC(hwnd_, std::exchange(dc_, nullptr));
+    }
 
   private:
-    HWND hwnd_;
-    HDC dc_;
+    HWND hwnd_ = nullptr;
+    HDC dc_ = nullptr;
 };
 
 // Selects an object into a DC and puts the previous one back on scope exit.

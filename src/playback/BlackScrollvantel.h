@@ -35,6 +35,8 @@ class TForm4 : public Window, public PlaybackFlags {
     // Starts prompting; returns when it has ended.
     void StartPlayback();
     void ShowOutputWindow();
+    // Waits, a quarter second at most, for the shown window to be active.
+    void AwaitActivation();
     void EndPlayback();
     void SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection);
     void ScrollLoop(bool mirror);

@@ -89,11 +89,22 @@ void TForm4::ShowOutputWindow() {
         PlaceOutputWindow(0);
         app_.mainupdate();
         SetOutputVisible(true);
+        AwaitActivation();
         if (form1_.IsVisible())
             ShowWindow(form1_.hwnd(), SW_HIDE);
     }
     if (IsVisible() && GetActiveWindow() != hwnd())
         SetFocus(hwnd());
+}
+
+void TForm4::AwaitActivation() {
+    // A window manager maps the window and hands it the focus in its own
+    // time; hiding the editor before then could leave the focus nowhere.
+    // Windows activates at once, so this returns straight away there.
+    for (int i = 0; i < 25 && GetActiveWindow() != hwnd(); ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        app_.mainupdate();
+    }
 }
 
 void TForm4::ScrollLoop(bool mirror) {

@@ -89,6 +89,14 @@ screen_pixel() {
         grep -o '#[0-9A-Fa-f]\{6\}' | head -1 | tr 'a-f' 'A-F'
 }
 
+# Number of pixels that differ between region $2 of shot $1 and region $4 of
+# shot $3 (regions as WxH+X+Y).
+region_diff() {
+    convert "$1" -crop "$2" +repage "$E2E_TMP/a.png"
+    convert "$3" -crop "$4" +repage "$E2E_TMP/b.png"
+    compare -metric AE "$E2E_TMP/a.png" "$E2E_TMP/b.png" null: 2>&1 | cut -d' ' -f1 || true
+}
+
 # Waits for the program to end; prints its exit code.
 wait_exit() {
     local seconds="${1:-20}" i
@@ -107,7 +115,8 @@ wait_exit() {
 
 # Waits for the main window, lets it settle and gives it the focus, once at
 # the start, as a person clicks into a program they have just started. Sets
-# MAIN to its id.
+# MAIN to its id. The only place a test gives a window the focus; every key
+# after it goes wherever the program put the focus.
 focus_main() {
     MAIN=$(wait_window '^Cuecraft 1\.3\.2\.44$' "${1:-20}") || fail "the main window did not appear"
     wait_settled "$MAIN"

@@ -14,14 +14,6 @@ ink_rows() {
         awk '{ sub(/^\+/, "", $1); if ($2 > 1) print $1, $1 + $2 - 1 }'
 }
 
-# Number of pixels that differ between region $2 of shot $1 and region $4 of
-# shot $3 (regions as WxH+X+Y).
-region_diff() {
-    convert "$1" -crop "$2" +repage "$E2E_TMP/a.png"
-    convert "$3" -crop "$4" +repage "$E2E_TMP/b.png"
-    compare -metric AE "$E2E_TMP/a.png" "$E2E_TMP/b.png" null: 2>&1 | cut -d' ' -f1 || true
-}
-
 # The menu bar of the main window: from its top, as high as a menu bar.
 menu_bar_region() {
     local top

@@ -6,7 +6,7 @@
 
 #include "accessory/About.h"
 #include "accessory/HelpTopics.h"
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "win/Win32Error.h"
 

@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/StartupChecks.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
+#include "sysinfo/SysInfo.h"
 #include "win/ModalUi.h"
 #include "win/Win32Error.h"
 
@@ -19,6 +21,8 @@ Application::~Application() {
     MSG quit;
     while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
+    if (form1_)
+        form1_->DetachPlayback();
     form4_.reset();
     form1_.reset();
 }
@@ -32,9 +36,15 @@ bool Application::Start(const std::vector<std::string>& args) {
     form1_ = std::make_unique<TForm1>(*this);
     if (!form1_->Create())
         return WindowsFailed();
+    // The machine is checked before the main window sets itself up.
+    const EnvironmentProbe probe{services_.counter, services_.display, services_.fileExists,
+                                 services_.commonControlsVersionMS};
+    if (!CheckEnvironment(services_.ui, probe, CutTo(ProgramFolder(), kShortStringMax)))
+        return false;
     if (!form1_->FormCreate())
-        return false; // a start-up check has said why
+        return false; // the timer check has said why
     form4_ = std::make_unique<TForm4>(*this, *form1_);
+    form1_->AttachPlayback(*form4_);
     if (!form4_->Create())
         return WindowsFailed();
     form4_->FormCreate();

@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "app/Program.h"
 #include "app/Services.h"
 
 class TForm1;
 class TForm4;
 
 // Owns both windows and the message loop; hands each window what it needs.
-class Application {
+class Application final : public Program {
   public:
     explicit Application(Services services);
     ~Application();
@@ -23,18 +24,18 @@ class Application {
     int Run();
 
     // Lets every pending window message run, then returns.
-    void mainupdate();
+    void mainupdate() override;
     // Asks the message loop to end after the current message.
-    void Terminate();
+    void Terminate() override;
     bool Terminated() const { return terminated_; }
 
     const std::string& Title() const { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
-    const std::string& HelpFile() const { return helpFile_; }
-    void SetHelpFile(std::string file) { helpFile_ = std::move(file); }
-    const std::vector<std::string>& Args() const { return args_; }
+    void SetTitle(std::string title) override { title_ = std::move(title); }
+    const std::string& HelpFile() const override { return helpFile_; }
+    void SetHelpFile(std::string file) override { helpFile_ = std::move(file); }
+    const std::vector<std::string>& Args() const override { return args_; }
 
-    Services& services() { return services_; }
+    Services& services() override { return services_; }
     TForm1& Form1() { return *form1_; }
     TForm4* Form4() { return form4_.get(); }
 

@@ -3,29 +3,24 @@
 // scrolls: both then only ask the scroll loop to stop.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
-#include "playback/BlackScrollvantel.h"
 #include "sysinfo/SysInfo.h"
 
 bool TForm1::StopIfPlaying() {
-    TForm4* output = app_.Form4();
-    if (!output || !output->Playing)
+    if (!playback_->IsPlaying())
         return false;
-    output->RequestStop();
+    playback_->RequestStop();
     return true;
 }
 
 void TForm1::ExitProgram() {
     if (StopIfPlaying())
         return;
-    TForm4* output = app_.Form4();
     app_.mainupdate();
-    if (!output)
-        return;
-    output->Paused = false;
+    playback_->ReleaseForExit(false);
     // Nothing is saved here: the save commands are the only way to keep changes.
     CLEANMEUP();
     if (IsNtFamily()) {
@@ -49,16 +44,12 @@ bool TForm1::FormCloseQuery() {
 }
 
 bool TForm1::ConfirmQuit() {
-    if (TForm4* output = app_.Form4()) {
-        output->Paused = false;
-        output->setkill(true);
-    }
+    playback_->ReleaseForExit(true);
     const std::string question =
         GetMsgText(95) + " " + std::string(kProductTitle) + " " + GetMsgText(96);
     return ShowMsgBox(app_.services().ui, question, kProductTitle, 9) == msgbox::kYes;
 }
 
 void TForm1::CLEANMEUP() {
-    if (TForm4* output = app_.Form4())
-        output->FreeLineImages();
+    playback_->FreeLineImages();
 }

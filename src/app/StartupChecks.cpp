@@ -33,10 +33,3 @@ bool CheckEnvironment(IModalUi& ui, const EnvironmentProbe& probe, const std::st
     return true;
 }
 
-std::int64_t MeasureTimer(IModalUi& ui, IPerfCounter& counter) {
-    const std::int64_t ticks = TicksPerMsFromFrequency(counter.Frequency());
-    if (ticks > 0)
-        return ticks;
-    ShowMsgBox(ui, GetMsgText(406), kProductTitle, 0);
-    return 0;
-}

@@ -21,7 +21,3 @@ bool CheckEnvironment(IModalUi& ui, const EnvironmentProbe& probe, const std::st
 
 // True when the installed common-controls library is at least major.minor.
 bool CommonControlsAtLeast(const EnvironmentProbe& probe, std::uint8_t major, std::uint8_t minor);
-
-// Counter ticks per millisecond; 0 after showing the no-timer box, and the
-// caller then ends the program.
-std::int64_t MeasureTimer(IModalUi& ui, IPerfCounter& counter);

@@ -1,14 +1,12 @@
 // The editor's events and what they report in the status bar.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/StatusTexts.h"
 #include "editor/mainformVantel.h"
-#include "playback/BlackScrollvantel.h"
 
 bool TForm1::Prompting() const {
-    const TForm4* output = app_.Form4();
-    return output && output->Playing;
+    return playback_->IsPlaying();
 }
 
 void TForm1::CaretReport() {
@@ -33,8 +31,8 @@ void TForm1::Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) {
 }
 
 void TForm1::Memo1MouseDown(int button) {
-    if (TForm4* output = app_.Form4(); output && button != 2)
-        output->SetDirection(button == 1);
+    if (button != 2)
+        playback_->SetDirection(button == 1);
 }
 
 bool TForm1::Memo1ContextMenuAllowed() {

@@ -2,10 +2,9 @@
 // The prompter copies all of it from the editor.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "app/PrompterDefaults.h"
 #include "editor/mainformVantel.h"
-#include "playback/BlackScrollvantel.h"
 
 namespace {
 constexpr Color kBlack = 0x000000;
@@ -56,8 +55,7 @@ void TForm1::TypeansSize1Click() {
     record.Size = dialogFont.sizePt;
     record.Style = dialogFont.style;
     record.FontName = CutTo(dialogFont.name, kAlternateFontNameMax);
-    if (TForm4* output = app_.Form4())
-        output->FontSize = 2 * state_.editorFont.sizePt;
+    playback_->SetFontSize(2 * state_.editorFont.sizePt);
 }
 
 void TForm1::ToggleStyle(MenuId item) {

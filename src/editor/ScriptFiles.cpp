@@ -2,14 +2,13 @@
 // line ends; a file keeps the encoding it came in.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/ScriptEncoding.h"
 #include "editor/ScriptText.h"
 #include "editor/SystemCodePage.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
-#include "playback/BlackScrollvantel.h"
 #include "win/FileDialogOptions.h"
 #include "win/FileIo.h"
 

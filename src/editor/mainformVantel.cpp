@@ -2,26 +2,15 @@
 
 #include <windows.h>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "app/PrompterDefaults.h"
-#include "app/StartupChecks.h"
 #include "editor/MainMenu.h"
 #include "msgbank/ShowMsgBox.h"
-#include "playback/BlackScrollvantel.h"
 #include "sysinfo/SysInfo.h"
 #include "win/Dpi.h"
 #include "win/Display.h"
 
-namespace {
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-} // namespace
-
-TForm1::TForm1(Application& app) : app_(app) {}
+TForm1::TForm1(Program& app) : app_(app) {}
 
 bool TForm1::Create() {
     UniqueHmenu menu(BuildMainMenu(state_.menu));
@@ -54,10 +43,6 @@ bool TForm1::Create() {
 bool TForm1::FormCreate() {
     Services& services = app_.services();
     state_.ProgramDir = CutTo(ProgramFolder(), kShortStringMax);
-    const EnvironmentProbe probe{services.counter, services.display, services.fileExists,
-                                 services.commonControlsVersionMS};
-    if (!CheckEnvironment(services.ui, probe, state_.ProgramDir))
-        return false;
     {
         ScopedGetDC dc(hwnd());
         pixelsPerInch_ = GetDeviceCaps(dc.get(), LOGPIXELSX);
@@ -103,8 +88,7 @@ void TForm1::iNITIATE_ALL_VARIABLES() {
 
 void TForm1::ApplyFactoryDefaults() {
     ApplyFactoryValues(state_, Monitor0(app_.services().display));
-    if (TForm4* output = app_.Form4())
-        output->UpdateOutputRect();
+    playback_->UpdateOutputRect();
     ApplyAlignmentMarks(state_);
     if (IsVisible() && state_.wState == 2)
         ShowWindow(hwnd(), SW_MAXIMIZE);
@@ -222,8 +206,7 @@ void TForm1::OnCommand(MenuId id) {
         ToggleAlignment(id);
         break;
     case MenuId::playbutton:
-        if (TForm4* output = app_.Form4())
-            output->StartThePrompter();
+        playback_->StartThePrompter();
         break;
     case MenuId::Exit1:
     case MenuId::Exit2:

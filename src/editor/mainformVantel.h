@@ -2,6 +2,7 @@
 #include <string>
 
 #include "accessory/CPanel1unit.h"
+#include "app/PlaybackControl.h"
 #include "app/PrompterState.h"
 #include "editor/Hints.h"
 #include "editor/Memo.h"
@@ -12,14 +13,18 @@
 #include "win/UniqueHandle.h"
 #include "win/Window.h"
 
-class Application;
+class Program;
 struct MainWindowBounds;
 
 // The main window: menu bar, status bar and the script editor. Owns the
 // prompter state.
 class TForm1 : public Window, private MemoEvents {
   public:
-    explicit TForm1(Application& app);
+    explicit TForm1(Program& app);
+
+    // The playback the editor's commands reach; none until it is attached.
+    void AttachPlayback(PlaybackControl& playback) { playback_ = &playback; }
+    void DetachPlayback() { playback_ = &noPlayback_; }
 
     bool Create();
     // Main-window creation steps; false when a start-up check failed and the
@@ -148,7 +153,9 @@ class TForm1 : public Window, private MemoEvents {
     void OnMenuSelect(WPARAM wp, LPARAM lp);
     bool OnHelp(const HELPINFO& info);
 
-    Application& app_;
+    Program& app_;
+    NoPlayback noPlayback_;
+    PlaybackControl* playback_ = &noPlayback_;
     PrompterState state_;
     StatusBar statusBar_;
     Hints hints_;

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "monitors/Placement.h"
 #include "msgbank/ShowMsgBox.h"
@@ -110,6 +110,12 @@ void TForm4::TestTalentMonitor() {
         ShowOnTalentMonitor();
     else
         SetOutputVisible(false);
+}
+
+void TForm4::SwitchScreenMode(bool dual) {
+    if (IsVisible())
+        SetOutputVisible(false);
+    ApplyScreenMode(dual);
 }
 
 void TForm4::ApplyScreenMode(bool dualSwitch) {

@@ -1,13 +1,13 @@
 #include "playback/BlackScrollvantel.h"
 
 #include "accessory/HelpTopics.h"
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "monitors/Placement.h"
 #include "settings/ProfileCodec.h"
 #include "win/Display.h"
 
-TForm4::TForm4(Application& app, TForm1& form1)
+TForm4::TForm4(Program& app, TForm1& form1)
     : app_(app), form1_(form1), host_(std::make_unique<OutputPlaybackHost>(app, form1, *this)),
       engine_(*this, *host_) {
     RowDelay = [this](std::int32_t delay) { engine_.RowDelay(delay); };

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/PlaybackControl.h"
 #include "playback/OutputPlaybackHost.h"
 #include "playback/PlaybackEngine.h"
 #include "playback/PlaybackFlags.h"
@@ -14,14 +15,14 @@
 #include "win/UniqueHandle.h"
 #include "win/Window.h"
 
-class Application;
+class Program;
 class TForm1;
 
 // The borderless full-screen output window the script scrolls in. Hidden
 // except while prompting; owns the playback flags.
-class TForm4 : public Window, public PlaybackFlags {
+class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
   public:
-    TForm4(Application& app, TForm1& form1);
+    TForm4(Program& app, TForm1& form1);
 
     bool Create();
     // Output-window creation steps (start-up part, then geometry).
@@ -29,9 +30,11 @@ class TForm4 : public Window, public PlaybackFlags {
 
     // --- Play and stop (PlayStop.cpp) ---
     // The Play/Stop command.
-    void StartThePrompter();
+    void StartThePrompter() override;
+    bool IsPlaying() const override { return Playing; }
     // A stop request: the running loop ends the playback at its next test.
-    void RequestStop();
+    void RequestStop() override;
+    void ReleaseForExit(bool stop) override;
     // Starts prompting; returns when it has ended.
     void StartPlayback();
     void ShowOutputWindow();
@@ -45,11 +48,12 @@ class TForm4 : public Window, public PlaybackFlags {
     // --- Live controls ---
     void FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt);
     void FormKeyUp(std::uint16_t key);
-    void SetDirection(bool backward) { engine_.SetDirection(backward); }
+    void SetDirection(bool backward) override { engine_.SetDirection(backward); }
     PlaybackEngine& Engine() { return engine_; }
 
     // Size of the output window's drawing font, in points.
     std::int32_t FontSize = 21;
+    void SetFontSize(std::int32_t points) override { FontSize = points; }
 
     // The window's colour: its background and the brush of its canvas.
     Color GetColor() const { return color_.color(); }
@@ -57,10 +61,10 @@ class TForm4 : public Window, public PlaybackFlags {
 
     // --- Line image (LineImagePrep.cpp) ---
     // Recomputes the output rectangle from monitor 0; false without a window.
-    bool UpdateOutputRect();
+    bool UpdateOutputRect() override;
     // A 2 x 2 line image and an empty preview image; old ones are freed.
     bool CreateLineImages();
-    void FreeLineImages();
+    void FreeLineImages() override;
     bool HasLineImage() const { return LineImage != nullptr; }
     bool HasPreviewImage() const;
     void ApplyEditorFont();
@@ -116,7 +120,8 @@ class TForm4 : public Window, public PlaybackFlags {
     bool PlaceOutputWindow(int index);
     void SetOutputVisible(bool show);
     void ShowOnTalentMonitor();
-    void TestTalentMonitor();
+    void TestTalentMonitor() override;
+    void SwitchScreenMode(bool dual) override;
     void ApplyScreenMode(bool dualSwitch);
     void ReturnToEditor();
     // Which monitor the window system would first show the window on.
@@ -139,7 +144,7 @@ class TForm4 : public Window, public PlaybackFlags {
     // Lets the display show the steps drawn so far, at most once a refresh.
     void PresentIfDue();
 
-    Application& app_;
+    Program& app_;
     TForm1& form1_;
     std::unique_ptr<OutputPlaybackHost> host_;
     PlaybackEngine engine_;

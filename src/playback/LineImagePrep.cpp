@@ -2,7 +2,7 @@
 // start-up, set up from the editor's font once per playback.
 #include <exception>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"

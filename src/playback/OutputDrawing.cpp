@@ -1,7 +1,7 @@
 // The drawing side of a playback: the scroll band, the per-line drawing
 // into the line image and the one-pixel row steps onto the output window
 // and the editor's preview panel.
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
 #include "render/RowSteps.h"

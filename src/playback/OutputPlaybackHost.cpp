@@ -1,12 +1,12 @@
 #include "playback/OutputPlaybackHost.h"
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "playback/BlackScrollvantel.h"
 #include "win/PerfCounter.h"
 
-OutputPlaybackHost::OutputPlaybackHost(Application& app, TForm1& form1, TForm4& form4)
+OutputPlaybackHost::OutputPlaybackHost(Program& app, TForm1& form1, TForm4& form4)
     : app_(app), form1_(form1), form4_(form4) {}
 
 void OutputPlaybackHost::mainupdate() {

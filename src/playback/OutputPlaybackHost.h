@@ -2,7 +2,7 @@
 #include "playback/PlaybackEngine.h"
 #include "win/UniqueHandle.h"
 
-class Application;
+class Program;
 class TForm1;
 class TForm4;
 
@@ -10,7 +10,7 @@ class TForm4;
 // the editor's lines, the performance counter and the message queue.
 class OutputPlaybackHost final : public PlaybackHost {
   public:
-    OutputPlaybackHost(Application& app, TForm1& form1, TForm4& form4);
+    OutputPlaybackHost(Program& app, TForm1& form1, TForm4& form4);
 
     void mainupdate() override;
     std::int64_t Now() override;
@@ -28,7 +28,7 @@ class OutputPlaybackHost final : public PlaybackHost {
     std::uint8_t Delay() override;
 
   private:
-    Application& app_;
+    Program& app_;
     TForm1& form1_;
     TForm4& form4_;
     // Never signalled: waiting on it is the pause's 100 ms sleep.

@@ -2,7 +2,7 @@
 // command, and whatever ends it, the editor comes back.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "app/Program.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
@@ -32,6 +32,12 @@ void TForm4::StartThePrompter() {
 void TForm4::RequestStop() {
     setkill(true);
     app_.mainupdate();
+}
+
+void TForm4::ReleaseForExit(bool stop) {
+    Paused = false;
+    if (stop)
+        setkill(true);
 }
 
 void TForm4::StartPlayback() {

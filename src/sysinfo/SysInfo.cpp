@@ -4,8 +4,18 @@
 
 #include <windows.h>
 
+#include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
+#include "sysinfo/TimerMath.h"
+#include "win/PerfCounter.h"
 #include "win/Win32Error.h"
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {0};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
 
 bool IsNtFamily() {
     OSVERSIONINFOA info{};
@@ -65,4 +75,12 @@ std::uint32_t FileVersionMS(const std::string& fileName) {
         length < sizeof(VS_FIXEDFILEINFO))
         return 0;
     return fixed->dwFileVersionMS;
+}
+
+std::int64_t MeasureTimer(IModalUi& ui, IPerfCounter& counter) {
+    const std::int64_t ticks = TicksPerMsFromFrequency(counter.Frequency());
+    if (ticks > 0)
+        return ticks;
+    ShowMsgBox(ui, GetMsgText(406), kProductTitle, 0);
+    return 0;
 }

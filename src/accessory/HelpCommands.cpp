@@ -1,5 +1,5 @@
-// Help > "&Help ", Help > About, and F1 on a highlighted menu item. The help
-// is a folder of HTML pages opened in the default browser.
+#include "accessory/HelpCommands.h"
+
 #include <stdexcept>
 
 #include <windows.h>
@@ -7,14 +7,13 @@
 #include "accessory/About.h"
 #include "accessory/HelpTopics.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
+#include "app/PrompterState.h"
 #include "win/Win32Error.h"
 
-namespace {
-void OpenHelpPage(Services& services, const std::string& page) {
+void HelpCommands::OpenHelpPage(const std::string& page) {
     if (page.empty())
         return;
-    const std::uint32_t error = services.openHelpPage(page);
+    const std::uint32_t error = program_.services().openHelpPage(page);
     if (error == ERROR_NO_ASSOCIATION) {
         const std::string folder = page.substr(0, page.find_last_of('\\'));
         throw std::runtime_error("No program is set up to open the help pages. They are in " +
@@ -23,29 +22,28 @@ void OpenHelpPage(Services& services, const std::string& page) {
     if (error)
         throw std::runtime_error(SystemErrorText(error) + ", " + page);
 }
-} // namespace
 
-void TForm1::About2Click() {
+void HelpCommands::About2Click(HWND owner) {
     TAboutForm about(state_.Sc_Tr, state_.Ver);
-    about.ShowModal(hwnd());
+    about.ShowModal(owner);
 }
 
-void TForm1::MenuHelp1Click() {
-    OpenHelpPage(app_.services(), HelpContentsPage(state_.ProgramDir, app_.HelpFile()));
+void HelpCommands::MenuHelp1Click() {
+    OpenHelpPage(HelpContentsPage(state_.ProgramDir, program_.HelpFile()));
 }
 
-bool TForm1::ShowItemHelp(MenuId item) {
+bool HelpCommands::ShowItemHelp(MenuId item) {
     if (item == MenuId::None)
         return false;
     const int context = state_.menu.HelpContext(item);
     if (context == 0)
         return false;
-    OpenHelpPage(app_.services(), HelpTopicPage(state_.ProgramDir, app_.HelpFile(), context));
+    OpenHelpPage(HelpTopicPage(state_.ProgramDir, program_.HelpFile(), context));
     return true;
 }
 
 // Remembers the highlighted item; a popup's title is reported by position.
-void TForm1::OnMenuSelect(WPARAM wp, LPARAM lp) {
+void HelpCommands::OnMenuSelect(WPARAM wp, LPARAM lp) {
     const UINT flags = HIWORD(wp);
     const auto menu = reinterpret_cast<HMENU>(lp);
     highlighted_ = MenuId::None;
@@ -64,7 +62,7 @@ void TForm1::OnMenuSelect(WPARAM wp, LPARAM lp) {
         highlighted_ = static_cast<MenuId>(info.wID);
 }
 
-bool TForm1::OnHelp(const HELPINFO& info) {
+bool HelpCommands::OnHelp(const HELPINFO& info) {
     if (info.iContextType != HELPINFO_MENUITEM)
         return false;
     // The menu names the focused item; with none focused in an open popup it

@@ -10,7 +10,7 @@
 #include "win/ModalUi.h"
 #include "win/Win32Error.h"
 
-Application::Application(Services services) : services_(std::move(services)) {
+Application::Application(Services services) : loop_(std::move(services)) {
     Window::SetErrorTrap([this](const std::string& text) { ShowStandardError(text); });
 }
 
@@ -28,22 +28,23 @@ Application::~Application() {
 }
 
 bool Application::Start(const std::vector<std::string>& args) {
-    args_ = args;
+    loop_.SetArgs(args);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    title_ = "Cuecraft";
-    helpFile_ = "qtp.hlp";
-    form1_ = std::make_unique<TForm1>(*this);
+    loop_.SetTitle("Cuecraft");
+    loop_.SetHelpFile("qtp.hlp");
+    form1_ = std::make_unique<TForm1>(loop_);
     if (!form1_->Create())
         return WindowsFailed();
     // The machine is checked before the main window sets itself up.
-    const EnvironmentProbe probe{services_.counter, services_.display, services_.fileExists,
-                                 services_.commonControlsVersionMS};
-    if (!CheckEnvironment(services_.ui, probe, CutTo(ProgramFolder(), kShortStringMax)))
+    Services& services = loop_.services();
+    const EnvironmentProbe probe{services.counter, services.display, services.fileExists,
+                                 services.commonControlsVersionMS};
+    if (!CheckEnvironment(services.ui, probe, CutTo(ProgramFolder(), kShortStringMax)))
         return false;
     if (!form1_->FormCreate())
         return false; // the timer check has said why
-    form4_ = std::make_unique<TForm4>(*this, *form1_);
+    form4_ = std::make_unique<TForm4>(loop_, *form1_, form1_->State());
     form1_->AttachPlayback(*form4_);
     if (!form4_->Create())
         return WindowsFailed();
@@ -58,47 +59,10 @@ bool Application::WindowsFailed() {
 
 int Application::Run() {
     form1_->ShowAtStart();
-    MSG msg;
-    while (!terminated_) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0)
-            break;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    loop_.Run();
     return 0;
 }
 
-namespace {
-// Run from inside a modal dialog's loop, the dialog must still get its
-// keys (Enter, Esc, Tab) the way its own loop would give them.
-bool HandledByActiveDialog(MSG& msg) {
-    HWND active = GetActiveWindow();
-    char cls[8] = {0};
-    return active && GetClassNameA(active, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
-           IsDialogMessageA(active, &msg);
-}
-} // namespace
-
-void Application::mainupdate() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            terminated_ = true;
-            break;
-        }
-        if (HandledByActiveDialog(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-void Application::Terminate() {
-    terminated_ = true;
-    PostQuitMessage(0);
-}
-
 void Application::ShowStandardError(const std::string& text) {
-    services_.ui.ShowMessageBox(text, title_, MB_OK | MB_ICONERROR);
+    loop_.services().ui.ShowMessageBox(text, loop_.Title(), MB_OK | MB_ICONERROR);
 }

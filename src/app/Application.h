@@ -3,14 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
+#include "app/MessageLoop.h"
 #include "app/Services.h"
 
 class TForm1;
 class TForm4;
 
-// Owns both windows and the message loop; hands each window what it needs.
-class Application final : public Program {
+// The composition root: owns the message loop and both windows, and hands
+// each window the narrow interfaces it works through.
+class Application {
   public:
     explicit Application(Services services);
     ~Application();
@@ -23,19 +24,13 @@ class Application final : public Program {
     // Shows the main window and runs the message loop until it ends.
     int Run();
 
-    // Lets every pending window message run, then returns.
-    void mainupdate() override;
-    // Asks the message loop to end after the current message.
-    void Terminate() override;
-    bool Terminated() const { return terminated_; }
+    void mainupdate() { loop_.mainupdate(); }
+    void Terminate() { loop_.Terminate(); }
+    bool Terminated() const { return loop_.Terminated(); }
+    const std::string& Title() const { return loop_.Title(); }
+    const std::string& HelpFile() const { return loop_.HelpFile(); }
+    Services& services() { return loop_.services(); }
 
-    const std::string& Title() const { return title_; }
-    void SetTitle(std::string title) override { title_ = std::move(title); }
-    const std::string& HelpFile() const override { return helpFile_; }
-    void SetHelpFile(std::string file) override { helpFile_ = std::move(file); }
-    const std::vector<std::string>& Args() const override { return args_; }
-
-    Services& services() override { return services_; }
     TForm1& Form1() { return *form1_; }
     TForm4* Form4() { return form4_.get(); }
 
@@ -44,11 +39,7 @@ class Application final : public Program {
     // A window could not be made: says why, and the start ends.
     bool WindowsFailed();
 
-    Services services_;
-    std::vector<std::string> args_;
-    std::string title_;
-    std::string helpFile_;
-    bool terminated_ = false;
+    MessageLoop loop_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm4> form4_;
 };

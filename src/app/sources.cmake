@@ -5,7 +5,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ExitPaths.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessageLoop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProductionServices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartupChecks.cpp
 )

@@ -96,6 +96,11 @@ void TForm1::ApplyFactoryDefaults() {
     ShowStatseX();
 }
 
+void TForm1::UseSecondMonitorforScrolling1Click() {
+    monitors_.UseSecondMonitorforScrolling1Click(*playback_);
+    ShowStatseX();
+}
+
 void TForm1::ApplyEditorLook() {
     hints_.SetActive(state_.ShowHints);
     memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
@@ -150,10 +155,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnClose();
         return 0;
     case WM_MENUSELECT:
-        OnMenuSelect(wp, lp);
+        help_.OnMenuSelect(wp, lp);
         return 0;
     case WM_HELP:
-        if (OnHelp(*reinterpret_cast<const HELPINFO*>(lp)))
+        if (help_.OnHelp(*reinterpret_cast<const HELPINFO*>(lp)))
             return TRUE;
         break;
     case WM_DPICHANGED:
@@ -219,13 +224,13 @@ void TForm1::OnCommand(MenuId id) {
         TestSecondMonitor1Click();
         break;
     case MenuId::LoadSettings1:
-        LoadConfiguration1Click();
+        settings_.LoadConfiguration1Click();
         break;
     case MenuId::SaveDefaultSettings1:
-        SaveConfiguration1Click();
+        settings_.SaveConfiguration1Click();
         break;
     case MenuId::SaveSettingsAs1:
-        SaveConfigurationAs1Click();
+        settings_.SaveConfigurationAs1Click();
         break;
     case MenuId::Print1:
         Print1Click();
@@ -234,7 +239,7 @@ void TForm1::OnCommand(MenuId id) {
         PrintSetup1Click();
         break;
     case MenuId::Help2:
-        MenuHelp1Click();
+        help_.MenuHelp1Click();
         break;
     case MenuId::About1:
         About2Click();

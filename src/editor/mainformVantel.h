@@ -2,23 +2,25 @@
 #include <string>
 
 #include "accessory/CPanel1unit.h"
+#include "accessory/HelpCommands.h"
+#include "app/EditorView.h"
 #include "app/PlaybackControl.h"
 #include "app/PrompterState.h"
 #include "editor/Hints.h"
 #include "editor/Memo.h"
 #include "editor/ScriptEncoding.h"
 #include "editor/StatusBar.h"
-#include "settings/ProfileFile.h"
+#include "monitors/MonitorCommands.h"
+#include "settings/SettingsCommands.h"
 #include "win/ModalUi.h"
 #include "win/UniqueHandle.h"
 #include "win/Window.h"
 
 class Program;
-struct MainWindowBounds;
 
 // The main window: menu bar, status bar and the script editor. Owns the
 // prompter state.
-class TForm1 : public Window, private MemoEvents {
+class TForm1 : public Window, public EditorView, public SettingsWindow, private MemoEvents {
   public:
     explicit TForm1(Program& app);
 
@@ -41,14 +43,14 @@ class TForm1 : public Window, private MemoEvents {
     int PixelsPerInch() const { return pixelsPerInch_; }
 
     void iNITIATE_ALL_VARIABLES();
-    void ApplyFactoryDefaults();
-    void SetSdelaY(std::uint8_t delay);
-    void ShowStatseX();
+    void ApplyFactoryDefaults() override;
+    void SetSdelaY(std::uint8_t delay) override;
+    void ShowStatseX() override;
     // Pushes the state the controls show (font, colours, alignment, hints).
-    void ApplyEditorLook();
+    void ApplyEditorLook() override;
 
     // Status bar and caret.
-    void CaretReport();
+    void CaretReport() override;
     int CaretLineRecord();
 
     // Editor events (also called by tests).
@@ -65,14 +67,14 @@ class TForm1 : public Window, private MemoEvents {
 
     // Script files.
     // Replaces the editor text by the file; reports its own failures.
-    bool LoadScript(const std::string& path);
+    bool LoadScript(const std::string& path) override;
     void WriteScript(const std::string& path);
     void New1Click();
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();
     // Loads the script named on the command line at start-up.
-    void LoadCommandLineScript();
+    void LoadCommandLineScript() override;
 
     // Formatting.
     void BlackonWhite1Click();
@@ -82,30 +84,39 @@ class TForm1 : public Window, private MemoEvents {
     void ApplyAlignment();
 
     // Saves a screen-sized picture taken from a window's drawing surface.
-    void SaveScreenCapture(HWND source);
-    FileDialogSpec& OpenDialog1() { return openDialog_; }
-    FileDialogSpec& SaveDialog1() { return saveDialog_; }
+    void SaveScreenCapture(HWND source) override;
+    FileDialogSpec& OpenDialog1() override { return openDialog_; }
+    FileDialogSpec& SaveDialog1() override { return saveDialog_; }
 
-    // Dual-screen preview: the panel over the editor and the image it copies.
+    // What the playback reads and changes (see EditorView).
+    HWND Window() const override { return hwnd(); }
+    std::int32_t LineCount() override { return memo_.LineCount(); }
+    std::string LineText(std::int32_t line) override { return memo_.LineText(line); }
+    std::int32_t LineStart(std::int32_t line) override { return memo_.LineIndex(line); }
+    void HideSelectionWhilePlaying() override;
+    void RestoreAfterPlayback(std::int32_t caret) override;
+    void ShowPlayLine(const std::string& text) override { statusBar_.SetText(1, text); }
+    int StatusBarHeight() override { return statusBar_.Height(); }
+    TCPanel& PreviewPanel() override { return panel2_; }
+    std::unique_ptr<OffscreenImage>& PreviewImage() override { return previewImage_; }
+    std::uint16_t PreviewFontSize() const override { return previewFontSize_; }
+    void SetPreviewFontSize(std::uint16_t points) override { previewFontSize_ = points; }
+    RECT EditorBounds() override;
+
+    // Dual-screen preview: the panel over the editor.
     TCPanel& Panel2() { return panel2_; }
-    std::unique_ptr<OffscreenImage> PreviewImage;
-    std::uint16_t PreviewFontSize = 0;
 
     // Monitors menu.
     void UseSecondMonitorforScrolling1Click();
-    void TestSecondMonitor1Click();
-    void Monitors1Click();
+    void TestSecondMonitor1Click() { monitors_.TestSecondMonitor1Click(*playback_, hwnd()); }
+    void Monitors1Click() { monitors_.Monitors1Click(*playback_); }
 
-    // Settings files (settings/).
-    static constexpr int kSettingsSaved = 0;     // or the error was already shown
-    static constexpr int kSettingsNotSaved = 39; // no name, or no window
-    void LoadSettings(const std::string& name);
-    int SaveSettings(const std::string& name);
-    void LoadConfiguration1Click();
-    void SaveConfiguration1Click();
-    void SaveConfigurationAs1Click();
-    // How settings files are opened; tests hand in one that fails half-way.
-    void SetProfileOpener(ProfileOpener opener) { profileOpener_ = std::move(opener); }
+    // Settings files.
+    static constexpr int kSettingsSaved = SettingsCommands::kSettingsSaved;
+    static constexpr int kSettingsNotSaved = SettingsCommands::kSettingsNotSaved;
+    void LoadSettings(const std::string& name) override { settings_.LoadSettings(name); }
+    int SaveSettings(const std::string& name) { return settings_.SaveSettings(name); }
+    void SetProfileOpener(ProfileOpener opener) { settings_.SetProfileOpener(std::move(opener)); }
 
     // Printing; the printer chosen last governs the next job.
     void Print1Click();
@@ -113,10 +124,8 @@ class TForm1 : public Window, private MemoEvents {
     PrinterChoice& Printer() { return printer_; }
 
     // Help and About.
-    void About2Click();
-    void MenuHelp1Click();
-    // Opens the help topic of a menu item; false when it has none.
-    bool ShowItemHelp(MenuId item);
+    void About2Click() { help_.About2Click(hwnd()); }
+    bool ShowItemHelp(MenuId item) { return help_.ShowItemHelp(item); }
 
     // Exit paths.
     void ExitProgram();
@@ -141,6 +150,8 @@ class TForm1 : public Window, private MemoEvents {
     // While a script scrolls, asks it to stop and says so.
     bool StopIfPlaying();
     void InitFileDialogs();
+    // Puts the caret at a character position and shows it.
+    void SelectInEditor(std::int32_t position);
     void OnSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
     // The dual-screen preview panel's size at 96 DPI.
@@ -148,10 +159,6 @@ class TForm1 : public Window, private MemoEvents {
     LRESULT OnCtlColorEdit(HDC dc, HWND control);
     void OnClose();
     void TakeCommandLineScript();
-    void SyncBoundsFromWindow();
-    void PlaceMainWindow(const MainWindowBounds& bounds);
-    void OnMenuSelect(WPARAM wp, LPARAM lp);
-    bool OnHelp(const HELPINFO& info);
 
     Program& app_;
     NoPlayback noPlayback_;
@@ -162,11 +169,14 @@ class TForm1 : public Window, private MemoEvents {
     Memo memo_;
     ScriptFileForm scriptForm_;
     TCPanel panel2_;
+    std::unique_ptr<OffscreenImage> previewImage_;
+    std::uint16_t previewFontSize_ = 0;
     HMENU menuBar_ = nullptr;
     FileDialogSpec openDialog_;
     FileDialogSpec saveDialog_;
     int pixelsPerInch_ = 96;
-    ProfileOpener profileOpener_ = OpenProfileFile;
     PrinterChoice printer_;
-    MenuId highlighted_ = MenuId::None; // the menu item under the menu cursor
+    SettingsCommands settings_{app_, state_, *this};
+    MonitorCommands monitors_{app_, state_};
+    HelpCommands help_{app_, state_};
 };

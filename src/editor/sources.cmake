@@ -10,6 +10,8 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EditorEvents.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EditorPlayback.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExitPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Formatting.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Hints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp

@@ -1,27 +1,27 @@
-// The Monitors menu of the main window. The menu is hidden in the layout;
-// these are what its items do when chosen. None acts while a script scrolls.
+#include "monitors/MonitorCommands.h"
+
+#include "app/PlaybackControl.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
+#include "app/PrompterState.h"
 #include "win/Display.h"
 
-void TForm1::UseSecondMonitorforScrolling1Click() {
+void MonitorCommands::UseSecondMonitorforScrolling1Click(PlaybackControl& playback) {
     state_.menu.Toggle(MenuId::UseSecondMonitorforScrolling1);
-    playback_->SwitchScreenMode(state_.Dual_Monitor());
-    ShowStatseX();
+    playback.SwitchScreenMode(state_.Dual_Monitor());
 }
 
-void TForm1::TestSecondMonitor1Click() {
-    if (playback_->IsPlaying())
+void MonitorCommands::TestSecondMonitor1Click(PlaybackControl& playback, HWND editor) {
+    if (playback.IsPlaying())
         return;
-    playback_->TestTalentMonitor();
-    if (GetActiveWindow() != hwnd())
-        SetForegroundWindow(hwnd());
+    playback.TestTalentMonitor();
+    if (GetActiveWindow() != editor)
+        SetForegroundWindow(editor);
 }
 
-void TForm1::Monitors1Click() {
-    if (playback_->IsPlaying())
+void MonitorCommands::Monitors1Click(const PlaybackControl& playback) {
+    if (playback.IsPlaying())
         return;
-    const bool several = app_.services().display.Monitors().size() > 1;
+    const bool several = program_.services().display.Monitors().size() > 1;
     state_.menu.SetEnabled(MenuId::UseSecondMonitorforScrolling1, several);
     state_.menu.SetEnabled(MenuId::TestSecondMonitor1, several);
 }

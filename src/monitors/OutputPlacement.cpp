@@ -1,44 +1,43 @@
-// Where the output window goes: monitor 0 in single-screen mode, the
-// talent monitor (monitor 1) in dual-screen mode, with the alignment and
-// size checks that keep the line image fitting the screen it scrolls on.
+#include "monitors/OutputPlacement.h"
+
 #include <exception>
 #include <stdexcept>
 #include <string>
 
+#include "app/EditorView.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
+#include "app/PrompterState.h"
 #include "monitors/Placement.h"
 #include "msgbank/ShowMsgBox.h"
-#include "playback/BlackScrollvantel.h"
 #include "win/Display.h"
 
-bool TForm4::DualScreenActive() const {
+bool OutputPlacement::DualScreenActive(bool playing) const {
     // The playback asks this for every line; listing the monitors costs a
     // round trip to the display server, so only the dual switch pays for it.
-    const bool dualSwitch = form1_.State().Dual_Monitor();
-    return dualSwitch && ::DualScreenActive(dualSwitch, MonitorCount());
+    const bool dualSwitch = state_.Dual_Monitor();
+    return dualSwitch && ::DualScreenActive(dualSwitch, MonitorCount(playing));
 }
 
-std::size_t TForm4::MonitorCount() const {
+std::size_t OutputPlacement::MonitorCount(bool playing) const {
     // While a script plays the count is listed once and kept until the
     // system announces a display change, which the loop's message pump
     // delivers within a line.
-    if (Playing && playMonitorCount_)
+    if (playing && playMonitorCount_)
         return *playMonitorCount_;
-    const std::size_t count = app_.services().display.Monitors().size();
-    if (Playing)
+    const std::size_t count = program_.services().display.Monitors().size();
+    if (playing)
         playMonitorCount_ = count;
     return count;
 }
 
-Rect32 TForm4::MonitorBounds(int index) const {
-    const auto monitors = app_.services().display.Monitors();
+Rect32 OutputPlacement::MonitorBounds(int index) const {
+    const auto monitors = program_.services().display.Monitors();
     if (index < 0 || static_cast<std::size_t>(index) >= monitors.size())
         throw std::out_of_range("Monitor " + std::to_string(index) + " is not present");
     return monitors[index];
 }
 
-void TForm4::SetBoundsIfDifferent(const Rect32& bounds) {
+void OutputPlacement::SetBoundsIfDifferent(const Rect32& bounds) {
     RECT now{};
     GetWindowRect(hwnd(), &now);
     if (now.left == bounds.left && now.top == bounds.top && now.right == bounds.right &&
@@ -48,14 +47,13 @@ void TForm4::SetBoundsIfDifferent(const Rect32& bounds) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool TForm4::PlaceOutputWindow(int index) {
-    SetColor(form1_.State().editorColor);
-    IDisplay& display = app_.services().display;
+bool OutputPlacement::PlaceOutputWindow(int index) {
+    IDisplay& display = program_.services().display;
     const Rect32 monitor = MonitorBounds(index);
     const PlacementCheck check =
         CheckPlacement(index, monitor, display.ScreenWidth(), display.ScreenHeight());
     if (check != PlacementCheck::Ok) {
-        ShowMsgBox(app_.services().ui, PlacementText(check), kProductTitle, 3);
+        ShowMsgBox(program_.services().ui, PlacementText(check), kProductTitle, 3);
         return false;
     }
     // The window is borderless and sized to the monitor; the state is kept
@@ -64,11 +62,11 @@ bool TForm4::PlaceOutputWindow(int index) {
     SetWindowPos(hwnd(), nullptr, monitor.left, monitor.top, monitor.Width(), monitor.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     windowState_ = index == 0 ? WindowState::Maximized : WindowState::Normal;
-    app_.mainupdate();
+    program_.mainupdate();
     return true;
 }
 
-void TForm4::SetOutputVisible(bool show) {
+void OutputPlacement::SetOutputVisible(bool show) {
     if (!show) {
         if (IsVisible())
             ShowWindow(hwnd(), SW_HIDE);
@@ -82,12 +80,10 @@ void TForm4::SetOutputVisible(bool show) {
     }
 }
 
-void TForm4::ShowOnTalentMonitor() {
+void OutputPlacement::ShowOnTalentMonitor() {
     try {
         if (IsVisible())
             SetOutputVisible(false);
-        if (GetColor() != form1_.State().editorColor)
-            SetColor(form1_.State().editorColor);
         SetOutputVisible(true);
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         const Rect32 talent = MonitorBounds(1);
@@ -97,13 +93,13 @@ void TForm4::ShowOnTalentMonitor() {
             SetWindowPos(hwnd(), nullptr, talent.left, talent.top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } catch (const std::exception& e) {
-        ShowMsgBox(app_.services().ui, std::string(e.what()) + ", Second video board not found.",
-                   kProgramName, 1);
+        ShowMsgBox(program_.services().ui,
+                   std::string(e.what()) + ", Second video board not found.", kProgramName, 1);
     }
 }
 
-void TForm4::TestTalentMonitor() {
-    if (app_.services().display.Monitors().size() < 2)
+void OutputPlacement::TestTalentMonitor() {
+    if (program_.services().display.Monitors().size() < 2)
         return;
     SetBoundsIfDifferent(MonitorBounds(1));
     if (!IsVisible())
@@ -112,20 +108,20 @@ void TForm4::TestTalentMonitor() {
         SetOutputVisible(false);
 }
 
-void TForm4::SwitchScreenMode(bool dual) {
+void OutputPlacement::SwitchScreenMode(bool dual, bool playing) {
     if (IsVisible())
         SetOutputVisible(false);
-    ApplyScreenMode(dual);
+    ApplyScreenMode(dual, playing);
 }
 
-void TForm4::ApplyScreenMode(bool dualSwitch) {
+void OutputPlacement::ApplyScreenMode(bool dualSwitch, bool playing) {
     if (!dualSwitch) {
         PlaceOutputWindow(0);
         defaultMonitor_ = DefaultMonitor::MainForm;
         SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    if (!DualScreenActive()) {
+    if (!DualScreenActive(playing)) {
         defaultMonitor_ = DefaultMonitor::MainForm;
         return;
     }
@@ -133,17 +129,17 @@ void TForm4::ApplyScreenMode(bool dualSwitch) {
         defaultMonitor_ = DefaultMonitor::Desktop;
         PlaceOutputWindow(1);
     } catch (const std::exception& e) {
-        ShowMsgBox(app_.services().ui,
+        ShowMsgBox(program_.services().ui,
                    std::string(e.what()) + ", You do not have a second separate video card.",
                    kProgramName, 3);
     }
 }
 
-void TForm4::ReturnToEditor() {
-    app_.mainupdate();
-    RedrawWindow(form1_.hwnd(), nullptr, nullptr,
+void OutputPlacement::ReturnToEditor() {
+    program_.mainupdate();
+    RedrawWindow(editor_.Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    app_.mainupdate();
-    ShowWindow(form1_.hwnd(), SW_SHOW);
+    program_.mainupdate();
+    ShowWindow(editor_.Window(), SW_SHOW);
     SetOutputVisible(false);
 }

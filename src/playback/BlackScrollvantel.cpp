@@ -2,13 +2,13 @@
 
 #include "accessory/HelpTopics.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
 #include "monitors/Placement.h"
 #include "settings/ProfileCodec.h"
 #include "win/Display.h"
 
-TForm4::TForm4(Program& app, TForm1& form1)
-    : app_(app), form1_(form1), host_(std::make_unique<OutputPlaybackHost>(app, form1, *this)),
+TForm4::TForm4(Program& app, EditorView& editor, PrompterState& state)
+    : app_(app), editor_(editor), state_(state),
+      host_(std::make_unique<OutputPlaybackHost>(app, editor, state, *this)),
       engine_(*this, *host_) {
     RowDelay = [this](std::int32_t delay) { engine_.RowDelay(delay); };
 }
@@ -21,33 +21,48 @@ bool TForm4::Create() {
 }
 
 void TForm4::FormCreate() {
-    engine_.SetTicksPerMs(form1_.State().TicksPerMs);
+    engine_.SetTicksPerMs(state_.TicksPerMs);
     CreateLineImages();
     setkill(false);
     Playing = false;
     Paused = false;
     Reverse = false;
-    AssignHelpContexts(form1_.State().menu);
-    const PrompterState& state = form1_.State();
-    SetWindowTextA(form1_.hwnd(), ("Cuecraft " + state.Ver).c_str());
+    AssignHelpContexts(state_.menu);
+    const PrompterState& state = state_;
+    SetWindowTextA(editor_.Window(), ("Cuecraft " + state.Ver).c_str());
     app_.SetTitle("rollscript");
     app_.SetHelpFile("rollscript.hlp");
     // A failure in the load is shown and start-up goes on with what it has.
     try {
-        form1_.LoadSettings(std::string(kDefaultSettingsName));
+        editor_.LoadSettings(std::string(kDefaultSettingsName));
     } catch (const std::exception& e) {
         ReportError(e.what());
     }
-    form1_.LoadCommandLineScript();
+    editor_.LoadCommandLineScript();
     PlaceAtStart();
 }
 
 void TForm4::PlaceAtStart() {
     ShowWindow(hwnd(), SW_HIDE); // neither minimised nor maximised
     IDisplay& display = app_.services().display;
-    const int left = StartLeft(form1_.State().Dual_Monitor(), display.Monitors());
+    const int left = StartLeft(state_.Dual_Monitor(), display.Monitors());
     SetWindowPos(hwnd(), nullptr, left, 0, display.ScreenWidth(), display.ScreenHeight(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TForm4::PlaceOutputWindow(int index) {
+    SetColor(state_.editorColor);
+    return placement_.PlaceOutputWindow(index);
+}
+
+void TForm4::TestTalentMonitor() {
+    SetColor(state_.editorColor);
+    placement_.TestTalentMonitor();
+}
+
+void TForm4::SwitchScreenMode(bool dual) {
+    SetColor(state_.editorColor);
+    placement_.SwitchScreenMode(dual, Playing);
 }
 
 void TForm4::SetColor(Color color) {
@@ -79,7 +94,7 @@ LRESULT TForm4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             FormShow();
         break;
     case WM_DISPLAYCHANGE:
-        playMonitorCount_.reset(); // a monitor came or went: list them again
+        placement_.ForgetMonitorCount(); // a monitor came or went: list them again
         break;
     case WM_ERASEBKGND: {
         RECT client{};

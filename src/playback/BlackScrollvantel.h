@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "app/EditorView.h"
 #include "app/PlaybackControl.h"
+#include "app/PrompterState.h"
+#include "monitors/OutputPlacement.h"
 #include "playback/OutputPlaybackHost.h"
 #include "playback/PlaybackEngine.h"
 #include "playback/PlaybackFlags.h"
@@ -16,13 +19,12 @@
 #include "win/Window.h"
 
 class Program;
-class TForm1;
 
 // The borderless full-screen output window the script scrolls in. Hidden
 // except while prompting; owns the playback flags.
 class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
   public:
-    TForm4(Program& app, TForm1& form1);
+    TForm4(Program& app, EditorView& editor, PrompterState& state);
 
     bool Create();
     // Output-window creation steps (start-up part, then geometry).
@@ -41,7 +43,6 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     // Waits, a quarter second at most, for the shown window to be active.
     void AwaitActivation();
     void EndPlayback();
-    void SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection);
     void ScrollLoop(bool mirror);
     void FormShow();
 
@@ -112,32 +113,27 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     std::int32_t AreaWidth = 0;
 
     // --- Monitors (monitors/OutputPlacement.cpp) ---
-    bool DualScreenActive() const;
-    // The monitors present; during a playback, as last announced.
-    std::size_t MonitorCount() const;
-    // Moves the window onto monitor 0 or 1; false (after its message) when
-    // the monitor is misaligned or, for the talent monitor, of another size.
+    // Where the window goes is the placement's (see OutputPlacement).
+    bool DualScreenActive() const { return placement_.DualScreenActive(Playing); }
+    std::size_t MonitorCount() const { return placement_.MonitorCount(Playing); }
+    // The window takes the editor's colour before it moves.
     bool PlaceOutputWindow(int index);
-    void SetOutputVisible(bool show);
-    void ShowOnTalentMonitor();
+    void SetOutputVisible(bool show) { placement_.SetOutputVisible(show); }
     void TestTalentMonitor() override;
     void SwitchScreenMode(bool dual) override;
-    void ApplyScreenMode(bool dualSwitch);
-    void ReturnToEditor();
-    // Which monitor the window system would first show the window on.
-    enum class DefaultMonitor : std::uint8_t { Primary, MainForm, Desktop };
-    DefaultMonitor GetDefaultMonitor() const { return defaultMonitor_; }
-    enum class WindowState : std::uint8_t { Normal, Maximized };
-    WindowState GetWindowState() const { return windowState_; }
+    void ReturnToEditor() { placement_.ReturnToEditor(); }
+    using DefaultMonitor = OutputPlacement::DefaultMonitor;
+    DefaultMonitor GetDefaultMonitor() const { return placement_.GetDefaultMonitor(); }
+    using WindowState = OutputPlacement::WindowState;
+    WindowState GetWindowState() const { return placement_.GetWindowState(); }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
     void PlaceAtStart();
+    bool EditorShown() const { return IsWindowVisible(editor_.Window()); }
     void RecoverFromError() noexcept;
-    Rect32 MonitorBounds(int index) const;
-    void SetBoundsIfDifferent(const Rect32& bounds);
     void FillWindow(HDC dc);
     // The pace at which drawn steps are handed to the display: one refresh.
     void StartPresenting();
@@ -145,7 +141,8 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     void PresentIfDue();
 
     Program& app_;
-    TForm1& form1_;
+    EditorView& editor_;
+    PrompterState& state_;
     std::unique_ptr<OutputPlaybackHost> host_;
     PlaybackEngine engine_;
     ColorBrush color_;
@@ -153,9 +150,7 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     // The preview panel's context and geometry, fixed for one playback.
     ScopedGetDC previewDc_;
     Rect32 previewGeometry_;
-    mutable std::optional<std::size_t> playMonitorCount_;
     std::int64_t presentTicks_ = 0; // counter ticks per display refresh
     std::int64_t lastPresent_ = 0;
-    DefaultMonitor defaultMonitor_ = DefaultMonitor::Primary;
-    WindowState windowState_ = WindowState::Normal;
+    OutputPlacement placement_{app_, state_, editor_, *this};
 };

@@ -2,8 +2,8 @@
 // start-up, set up from the editor's font once per playback.
 #include <exception>
 
+#include "accessory/CPanel1unit.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
@@ -14,24 +14,24 @@ bool TForm4::CreateLineImages() {
     LineImage.reset();
     LineImage = std::make_unique<OffscreenImage>();
     LineImage->SetSize(2, 2);
-    form1_.PreviewImage.reset();
-    form1_.PreviewImage = std::make_unique<OffscreenImage>();
+    editor_.PreviewImage().reset();
+    editor_.PreviewImage() = std::make_unique<OffscreenImage>();
     return true;
 }
 
 void TForm4::FreeLineImages() {
-    form1_.PreviewImage.reset();
+    editor_.PreviewImage().reset();
     LineImage.reset();
 }
 
 bool TForm4::HasPreviewImage() const {
-    return form1_.PreviewImage != nullptr;
+    return editor_.PreviewImage() != nullptr;
 }
 
 bool TForm4::UpdateOutputRect() {
     if (!hwnd())
         return false;
-    PrompterState& state = form1_.State();
+    PrompterState& state = state_;
     state.Sc_Tr = OutputRectFor(Monitor0(app_.services().display), state.UseReverse(),
                                 state.editorFont.Has(kStyleItalic));
     return true;
@@ -40,7 +40,7 @@ bool TForm4::UpdateOutputRect() {
 void TForm4::ApplyEditorFont() {
     if (!LineImage)
         return;
-    const PrompterState& state = form1_.State();
+    const PrompterState& state = state_;
     SetMapMode(LineImage->dc(), MM_TEXT);
     LineImage->SetFont(state.editorFont);
     LineImage->SetFontColor(state.editorFont.color);
@@ -50,7 +50,7 @@ void TForm4::ApplyEditorFont() {
 void TForm4::ConfigureLineImage() {
     if (!LineImage)
         CreateLineImages();
-    const Rect32& area = form1_.State().Sc_Tr;
+    const Rect32& area = state_.Sc_Tr;
     const int width = area.right - area.left;
     ApplyEditorFont();
     if (LineImage->Width() != width)
@@ -69,7 +69,7 @@ bool TForm4::PrepareLineImage() {
     try {
         if (!LineImage)
             CreateLineImages();
-        if (form1_.State().UseReverse() && !LineImage->Is565())
+        if (state_.UseReverse() && !LineImage->Is565())
             LineImage->ConvertTo565();
         ConfigureLineImage();
         return true;
@@ -82,29 +82,28 @@ bool TForm4::PrepareLineImage() {
 bool TForm4::PrepareForPlay() {
     if (hwnd()) {
         UpdateOutputRect();
-        if (form1_.IsVisible())
-            form1_.ShowStatseX();
+        if (EditorShown())
+            editor_.ShowStatseX();
     }
     return PrepareLineImage();
 }
 
 void TForm4::SyncPreviewImage() {
-    OffscreenImage* preview = form1_.PreviewImage.get();
+    OffscreenImage* preview = editor_.PreviewImage().get();
     if (!preview)
         return;
-    const PrompterState& state = form1_.State();
+    const PrompterState& state = state_;
     // Face and size follow the editor; the preview keeps a regular style.
     FontSpec font = preview->Font();
     font.name = state.editorFont.name;
-    if (state.editorFont.sizePt != form1_.PreviewFontSize)
-        form1_.PreviewFontSize = static_cast<std::uint16_t>(state.editorFont.sizePt);
-    font.sizePt = form1_.PreviewFontSize;
+    if (state.editorFont.sizePt != editor_.PreviewFontSize())
+        editor_.SetPreviewFontSize(static_cast<std::uint16_t>(state.editorFont.sizePt));
+    font.sizePt = editor_.PreviewFontSize();
     font.style = 0;
     preview->SetFont(font);
     if (!DualScreenActive() || !LineImage)
         return;
-    RECT editor{};
-    GetWindowRect(form1_.Memo1().hwnd(), &editor);
+    const RECT editor = editor_.EditorBounds();
     const int width = editor.right - editor.left;
     if (preview->Width() != width)
         preview->SetWidth(width);

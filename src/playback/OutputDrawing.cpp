@@ -1,8 +1,8 @@
 // The drawing side of a playback: the scroll band, the per-line drawing
 // into the line image and the one-pixel row steps onto the output window
 // and the editor's preview panel.
+#include "accessory/CPanel1unit.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
 #include "render/RowSteps.h"
 #include "win/PerfCounter.h"
@@ -30,7 +30,7 @@ void TForm4::FillWindow(HDC dc) {
 void TForm4::ClearOutputWindow() {
     if (!IsVisible())
         return;
-    SetColor(form1_.State().editorColor);
+    SetColor(state_.editorColor);
     if (HDC dc = OutputContext()) {
         FillWindow(dc);
     } else {
@@ -44,8 +44,8 @@ void TForm4::ResetScroll() {
     RunMode = Direction::Forward;
     Reverse = false;
     if (hwnd()) {
-        LineCount = form1_.Memo1().LineCount();
-        const std::int32_t cursor = form1_.State().CursorLine;
+        LineCount = editor_.LineCount();
+        const std::int32_t cursor = state_.CursorLine;
         CurLine = cursor >= 0 ? cursor : -1;
     }
     ComputeScrollBand();
@@ -56,7 +56,7 @@ void TForm4::ComputeScrollBand() {
         return;
     RECT client{};
     GetClientRect(hwnd(), &client);
-    const auto layout = ComputeBandLayout(form1_.State().Sc_Tr, LineImage->Height(), client.bottom);
+    const auto layout = ComputeBandLayout(state_.Sc_Tr, LineImage->Height(), client.bottom);
     if (!layout)
         return;
     AreaHeight = layout->areaHeight;
@@ -69,24 +69,24 @@ void TForm4::ComputeScrollBand() {
 }
 
 void TForm4::SetupPreviewPanel() {
-    TCPanel& panel = form1_.Panel2();
+    TCPanel& panel = editor_.PreviewPanel();
     if (!IsWindowEnabled(panel.hwnd()))
         EnableWindow(panel.hwnd(), TRUE);
     RECT bounds{};
     GetWindowRect(panel.hwnd(), &bounds);
     const int height = (ScrollBand.bottom - ScrollBand.top) / 2;
     // Just below the status bar, whose panel 1 tells the line being played.
-    const int top = form1_.StatusBar1().Height();
+    const int top = editor_.StatusBarHeight();
     SetWindowPos(panel.hwnd(), nullptr, 0, top, bounds.right - bounds.left, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    panel.SetColor(form1_.State().editorColor);
+    panel.SetColor(state_.editorColor);
     InvalidateRect(panel.hwnd(), nullptr, TRUE);
     // The panel stays put for the whole playback: measure it and take its
     // drawing context once, not at every step.
     RECT client{};
     GetClientRect(panel.hwnd(), &client);
     GetWindowRect(panel.hwnd(), &bounds);
-    MapWindowPoints(HWND_DESKTOP, form1_.hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+    MapWindowPoints(HWND_DESKTOP, editor_.Window(), reinterpret_cast<POINT*>(&bounds), 2);
     previewGeometry_ = {bounds.left, 0, client.right, client.bottom};
     previewDc_ = ScopedGetDC(panel.hwnd());
 }
@@ -96,8 +96,8 @@ void TForm4::ClearLineImages(Color color) {
         LineImage->SetBrushColor(color);
     if (LineImage)
         LineImage->Fill();
-    if (DualScreenActive() && form1_.PreviewImage)
-        form1_.PreviewImage->Fill();
+    if (DualScreenActive() && editor_.PreviewImage())
+        editor_.PreviewImage()->Fill();
 }
 
 void TForm4::DrawLineText(const std::string& text) {
@@ -105,14 +105,14 @@ void TForm4::DrawLineText(const std::string& text) {
         return;
     LineText = text;
     TextRect = {0, 0, LineWidth, LineHeight};
-    const UINT format = LineTextFormat(form1_.State().editorAlignment);
+    const UINT format = LineTextFormat(state_.editorAlignment);
     RECT r{TextRect.left, TextRect.top, TextRect.right, TextRect.bottom};
     DrawTextA(LineImage->dc(), LineText.c_str(), -1, &r, format);
-    OffscreenImage* preview = form1_.PreviewImage.get();
+    OffscreenImage* preview = editor_.PreviewImage().get();
     if (!preview || !DualScreenActive() || !Playing)
         return;
     PreviewTextRect = {0, 0, preview->Width(), preview->Height()};
-    const Color fontColor = form1_.State().editorFont.color;
+    const Color fontColor = state_.editorFont.color;
     if (preview->FontColor() != fontColor)
         preview->SetFontColor(fontColor);
     RECT pr{0, 0, PreviewTextRect.right, PreviewTextRect.bottom};
@@ -157,7 +157,7 @@ void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
         else
             ScrollBandDown(dc);
     };
-    const std::int32_t delay = form1_.State().Delay;
+    const std::int32_t delay = state_.Delay;
     if (plan.waitBeforeMove) {
         RowDelay(delay);
         move();
@@ -173,7 +173,7 @@ void TForm4::StartPresenting() {
     int refresh = OutputContext() ? GetDeviceCaps(OutputContext(), VREFRESH) : 0;
     if (refresh <= 1) // 0 and 1 mean the hardware's default
         refresh = 60;
-    presentTicks_ = form1_.State().TicksPerMs * 1000 / refresh;
+    presentTicks_ = state_.TicksPerMs * 1000 / refresh;
     lastPresent_ = app_.services().counter.Now();
 }
 
@@ -189,7 +189,7 @@ void TForm4::PresentIfDue() {
 }
 
 void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
-    OffscreenImage* preview = form1_.PreviewImage.get();
+    OffscreenImage* preview = editor_.PreviewImage().get();
     if (!preview || !previewDc_)
         return;
     const Rect32& g = previewGeometry_; // left, 0, client width, client height

@@ -1,13 +1,14 @@
 #include "playback/OutputPlaybackHost.h"
 
+#include "accessory/CPanel1unit.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "playback/BlackScrollvantel.h"
 #include "win/PerfCounter.h"
 
-OutputPlaybackHost::OutputPlaybackHost(Program& app, TForm1& form1, TForm4& form4)
-    : app_(app), form1_(form1), form4_(form4) {}
+OutputPlaybackHost::OutputPlaybackHost(Program& app, EditorView& editor, PrompterState& state,
+                                       TForm4& form4)
+    : app_(app), editor_(editor), state_(state), form4_(form4) {}
 
 void OutputPlaybackHost::mainupdate() {
     app_.mainupdate();
@@ -23,11 +24,11 @@ void OutputPlaybackHost::WaitPauseTick() {
 }
 
 std::string OutputPlaybackHost::LineText(std::int32_t index) {
-    return form1_.Memo1().LineText(index);
+    return editor_.LineText(index);
 }
 
 void OutputPlaybackHost::ClearLineImages() {
-    form4_.ClearLineImages(form1_.State().editorColor);
+    form4_.ClearLineImages(state_.editorColor);
 }
 
 void OutputPlaybackHost::DrawLineText(const std::string& text) {
@@ -47,7 +48,7 @@ void OutputPlaybackHost::StepRow(std::int32_t j, bool dir, bool mirror) {
 }
 
 bool OutputPlaybackHost::PreviewRunning() {
-    return form1_.State().Dual_Monitor() && form1_.Panel2().IsVisible();
+    return state_.Dual_Monitor() && editor_.PreviewPanel().IsVisible();
 }
 
 void OutputPlaybackHost::StepPreviewRow(std::int32_t counter, bool dir) {
@@ -58,18 +59,18 @@ void OutputPlaybackHost::ShowPlayLine(std::int32_t line) {
     // Only the editor of dual-screen mode is there to read it.
     if (!form4_.DualScreenActive())
         return;
-    form1_.StatusBar1().SetText(1, GetMsgText(103) + " " + std::to_string(line) + " of " +
-                                       std::to_string(form1_.Memo1().LineCount()));
+    editor_.ShowPlayLine(GetMsgText(103) + " " + std::to_string(line) + " of " +
+                         std::to_string(editor_.LineCount()));
 }
 
 void OutputPlaybackHost::SaveScreenCapture() {
-    form1_.SaveScreenCapture(form4_.IsVisible() ? form4_.hwnd() : form1_.hwnd());
+    editor_.SaveScreenCapture(form4_.IsVisible() ? form4_.hwnd() : editor_.Window());
 }
 
 void OutputPlaybackHost::SetDelay(std::uint8_t delay) {
-    form1_.SetSdelaY(delay);
+    editor_.SetSdelaY(delay);
 }
 
 std::uint8_t OutputPlaybackHost::Delay() {
-    return form1_.State().Delay;
+    return state_.Delay;
 }

@@ -3,14 +3,15 @@
 #include "win/UniqueHandle.h"
 
 class Program;
-class TForm1;
+class EditorView;
+struct PrompterState;
 class TForm4;
 
 // The scroll loop's view of the real windows: GDI steps on the output window,
 // the editor's lines, the performance counter and the message queue.
 class OutputPlaybackHost final : public PlaybackHost {
   public:
-    OutputPlaybackHost(Program& app, TForm1& form1, TForm4& form4);
+    OutputPlaybackHost(Program& app, EditorView& editor, PrompterState& state, TForm4& form4);
 
     void mainupdate() override;
     std::int64_t Now() override;
@@ -29,7 +30,8 @@ class OutputPlaybackHost final : public PlaybackHost {
 
   private:
     Program& app_;
-    TForm1& form1_;
+    EditorView& editor_;
+    PrompterState& state_;
     TForm4& form4_;
     // Never signalled: waiting on it is the pause's 100 ms sleep.
     UniqueEvent pauseEvent_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};

@@ -2,8 +2,8 @@
 // command, and whatever ends it, the editor comes back.
 #include <windows.h>
 
+#include "accessory/CPanel1unit.h"
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
@@ -20,7 +20,7 @@ class DisplayRequired {
 } // namespace
 
 void TForm4::StartThePrompter() {
-    if (form1_.Memo1().LineCount() == 0)
+    if (editor_.LineCount() == 0)
         return;
     if (Playing) {
         RequestStop(); // the running loop notices and ends the playback
@@ -44,7 +44,7 @@ void TForm4::StartPlayback() {
     RunMode = Direction::Forward;
     // A pause left by a stopped playback would swallow this one's end pauses.
     Paused = false;
-    playMonitorCount_.reset(); // monitors may have changed since the last playback
+    placement_.ForgetMonitorCount(); // monitors may have changed since the last playback
     Playing = true;
     DisplayRequired awake;
     // An error from here on must not leave the output window up and the
@@ -52,11 +52,11 @@ void TForm4::StartPlayback() {
     // error goes on to the standard error box.
     try {
         ShowOutputWindow();
-        if (form1_.State().Dual_Monitor() && !form1_.Panel2().IsVisible())
-            ShowWindow(form1_.Panel2().hwnd(), SW_SHOW);
-        form1_.State().menu.SetCaption(MenuId::playbutton, "Stop");
+        if (state_.Dual_Monitor() && !editor_.PreviewPanel().IsVisible())
+            ShowWindow(editor_.PreviewPanel().hwnd(), SW_SHOW);
+        state_.menu.SetCaption(MenuId::playbutton, "Stop");
         setkill(false);
-        ScrollLoop(form1_.State().UseReverse());
+        ScrollLoop(state_.UseReverse());
     } catch (...) {
         RecoverFromError();
         throw;
@@ -73,7 +73,7 @@ void TForm4::RecoverFromError() noexcept {
         setkill(true);
         if (IsVisible())
             ShowWindow(hwnd(), SW_HIDE);
-        ShowWindow(form1_.hwnd(), SW_SHOW);
+        ShowWindow(editor_.Window(), SW_SHOW);
     }
 }
 
@@ -86,7 +86,7 @@ void TForm4::ShowOutputWindow() {
     // stays on its own, so minimising the editor cannot hide it.
     const bool dual = DualScreenActive();
     if (!IsVisible())
-        SetOwner(dual ? nullptr : form1_.hwnd());
+        SetOwner(dual ? nullptr : editor_.Window());
     if (dual) {
         SetOutputVisible(true);
         PlaceOutputWindow(1);
@@ -96,8 +96,8 @@ void TForm4::ShowOutputWindow() {
         app_.mainupdate();
         SetOutputVisible(true);
         AwaitActivation();
-        if (form1_.IsVisible())
-            ShowWindow(form1_.hwnd(), SW_HIDE);
+        if (EditorShown())
+            ShowWindow(editor_.Window(), SW_HIDE);
     }
     if (IsVisible() && GetActiveWindow() != hwnd())
         SetFocus(hwnd());
@@ -114,7 +114,7 @@ void TForm4::AwaitActivation() {
 }
 
 void TForm4::ScrollLoop(bool mirror) {
-    PrompterState& state = form1_.State();
+    PrompterState& state = state_;
     if (state.editorFont.color == state.editorColor) {
         ShowMsgBox(app_.services().ui, GetMsgText(32), kProductTitle, 2);
         // Nothing has scrolled, so the caret stays where the operator put it.
@@ -132,10 +132,7 @@ void TForm4::ScrollLoop(bool mirror) {
         setkill(true);
     ResetScroll();
     SetupPreviewPanel();
-    // Hiding the selection re-creates the editor; a hidden editor (single
-    // screen) shows no selection anyway, so it keeps its control and its undo.
-    if (form1_.IsVisible())
-        form1_.Memo1().SetHideSelection(true);
+    editor_.HideSelectionWhilePlaying();
     if (state.Dual_Monitor() && HasPreviewImage())
         SyncPreviewImage();
     app_.mainupdate();
@@ -147,54 +144,25 @@ void TForm4::ScrollLoop(bool mirror) {
 
 void TForm4::EndPlayback() {
     Reverse = false;
-    Memo& memo = form1_.Memo1();
-    std::int32_t target = -1;
-    if (Playing && CurLine >= 0 && CurLine < memo.LineCount() - 1)
-        target = memo.LineIndex(CurLine);
+    std::int32_t caret = -1;
+    if (Playing && CurLine >= 0 && CurLine < editor_.LineCount() - 1)
+        caret = editor_.LineStart(CurLine);
     Playing = false;
     if (!getkill()) {
         setkill(true);
         app_.mainupdate();
     }
-    if (form1_.Panel2().IsVisible())
-        ShowWindow(form1_.Panel2().hwnd(), SW_HIDE);
-    memo.SetHideSelection(false);
-    if (!IsWindowVisible(memo.hwnd()))
-        ShowWindow(memo.hwnd(), SW_SHOW);
-    if (target >= 0)
-        SelectInEditor(target, 0, false);
-    form1_.CaretReport();
-    form1_.State().menu.SetCaption(MenuId::playbutton, "Play");
-    if (form1_.IsVisible()) {
-        if (!IsWindowEnabled(memo.hwnd()))
-            EnableWindow(memo.hwnd(), TRUE);
-        if (memo.SelLength() > 0)
-            memo.SetSelection(memo.SelStart(), 0);
-        form1_.CaretReport();
-    }
-    if (!form1_.IsVisible())
+    editor_.RestoreAfterPlayback(caret);
+    state_.menu.SetCaption(MenuId::playbutton, "Play");
+    if (!EditorShown())
         ReturnToEditor();
     if (IsVisible())
         ShowWindow(hwnd(), SW_HIDE);
 }
 
-void TForm4::SelectInEditor(std::int32_t position, std::int32_t length, bool hideSelection) {
-    Memo& memo = form1_.Memo1();
-    const bool remembered = memo.HideSelection();
-    memo.SetHideSelection(hideSelection);
-    if (!form1_.IsVisible())
-        ShowWindow(form1_.hwnd(), SW_SHOW);
-    if (!IsWindowVisible(memo.hwnd()))
-        ShowWindow(memo.hwnd(), SW_SHOW);
-    memo.SetSelection(position, length);
-    if (!Playing)
-        memo.ScrollCaret();
-    memo.SetHideSelection(remembered);
-}
-
 void TForm4::FormShow() {
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    SetColor(form1_.State().FormColor);
+    SetColor(state_.FormColor);
 }
 
 void TForm4::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt) {

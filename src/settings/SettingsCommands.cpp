@@ -1,6 +1,8 @@
 // The File menu's three settings commands.
+#include "settings/SettingsCommands.h"
+
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
+#include "app/PrompterState.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "settings/ProfileCodec.h"
@@ -25,32 +27,32 @@ class SaveDialogLook {
 };
 } // namespace
 
-void TForm1::LoadConfiguration1Click() {
-    FileDialogSpec& dialog = OpenDialog1();
+void SettingsCommands::LoadConfiguration1Click() {
+    FileDialogSpec& dialog = window_.OpenDialog1();
     dialog.initialDir = SettingsFolder(state_.ProgramDir);
     dialog.defaultExt = GetMsgText(174);
     dialog.filter = "Configuration File|*.mes";
     dialog.title = GetMsgText(28) + " " + std::string(kProgramName) + " " + GetMsgText(225);
     dialog.options = kOpenDialogOptions;
-    if (!app_.services().ui.RunOpenDialog(dialog))
+    if (!program_.services().ui.RunOpenDialog(dialog))
         return;
     // Only the name counts: the file of that name in the settings folder loads.
     state_.ConfigName = BaseConfigName(dialog.fileName);
     LoadSettings(state_.ConfigName);
 }
 
-void TForm1::SaveConfiguration1Click() {
+void SettingsCommands::SaveConfiguration1Click() {
     SaveSettings(std::string(kDefaultSettingsName));
 }
 
-void TForm1::SaveConfigurationAs1Click() {
-    FileDialogSpec& dialog = SaveDialog1();
+void SettingsCommands::SaveConfigurationAs1Click() {
+    FileDialogSpec& dialog = window_.SaveDialog1();
     SaveDialogLook restore(dialog);
     dialog.defaultExt = "mes";
     dialog.filter = "Cuecraft Settings |*.mes";
     dialog.title = "Save Configuration AS";
     dialog.fileName = state_.ConfigName;
     dialog.options = kSaveDialogOptions;
-    if (app_.services().ui.RunSaveDialog(dialog))
+    if (program_.services().ui.RunSaveDialog(dialog))
         SaveSettings(BaseConfigName(TrimBlanks(dialog.fileName)));
 }

@@ -6,10 +6,10 @@
 #include <windows.h>
 
 #include "app/Program.h"
-#include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "settings/ProfileCodec.h"
+#include "settings/SettingsCommands.h"
 #include "settings/SettingsApply.h"
 #include "win/Display.h"
 #include "win/FileIo.h"
@@ -59,24 +59,24 @@ void WriteSettingsFileSafely(const std::string& path, const PrompterState& state
     }
 }
 
-int TForm1::SaveSettings(const std::string& name) {
-    if (name.empty() || !hwnd())
+int SettingsCommands::SaveSettings(const std::string& name) {
+    if (name.empty() || !window_.Window())
         return kSettingsNotSaved;
     std::string path;
     try {
         path = SettingsPath(state_.ProgramDir, name);
     } catch (const std::exception& e) {
-        ShowMsgBox(app_.services().ui, std::string(e.what()) + " " + GetMsgText(39), kProductTitle,
-                   3);
+        ShowMsgBox(program_.services().ui, std::string(e.what()) + " " + GetMsgText(39),
+                   kProductTitle, 3);
         return kSettingsSaved;
     }
     SyncBoundsFromWindow();
-    WriteSettingsFileSafely(path, state_, ConfigDate(), profileOpener_);
+    WriteSettingsFileSafely(path, state_, ConfigDate(), opener_);
     return kSettingsSaved;
 }
 
-void TForm1::LoadSettings(const std::string& name) {
-    Services& services = app_.services();
+void SettingsCommands::LoadSettings(const std::string& name) {
+    Services& services = program_.services();
     std::string path;
     try {
         path = SettingsPath(state_.ProgramDir, name);
@@ -89,10 +89,10 @@ void TForm1::LoadSettings(const std::string& name) {
     }
     if (!services.fileExists(path)) {
         ShowMsgBox(services.ui, GetMsgText(35) + " " + path, kProductTitle, 3);
-        ApplyFactoryDefaults();
+        window_.ApplyFactoryDefaults();
         return;
     }
-    std::unique_ptr<IProfileFile> file = profileOpener_(path);
+    std::unique_ptr<IProfileFile> file = opener_(path);
     state_.ConfigName = BaseConfigName(path);
     SyncBoundsFromWindow();
     const std::size_t monitors = services.display.Monitors().size();
@@ -100,13 +100,13 @@ void TForm1::LoadSettings(const std::string& name) {
     PlaceMainWindow(LoadedMainWindowBounds(values, state_.wState, monitors,
                                            Monitor0(services.display),
                                            services.display.ScreenWidth()));
-    ApplyEditorLook();
+    window_.ApplyEditorLook();
     if (!IsBlank(state_.LastFileLoaded))
-        LoadScript(state_.LastFileLoaded);
+        window_.LoadScript(state_.LastFileLoaded);
     // A hidden window is refreshed when it is shown; a shown one would
     // otherwise keep the old font, line count and file in its panels.
-    if (IsVisible())
-        ShowStatseX();
+    if (WindowShown())
+        window_.ShowStatseX();
 }
 
 namespace {
@@ -121,24 +121,26 @@ POINT WorkAreaOffset(HWND hwnd) {
 }
 } // namespace
 
-void TForm1::SyncBoundsFromWindow() {
+void SettingsCommands::SyncBoundsFromWindow() {
     // A hidden window's placement says nothing of how it is to be shown.
-    if (!IsVisible())
+    if (!WindowShown())
         return;
+    const HWND hwnd = window_.Window();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (!GetWindowPlacement(hwnd(), &placement))
+    if (!GetWindowPlacement(hwnd, &placement))
         return;
     const RECT& r = placement.rcNormalPosition;
-    const POINT offset = WorkAreaOffset(hwnd());
+    const POINT offset = WorkAreaOffset(hwnd);
     state_.ML = r.left + offset.x;
     state_.MT = r.top + offset.y;
     state_.MW = r.right - r.left;
     state_.MH = r.bottom - r.top;
-    state_.wState = IsZoomed(hwnd()) ? 2 : IsIconic(hwnd()) ? 1 : 0;
+    state_.wState = IsZoomed(hwnd) ? 2 : IsIconic(hwnd) ? 1 : 0;
 }
 
-void TForm1::PlaceMainWindow(const MainWindowBounds& bounds) {
+void SettingsCommands::PlaceMainWindow(const MainWindowBounds& bounds) {
+    const HWND hwnd = window_.Window();
     state_.wState = bounds.wState;
     state_.ML = bounds.left;
     state_.MT = bounds.top;
@@ -146,13 +148,13 @@ void TForm1::PlaceMainWindow(const MainWindowBounds& bounds) {
     state_.MH = bounds.height;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    GetWindowPlacement(hwnd(), &placement);
+    GetWindowPlacement(hwnd, &placement);
     placement.flags = 0;
-    const POINT offset = WorkAreaOffset(hwnd());
+    const POINT offset = WorkAreaOffset(hwnd);
     placement.rcNormalPosition = {bounds.left - offset.x, bounds.top - offset.y,
                                   bounds.left - offset.x + bounds.width,
                                   bounds.top - offset.y + bounds.height};
     // A load never shows a hidden window: the message loop does at start-up.
-    placement.showCmd = IsVisible() ? ShowCommandFor(bounds.wState) : SW_HIDE;
-    SetWindowPlacement(hwnd(), &placement);
+    placement.showCmd = WindowShown() ? ShowCommandFor(bounds.wState) : SW_HIDE;
+    SetWindowPlacement(hwnd, &placement);
 }

@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 
 // The shared model sits below both windows, whatever folder its files live in.
 const std::set<std::string> kModel = {
-    "app/EditorFont.h", "app/PlaybackControl.h", "app/Program.h",     "app/PrompterDefaults.h",
-    "app/PrompterState.h", "app/Services.h", "editor/MenuModel.h",
+    "app/EditorFont.h",       "app/EditorView.h",    "app/PlaybackControl.h", "app/Program.h",
+    "app/PrompterDefaults.h", "app/PrompterState.h", "app/Services.h",        "editor/MenuModel.h",
 };
 
 // Folder -> the others it may include (its own always), lowest layer first.
@@ -43,17 +43,6 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
 // Includes that break the layering today, to be removed as the windows come apart.
 // Nothing may be added here; an entry goes once its include is gone.
 const std::set<std::pair<std::string, std::string>> kToRemove = {
-    {"accessory/HelpCommands.cpp", "editor/mainformVantel.h"},
-    {"monitors/MonitorCommands.cpp", "editor/mainformVantel.h"},
-    {"monitors/OutputPlacement.cpp", "editor/mainformVantel.h"},
-    {"monitors/OutputPlacement.cpp", "playback/BlackScrollvantel.h"},
-    {"playback/BlackScrollvantel.cpp", "editor/mainformVantel.h"},
-    {"playback/LineImagePrep.cpp", "editor/mainformVantel.h"},
-    {"playback/OutputDrawing.cpp", "editor/mainformVantel.h"},
-    {"playback/OutputPlaybackHost.cpp", "editor/mainformVantel.h"},
-    {"playback/PlayStop.cpp", "editor/mainformVantel.h"},
-    {"settings/SettingsCommands.cpp", "editor/mainformVantel.h"},
-    {"settings/SettingsFiles.cpp", "editor/mainformVantel.h"},
     {"win/ModalUi.h", "app/EditorFont.h"},
 };
 

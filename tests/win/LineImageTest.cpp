@@ -27,7 +27,7 @@ TEST_F(LineImages, StartUpMakesATwoByTwoLineImageAndAnEmptyPreview) {
     ASSERT_TRUE(out().HasPreviewImage());
     EXPECT_EQ(out().LineImage->Width(), 2);
     EXPECT_EQ(out().LineImage->Height(), 2);
-    EXPECT_TRUE(form1().PreviewImage->Empty());
+    EXPECT_TRUE(form1().PreviewImage()->Empty());
     out().FreeLineImages();
     EXPECT_FALSE(out().HasLineImage());
     EXPECT_FALSE(out().HasPreviewImage());

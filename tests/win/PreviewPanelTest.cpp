@@ -36,7 +36,7 @@ TEST_F(Preview, SyncAndSetupSizeThePreviewFromEditorAndBand) {
     out().ResetScroll();
     out().SetupPreviewPanel();
     out().SyncPreviewImage();
-    OffscreenImage& preview = *form1().PreviewImage;
+    OffscreenImage& preview = *form1().PreviewImage();
     RECT memo{};
     GetWindowRect(form1().Memo1().hwnd(), &memo);
     EXPECT_EQ(preview.Width(), memo.right - memo.left);
@@ -44,7 +44,7 @@ TEST_F(Preview, SyncAndSetupSizeThePreviewFromEditorAndBand) {
     EXPECT_EQ(preview.BrushColor(), 0x102030u);
     EXPECT_EQ(preview.FontColor(), 0x00FFFFu);
     EXPECT_EQ(preview.Font().style, 0) << "the preview stays regular";
-    EXPECT_EQ(form1().PreviewFontSize, 28);
+    EXPECT_EQ(form1().PreviewFontSize(), 28);
     RECT bounds{};
     GetWindowRect(panel().hwnd(), &bounds);
     MapWindowPoints(HWND_DESKTOP, form1().hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
@@ -67,7 +67,7 @@ TEST_F(Preview, RowsEnterAtTheBottomAndColumnZeroIsNeverMoved) {
     ShowWindow(panel().hwnd(), SW_SHOW);
     app->mainupdate();
     // A preview image whose rows are all different.
-    OffscreenImage& preview = *form1().PreviewImage;
+    OffscreenImage& preview = *form1().PreviewImage();
     for (int y = 0; y < preview.Height(); ++y) {
         UniqueHbrush brush(CreateSolidBrush(RGB(10 + y * 5, 200, 255 - y * 3)));
         RECT row{0, y, preview.Width(), y + 1};
@@ -93,7 +93,7 @@ TEST_F(Preview, DrawLineDrawsThePreviewOnlyWhilePlayingDual) {
     ASSERT_TRUE(out().PrepareForPlay());
     out().ResetScroll();
     out().SyncPreviewImage();
-    OffscreenImage& preview = *form1().PreviewImage;
+    OffscreenImage& preview = *form1().PreviewImage();
     auto ink = [&] {
         const PixelBlock p = Grab(preview.dc(), 0, 0, preview.Width(), preview.Height());
         for (auto px : p.pixels)

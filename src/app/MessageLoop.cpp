@@ -1,0 +1,44 @@
+#include "app/MessageLoop.h"
+
+#include <windows.h>
+
+void MessageLoop::Run() {
+    MSG msg;
+    while (!terminated_) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0)
+            break;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+namespace {
+// Run from inside a modal dialog's loop, the dialog must still get its
+// keys (Enter, Esc, Tab) the way its own loop would give them.
+bool HandledByActiveDialog(MSG& msg) {
+    HWND active = GetActiveWindow();
+    char cls[8] = {0};
+    return active && GetClassNameA(active, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
+           IsDialogMessageA(active, &msg);
+}
+} // namespace
+
+void MessageLoop::mainupdate() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        if (HandledByActiveDialog(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void MessageLoop::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}

@@ -6,6 +6,7 @@
 #include "accessory/AboutTexts.h"
 #include "render/Fonts.h"
 #include "win/Dpi.h"
+#include "win/Window.h"
 
 namespace {
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
@@ -65,6 +66,10 @@ void TAboutForm::ShowModal(HWND owner) {
 }
 
 INT_PTR CALLBACK TAboutForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    return Window::Trapped([&] { return OnMessage(dlg, msg, wp, lp); }, INT_PTR{FALSE});
+}
+
+INT_PTR TAboutForm::OnMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TAboutForm*>(GetWindowLongPtrA(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG:

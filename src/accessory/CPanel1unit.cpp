@@ -1,5 +1,7 @@
 #include "accessory/CPanel1unit.h"
 
+#include "win/UniqueHandle.h"
+
 TCPanel::TCPanel() = default;
 
 bool TCPanel::Create(HWND owner, int x, int y, int width, int height, Color color, bool visible) {
@@ -36,8 +38,8 @@ bool TCPanel::ShowsBitmap() const {
 }
 
 void TCPanel::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
+    const PaintScope paint(hwnd());
+    const HDC dc = paint.get();
     RECT client{};
     GetClientRect(hwnd(), &client);
     FillRect(dc, &client, color_.brush());
@@ -53,5 +55,4 @@ void TCPanel::Paint() {
             BitBlt(dc, 0, 0, picture.Width(), picture.Height(), picture.dc(), 0, 0, SRCCOPY);
         }
     }
-    EndPaint(hwnd(), &ps);
 }

@@ -6,8 +6,8 @@
 
 #include "accessory/About.h"
 #include "accessory/HelpTopics.h"
-#include "app/Program.h"
-#include "app/PrompterState.h"
+#include "app/model/Program.h"
+#include "app/model/PrompterState.h"
 #include "win/Win32Error.h"
 
 void HelpCommands::OpenHelpPage(const std::string& page) {

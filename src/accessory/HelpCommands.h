@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "editor/MenuModel.h"
+#include "app/model/MenuModel.h"
 
 class Program;
 struct PrompterState;

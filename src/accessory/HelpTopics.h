@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/MenuModel.h"
+#include "app/model/MenuModel.h"
 
 // The help topic of each menu item that has one; every other item has none.
 struct MenuHelpTopic {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/MessageLoop.h"
-#include "app/Services.h"
+#include "app/model/Services.h"
 
 class TForm1;
 class TForm4;

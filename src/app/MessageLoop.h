@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Program.h"
+#include "app/model/Program.h"
 
 // The program as the windows see it: the platform seams, the message loop
 // and the names the program goes by. Knows no window.

@@ -1,4 +1,4 @@
-#include "app/Services.h"
+#include "app/model/Services.h"
 
 #include <windows.h>
 

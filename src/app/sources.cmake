@@ -1,7 +1,8 @@
 # Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
 # WIN only for Windows.
 list(APPEND CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/PrompterDefaults.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/model/MenuModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/model/PrompterDefaults.cpp
 )
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Application.cpp

@@ -1,7 +1,7 @@
 // The editor's events and what they report in the status bar.
 #include <windows.h>
 
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "editor/StatusTexts.h"
 #include "editor/mainformVantel.h"
 

@@ -3,7 +3,7 @@
 // scrolls: both then only ask the scroll loop to stop.
 #include <windows.h>
 
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"

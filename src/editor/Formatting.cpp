@@ -2,8 +2,8 @@
 // The prompter copies all of it from the editor.
 #include <windows.h>
 
-#include "app/Program.h"
-#include "app/PrompterDefaults.h"
+#include "app/model/Program.h"
+#include "app/model/PrompterDefaults.h"
 #include "editor/mainformVantel.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "editor/MenuModel.h"
+#include "app/model/MenuModel.h"
 
 // Builds the window menu from the model; hidden items are left out.
 HMENU BuildMainMenu(const MenuModel& model);

@@ -136,12 +136,7 @@ LRESULT CALLBACK Memo::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return CallWindowProcA(self->editProc_, hwnd, msg, wp, lp);
     // The form's handlers run here, outside the window base class: errors
     // they raise go to the same standard error box.
-    try {
-        return self->OnMessage(msg, wp, lp);
-    } catch (const std::exception& e) {
-        Window::ReportError(e.what());
-    }
-    return 0;
+    return Window::Trapped([&] { return self->OnMessage(msg, wp, lp); }, LRESULT{0});
 }
 
 LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

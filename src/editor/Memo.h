@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/PrompterState.h"
+#include "app/model/PrompterState.h"
 #include "render/Fonts.h"
 #include "win/ColorBrush.h"
 #include "win/UniqueHandle.h"

@@ -1,6 +1,6 @@
 // File > Print and Print Setup: the script as a text listing with a short
 // trailer, on the printer the last print or print set-up dialog chose.
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "editor/PrintJob.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"

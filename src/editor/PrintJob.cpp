@@ -50,15 +50,15 @@ TextPrintJob::TextPrintJob(const PrinterChoice& printer, const std::string& titl
 TextPrintJob::~TextPrintJob() {
     if (!closed_)
         AbortDoc(dc_.get());
-    fontSelection_.reset();
+    fontSelection_.Restore();
 }
 
 void TextPrintJob::SetFont(const FontSpec& font) {
-    fontSelection_.reset();
+    fontSelection_.Restore();
     font_ = CreateFontFor(font, GetDeviceCaps(dc_.get(), LOGPIXELSY));
     if (!font_)
         ThrowLastError();
-    fontSelection_.emplace(dc_.get(), font_.get());
+    fontSelection_ = ScopedSelect(dc_.get(), font_.get());
     SetTextColor(dc_.get(), PrintInkColor(font.color));
 }
 

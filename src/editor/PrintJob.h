@@ -1,10 +1,9 @@
 #pragma once
-#include <optional>
 #include <string>
 
 #include <windows.h>
 
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 #include "editor/PrintLayout.h"
 #include "win/ModalUi.h"
 #include "win/UniqueHandle.h"
@@ -33,7 +32,7 @@ class TextPrintJob {
 
     UniqueHdc dc_;
     UniqueHfont font_;
-    std::optional<ScopedSelect> fontSelection_; // before font_ goes, the DC gets its own back
+    ScopedSelect fontSelection_; // before font_ goes, the DC gets its own back
     PageCursor cursor_{0};
     int pageWidth_ = 0;
     bool pageOpen_ = false;

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "editor/mainformVantel.h"
 #include "editor/BmpFile.h"
 #include "win/UniqueHandle.h"

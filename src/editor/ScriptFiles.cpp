@@ -2,7 +2,7 @@
 // line ends; a file keeps the encoding it came in.
 #include <windows.h>
 
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "editor/ScriptEncoding.h"
 #include "editor/ScriptText.h"
 #include "editor/SystemCodePage.h"

@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
-#include "app/Program.h"
-#include "app/PrompterDefaults.h"
+#include "app/model/Program.h"
+#include "app/model/PrompterDefaults.h"
 #include "editor/MainMenu.h"
 #include "msgbank/ShowMsgBox.h"
+#include "settings/ProfileCodec.h"
 #include "sysinfo/SysInfo.h"
 #include "win/Dpi.h"
 #include "win/Display.h"
@@ -99,6 +100,25 @@ void TForm1::ApplyFactoryDefaults() {
 void TForm1::UseSecondMonitorforScrolling1Click() {
     monitors_.UseSecondMonitorforScrolling1Click(*playback_);
     ShowStatseX();
+}
+
+void TForm1::LoadSettings(const std::string& name) {
+    switch (settings_.ReadSettings(name)) {
+    case SettingsCommands::LoadResult::Refused:
+        return;
+    case SettingsCommands::LoadResult::Missing:
+        ApplyFactoryDefaults();
+        return;
+    case SettingsCommands::LoadResult::Read:
+        break;
+    }
+    ApplyEditorLook();
+    if (!IsBlank(state_.LastFileLoaded))
+        LoadScript(state_.LastFileLoaded);
+    // A hidden window is refreshed when it is shown; a shown one would
+    // otherwise keep the old font, line count and file in its panels.
+    if (IsVisible())
+        ShowStatseX();
 }
 
 void TForm1::ApplyEditorLook() {
@@ -224,13 +244,14 @@ void TForm1::OnCommand(MenuId id) {
         TestSecondMonitor1Click();
         break;
     case MenuId::LoadSettings1:
-        settings_.LoadConfiguration1Click();
+        if (const std::string name = settings_.ChooseSettingsToLoad(openDialog_); !name.empty())
+            LoadSettings(name);
         break;
     case MenuId::SaveDefaultSettings1:
-        settings_.SaveConfiguration1Click();
+        settings_.SaveDefaultSettings();
         break;
     case MenuId::SaveSettingsAs1:
-        settings_.SaveConfigurationAs1Click();
+        settings_.SaveSettingsAs(saveDialog_);
         break;
     case MenuId::Print1:
         Print1Click();
@@ -242,7 +263,7 @@ void TForm1::OnCommand(MenuId id) {
         help_.MenuHelp1Click();
         break;
     case MenuId::About1:
-        About2Click();
+        help_.About2Click(hwnd());
         break;
     default:
         break;

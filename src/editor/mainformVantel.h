@@ -3,9 +3,9 @@
 
 #include "accessory/CPanel1unit.h"
 #include "accessory/HelpCommands.h"
-#include "app/EditorView.h"
-#include "app/PlaybackControl.h"
-#include "app/PrompterState.h"
+#include "app/model/EditorView.h"
+#include "app/model/PlaybackControl.h"
+#include "app/model/PrompterState.h"
 #include "editor/Hints.h"
 #include "editor/Memo.h"
 #include "editor/ScriptEncoding.h"
@@ -20,7 +20,7 @@ class Program;
 
 // The main window: menu bar, status bar and the script editor. Owns the
 // prompter state.
-class TForm1 : public Window, public EditorView, public SettingsWindow, private MemoEvents {
+class TForm1 : public Window, public EditorView, private MemoEvents {
   public:
     explicit TForm1(Program& app);
 
@@ -43,11 +43,11 @@ class TForm1 : public Window, public EditorView, public SettingsWindow, private 
     int PixelsPerInch() const { return pixelsPerInch_; }
 
     void iNITIATE_ALL_VARIABLES();
-    void ApplyFactoryDefaults() override;
+    void ApplyFactoryDefaults();
     void SetSdelaY(std::uint8_t delay) override;
     void ShowStatseX() override;
     // Pushes the state the controls show (font, colours, alignment, hints).
-    void ApplyEditorLook() override;
+    void ApplyEditorLook();
 
     // Status bar and caret.
     void CaretReport() override;
@@ -67,7 +67,7 @@ class TForm1 : public Window, public EditorView, public SettingsWindow, private 
 
     // Script files.
     // Replaces the editor text by the file; reports its own failures.
-    bool LoadScript(const std::string& path) override;
+    bool LoadScript(const std::string& path);
     void WriteScript(const std::string& path);
     void New1Click();
     void Open1Click();
@@ -85,8 +85,8 @@ class TForm1 : public Window, public EditorView, public SettingsWindow, private 
 
     // Saves a screen-sized picture taken from a window's drawing surface.
     void SaveScreenCapture(HWND source) override;
-    FileDialogSpec& OpenDialog1() override { return openDialog_; }
-    FileDialogSpec& SaveDialog1() override { return saveDialog_; }
+    FileDialogSpec& OpenDialog1() { return openDialog_; }
+    FileDialogSpec& SaveDialog1() { return saveDialog_; }
 
     // What the playback reads and changes (see EditorView).
     HWND Window() const override { return hwnd(); }
@@ -114,18 +114,15 @@ class TForm1 : public Window, public EditorView, public SettingsWindow, private 
     // Settings files.
     static constexpr int kSettingsSaved = SettingsCommands::kSettingsSaved;
     static constexpr int kSettingsNotSaved = SettingsCommands::kSettingsNotSaved;
-    void LoadSettings(const std::string& name) override { settings_.LoadSettings(name); }
-    int SaveSettings(const std::string& name) { return settings_.SaveSettings(name); }
+    // Loads a settings file and shows what it holds.
+    void LoadSettings(const std::string& name) override;
+    int SaveSettings(const std::string& name) { return settings_.WriteSettings(name); }
     void SetProfileOpener(ProfileOpener opener) { settings_.SetProfileOpener(std::move(opener)); }
 
     // Printing; the printer chosen last governs the next job.
     void Print1Click();
     void PrintSetup1Click();
     PrinterChoice& Printer() { return printer_; }
-
-    // Help and About.
-    void About2Click() { help_.About2Click(hwnd()); }
-    bool ShowItemHelp(MenuId item) { return help_.ShowItemHelp(item); }
 
     // Exit paths.
     void ExitProgram();

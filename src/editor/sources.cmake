@@ -2,7 +2,6 @@
 # WIN only for Windows.
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BmpFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MenuModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptEncoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptText.cpp

@@ -1,8 +1,8 @@
 #include "monitors/MonitorCommands.h"
 
-#include "app/PlaybackControl.h"
-#include "app/Program.h"
-#include "app/PrompterState.h"
+#include "app/model/PlaybackControl.h"
+#include "app/model/Program.h"
+#include "app/model/PrompterState.h"
 #include "win/Display.h"
 
 void MonitorCommands::UseSecondMonitorforScrolling1Click(PlaybackControl& playback) {

@@ -4,21 +4,21 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/EditorView.h"
-#include "app/Program.h"
-#include "app/PrompterState.h"
+#include "app/model/EditorView.h"
+#include "app/model/Program.h"
+#include "app/model/PrompterState.h"
 #include "monitors/Placement.h"
 #include "msgbank/ShowMsgBox.h"
 #include "win/Display.h"
 
-bool OutputPlacement::DualScreenActive(bool playing) const {
+bool OutputPlacement::DualScreen(bool playing) const {
     // The playback asks this for every line; listing the monitors costs a
     // round trip to the display server, so only the dual switch pays for it.
     const bool dualSwitch = state_.Dual_Monitor();
-    return dualSwitch && ::DualScreenActive(dualSwitch, MonitorCount(playing));
+    return dualSwitch && DualScreenOn(dualSwitch, CountMonitors(playing));
 }
 
-std::size_t OutputPlacement::MonitorCount(bool playing) const {
+std::size_t OutputPlacement::CountMonitors(bool playing) const {
     // While a script plays the count is listed once and kept until the
     // system announces a display change, which the loop's message pump
     // delivers within a line.
@@ -47,7 +47,7 @@ void OutputPlacement::SetBoundsIfDifferent(const Rect32& bounds) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool OutputPlacement::PlaceOutputWindow(int index) {
+bool OutputPlacement::MoveToMonitor(int index) {
     IDisplay& display = program_.services().display;
     const Rect32 monitor = MonitorBounds(index);
     const PlacementCheck check =
@@ -66,7 +66,7 @@ bool OutputPlacement::PlaceOutputWindow(int index) {
     return true;
 }
 
-void OutputPlacement::SetOutputVisible(bool show) {
+void OutputPlacement::Show(bool show) {
     if (!show) {
         if (IsVisible())
             ShowWindow(hwnd(), SW_HIDE);
@@ -80,11 +80,11 @@ void OutputPlacement::SetOutputVisible(bool show) {
     }
 }
 
-void OutputPlacement::ShowOnTalentMonitor() {
+void OutputPlacement::ShowOnTalent() {
     try {
         if (IsVisible())
-            SetOutputVisible(false);
-        SetOutputVisible(true);
+            Show(false);
+        Show(true);
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         const Rect32 talent = MonitorBounds(1);
         RECT now{};
@@ -98,36 +98,36 @@ void OutputPlacement::ShowOnTalentMonitor() {
     }
 }
 
-void OutputPlacement::TestTalentMonitor() {
+void OutputPlacement::ToggleTalentTest() {
     if (program_.services().display.Monitors().size() < 2)
         return;
     SetBoundsIfDifferent(MonitorBounds(1));
     if (!IsVisible())
-        ShowOnTalentMonitor();
+        ShowOnTalent();
     else
-        SetOutputVisible(false);
+        Show(false);
 }
 
-void OutputPlacement::SwitchScreenMode(bool dual, bool playing) {
+void OutputPlacement::SwitchMode(bool dual, bool playing) {
     if (IsVisible())
-        SetOutputVisible(false);
-    ApplyScreenMode(dual, playing);
+        Show(false);
+    ApplyMode(dual, playing);
 }
 
-void OutputPlacement::ApplyScreenMode(bool dualSwitch, bool playing) {
+void OutputPlacement::ApplyMode(bool dualSwitch, bool playing) {
     if (!dualSwitch) {
-        PlaceOutputWindow(0);
+        MoveToMonitor(0);
         defaultMonitor_ = DefaultMonitor::MainForm;
         SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    if (!DualScreenActive(playing)) {
+    if (!DualScreen(playing)) {
         defaultMonitor_ = DefaultMonitor::MainForm;
         return;
     }
     try {
         defaultMonitor_ = DefaultMonitor::Desktop;
-        PlaceOutputWindow(1);
+        MoveToMonitor(1);
     } catch (const std::exception& e) {
         ShowMsgBox(program_.services().ui,
                    std::string(e.what()) + ", You do not have a second separate video card.",
@@ -135,11 +135,11 @@ void OutputPlacement::ApplyScreenMode(bool dualSwitch, bool playing) {
     }
 }
 
-void OutputPlacement::ReturnToEditor() {
+void OutputPlacement::BackToEditor() {
     program_.mainupdate();
     RedrawWindow(editor_.Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     program_.mainupdate();
     ShowWindow(editor_.Window(), SW_SHOW);
-    SetOutputVisible(false);
+    Show(false);
 }

@@ -23,21 +23,21 @@ class OutputPlacement {
                     const Window& output)
         : program_(program), state_(state), editor_(editor), output_(output) {}
 
-    bool DualScreenActive(bool playing) const;
+    bool DualScreen(bool playing) const;
     // The monitors present; during a playback, as last announced.
-    std::size_t MonitorCount(bool playing) const;
+    std::size_t CountMonitors(bool playing) const;
     // The monitors may have changed: the next count lists them again.
     void ForgetMonitorCount() { playMonitorCount_.reset(); }
     // Moves the window onto monitor 0 or 1; false (after its message) when
     // the monitor is misaligned or, for the talent monitor, of another size.
-    bool PlaceOutputWindow(int index);
-    void SetOutputVisible(bool show);
-    void ShowOnTalentMonitor();
-    void TestTalentMonitor();
+    bool MoveToMonitor(int index);
+    void Show(bool show);
+    void ShowOnTalent();
+    void ToggleTalentTest();
     // Hides the output and applies single or dual screen.
-    void SwitchScreenMode(bool dual, bool playing);
-    void ApplyScreenMode(bool dualSwitch, bool playing);
-    void ReturnToEditor();
+    void SwitchMode(bool dual, bool playing);
+    void ApplyMode(bool dualSwitch, bool playing);
+    void BackToEditor();
 
     // Which monitor the window system would first show the window on.
     enum class DefaultMonitor : std::uint8_t { Primary, MainForm, Desktop };

@@ -20,5 +20,5 @@ std::string_view PlacementText(PlacementCheck check) {
 }
 
 std::int32_t StartLeft(bool dualSwitch, const std::vector<Rect32>& monitors) {
-    return DualScreenActive(dualSwitch, monitors.size()) ? monitors[1].left : 0;
+    return DualScreenOn(dualSwitch, monitors.size()) ? monitors[1].left : 0;
 }

@@ -28,7 +28,7 @@ inline constexpr std::string_view kSizeMismatchText =
 std::string_view PlacementText(PlacementCheck check);
 
 // Dual-screen mode needs the switch and a second monitor.
-inline bool DualScreenActive(bool dualSwitch, std::size_t monitorCount) {
+inline bool DualScreenOn(bool dualSwitch, std::size_t monitorCount) {
     return dualSwitch && monitorCount > 1;
 }
 

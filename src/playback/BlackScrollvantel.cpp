@@ -1,7 +1,7 @@
 #include "playback/BlackScrollvantel.h"
 
 #include "accessory/HelpTopics.h"
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "monitors/Placement.h"
 #include "settings/ProfileCodec.h"
 #include "win/Display.h"
@@ -52,17 +52,17 @@ void TForm4::PlaceAtStart() {
 
 bool TForm4::PlaceOutputWindow(int index) {
     SetColor(state_.editorColor);
-    return placement_.PlaceOutputWindow(index);
+    return placement_.MoveToMonitor(index);
 }
 
 void TForm4::TestTalentMonitor() {
     SetColor(state_.editorColor);
-    placement_.TestTalentMonitor();
+    placement_.ToggleTalentTest();
 }
 
 void TForm4::SwitchScreenMode(bool dual) {
     SetColor(state_.editorColor);
-    placement_.SwitchScreenMode(dual, Playing);
+    placement_.SwitchMode(dual, Playing);
 }
 
 void TForm4::SetColor(Color color) {

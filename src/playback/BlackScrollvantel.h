@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/EditorView.h"
-#include "app/PlaybackControl.h"
-#include "app/PrompterState.h"
+#include "app/model/EditorView.h"
+#include "app/model/PlaybackControl.h"
+#include "app/model/PrompterState.h"
 #include "monitors/OutputPlacement.h"
 #include "playback/OutputPlaybackHost.h"
 #include "playback/PlaybackEngine.h"
@@ -114,14 +114,14 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
 
     // --- Monitors (monitors/OutputPlacement.cpp) ---
     // Where the window goes is the placement's (see OutputPlacement).
-    bool DualScreenActive() const { return placement_.DualScreenActive(Playing); }
-    std::size_t MonitorCount() const { return placement_.MonitorCount(Playing); }
+    bool DualScreenActive() const { return placement_.DualScreen(Playing); }
+    std::size_t MonitorCount() const { return placement_.CountMonitors(Playing); }
     // The window takes the editor's colour before it moves.
     bool PlaceOutputWindow(int index);
-    void SetOutputVisible(bool show) { placement_.SetOutputVisible(show); }
+    void SetOutputVisible(bool show) { placement_.Show(show); }
     void TestTalentMonitor() override;
     void SwitchScreenMode(bool dual) override;
-    void ReturnToEditor() { placement_.ReturnToEditor(); }
+    void ReturnToEditor() { placement_.BackToEditor(); }
     using DefaultMonitor = OutputPlacement::DefaultMonitor;
     DefaultMonitor GetDefaultMonitor() const { return placement_.GetDefaultMonitor(); }
     using WindowState = OutputPlacement::WindowState;

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "accessory/CPanel1unit.h"
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"

@@ -2,7 +2,7 @@
 // into the line image and the one-pixel row steps onto the output window
 // and the editor's preview panel.
 #include "accessory/CPanel1unit.h"
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "playback/BlackScrollvantel.h"
 #include "render/RowSteps.h"
 #include "win/PerfCounter.h"

@@ -1,7 +1,7 @@
 #include "playback/OutputPlaybackHost.h"
 
 #include "accessory/CPanel1unit.h"
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "msgbank/MsgText.h"
 #include "playback/BlackScrollvantel.h"
 #include "win/PerfCounter.h"

@@ -3,21 +3,10 @@
 #include <windows.h>
 
 #include "accessory/CPanel1unit.h"
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
-
-namespace {
-// Holds off the screen saver and display sleep while a script scrolls.
-class DisplayRequired {
-  public:
-    DisplayRequired() { SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED); }
-    ~DisplayRequired() { SetThreadExecutionState(ES_CONTINUOUS); }
-    DisplayRequired(const DisplayRequired&) = delete;
-    DisplayRequired& operator=(const DisplayRequired&) = delete;
-};
-} // namespace
 
 void TForm4::StartThePrompter() {
     if (editor_.LineCount() == 0)
@@ -46,7 +35,9 @@ void TForm4::StartPlayback() {
     Paused = false;
     placement_.ForgetMonitorCount(); // monitors may have changed since the last playback
     Playing = true;
-    DisplayRequired awake;
+    // No screen saver and no display sleep while a script scrolls.
+    SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
+    const ScopeExit awake([] { SetThreadExecutionState(ES_CONTINUOUS); });
     // An error from here on must not leave the output window up and the
     // program deaf to Play and Exit: the playback is ended first, then the
     // error goes on to the standard error box.

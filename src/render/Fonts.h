@@ -1,5 +1,5 @@
 #pragma once
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 #include "win/UniqueHandle.h"
 
 // The one place fonts are made. A font description at a resolution: its

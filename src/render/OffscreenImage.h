@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 #include "render/RowSteps.h"
 #include "win/UniqueHandle.h"
 

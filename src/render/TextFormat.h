@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 
 // DrawTextA flags for a script line: one line on the image's bottom, tabs
 // expanded, an ampersand drawn as itself, clipped; aligned like the editor.

@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 
 namespace {
 bool IsBlankChar(char c) {

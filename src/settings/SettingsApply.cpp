@@ -1,6 +1,6 @@
 #include "settings/SettingsApply.h"
 
-#include "app/PrompterDefaults.h"
+#include "app/model/PrompterDefaults.h"
 #include "settings/ProfileCodec.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/PrompterState.h"
+#include "app/model/PrompterState.h"
 #include "settings/SettingsTable.h"
 
 // Between the prompter state and the values of a settings file. The window

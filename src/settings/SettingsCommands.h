@@ -1,57 +1,48 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include <windows.h>
 
 #include "settings/ProfileFile.h"
 #include "win/ModalUi.h"
+#include "win/Window.h"
 
 class Program;
 struct PrompterState;
 struct MainWindowBounds;
 
-// The main window as the settings see it: where it stands, how it shows the
-// state, the script a settings file names and the file dialogs.
-class SettingsWindow {
-  public:
-    virtual HWND Window() const = 0;
-    virtual void ApplyFactoryDefaults() = 0;
-    virtual void ApplyEditorLook() = 0;
-    virtual void ShowStatseX() = 0;
-    // Replaces the editor text by the file; reports its own failures.
-    virtual bool LoadScript(const std::string& path) = 0;
-    virtual FileDialogSpec& OpenDialog1() = 0;
-    virtual FileDialogSpec& SaveDialog1() = 0;
-
-  protected:
-    ~SettingsWindow() = default;
-};
-
 // Loading and saving settings files, and the File menu's three settings
-// commands.
+// commands. What a load asks of the editor afterwards (its look, the
+// script, the panels) the caller does.
 class SettingsCommands {
   public:
     static constexpr int kSettingsSaved = 0;     // or the error was already shown
     static constexpr int kSettingsNotSaved = 39; // no name, or no window
 
-    SettingsCommands(Program& program, PrompterState& state, SettingsWindow& window)
+    SettingsCommands(Program& program, PrompterState& state, const Window& window)
         : program_(program), state_(state), window_(window) {}
 
-    void LoadSettings(const std::string& name);
-    int SaveSettings(const std::string& name);
-    void LoadConfiguration1Click();
-    void SaveConfiguration1Click();
-    void SaveConfigurationAs1Click();
+    // Refused: the name makes no path (said so). Missing: no such file (said
+    // so); the factory values are due. Read: the state and the window's
+    // place are the file's.
+    enum class LoadResult : std::uint8_t { Refused, Missing, Read };
+    LoadResult ReadSettings(const std::string& name);
+    int WriteSettings(const std::string& name);
+    // Load Settings: asks for a file; the name to load, or empty.
+    std::string ChooseSettingsToLoad(FileDialogSpec& dialog);
+    void SaveDefaultSettings();
+    void SaveSettingsAs(FileDialogSpec& dialog);
     // How settings files are opened; tests hand in one that fails half-way.
     void SetProfileOpener(ProfileOpener opener) { opener_ = std::move(opener); }
 
   private:
     void SyncBoundsFromWindow();
     void PlaceMainWindow(const MainWindowBounds& bounds);
-    bool WindowShown() const { return IsWindowVisible(window_.Window()); }
+    bool WindowShown() const { return window_.IsVisible(); }
 
     Program& program_;
     PrompterState& state_;
-    SettingsWindow& window_;
+    const Window& window_; // the main window
     ProfileOpener opener_ = OpenProfileFile;
 };

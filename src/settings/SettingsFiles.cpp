@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/Program.h"
+#include "app/model/Program.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "settings/ProfileCodec.h"
@@ -15,12 +15,6 @@
 #include "win/FileIo.h"
 
 namespace {
-void RemoveCopy(const std::string& temp) {
-    // A copy of a read-only file is read-only too.
-    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temp.c_str());
-}
-
 int ShowCommandFor(std::int32_t wState) {
     return wState == 2 ? SW_SHOWMAXIMIZED : wState == 1 ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
 }
@@ -36,31 +30,22 @@ std::string ConfigDate() {
 
 void WriteSettingsFileSafely(const std::string& path, const PrompterState& state,
                              const std::string& configDate, const ProfileOpener& open) {
-    const std::string temp = path + ".tmp";
-    RemoveCopy(temp); // left over from an interrupted save
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
-    // Wine would move the copy over a read-only file; Windows refuses.
-    bool ok = !existed || (!(attributes & FILE_ATTRIBUTE_READONLY) &&
-                           CopyFileA(path.c_str(), temp.c_str(), FALSE));
-    if (ok) {
-        std::unique_ptr<IProfileFile> copy = open(temp);
-        ok = WriteSettings(*copy, state, configDate, existed);
-        copy->Flush(); // nothing of the copy may stay cached
-    }
-    // On the disk before the move: after a power cut the file is either the
-    // old one or the new one, never empty.
-    ok = ok && FlushToDisk(temp);
-    ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) {
-        RemoveCopy(temp);
+    const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    try {
+        ReplaceFileSafely(path, true, [&](const std::string& temp) {
+            std::unique_ptr<IProfileFile> copy = open(temp);
+            const bool written = WriteSettings(*copy, state, configDate, existed);
+            copy->Flush(); // nothing of the copy may stay cached
+            if (!written)
+                throw std::runtime_error("a key did not read back");
+        });
+    } catch (const std::exception&) {
         throw std::runtime_error("Unable to write to " + path);
     }
 }
 
-int SettingsCommands::SaveSettings(const std::string& name) {
-    if (name.empty() || !window_.Window())
+int SettingsCommands::WriteSettings(const std::string& name) {
+    if (name.empty() || !window_.hwnd())
         return kSettingsNotSaved;
     std::string path;
     try {
@@ -75,7 +60,7 @@ int SettingsCommands::SaveSettings(const std::string& name) {
     return kSettingsSaved;
 }
 
-void SettingsCommands::LoadSettings(const std::string& name) {
+SettingsCommands::LoadResult SettingsCommands::ReadSettings(const std::string& name) {
     Services& services = program_.services();
     std::string path;
     try {
@@ -85,12 +70,11 @@ void SettingsCommands::LoadSettings(const std::string& name) {
                    std::string(e.what()) + ", " + GetMsgText(35) + " " +
                        SettingsFolder(state_.ProgramDir) + "\\" + name,
                    kProductTitle, 3);
-        return;
+        return LoadResult::Refused;
     }
     if (!services.fileExists(path)) {
         ShowMsgBox(services.ui, GetMsgText(35) + " " + path, kProductTitle, 3);
-        window_.ApplyFactoryDefaults();
-        return;
+        return LoadResult::Missing;
     }
     std::unique_ptr<IProfileFile> file = opener_(path);
     state_.ConfigName = BaseConfigName(path);
@@ -100,13 +84,7 @@ void SettingsCommands::LoadSettings(const std::string& name) {
     PlaceMainWindow(LoadedMainWindowBounds(values, state_.wState, monitors,
                                            Monitor0(services.display),
                                            services.display.ScreenWidth()));
-    window_.ApplyEditorLook();
-    if (!IsBlank(state_.LastFileLoaded))
-        window_.LoadScript(state_.LastFileLoaded);
-    // A hidden window is refreshed when it is shown; a shown one would
-    // otherwise keep the old font, line count and file in its panels.
-    if (WindowShown())
-        window_.ShowStatseX();
+    return LoadResult::Read;
 }
 
 namespace {
@@ -125,7 +103,7 @@ void SettingsCommands::SyncBoundsFromWindow() {
     // A hidden window's placement says nothing of how it is to be shown.
     if (!WindowShown())
         return;
-    const HWND hwnd = window_.Window();
+    const HWND hwnd = window_.hwnd();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (!GetWindowPlacement(hwnd, &placement))
@@ -140,7 +118,7 @@ void SettingsCommands::SyncBoundsFromWindow() {
 }
 
 void SettingsCommands::PlaceMainWindow(const MainWindowBounds& bounds) {
-    const HWND hwnd = window_.Window();
+    const HWND hwnd = window_.hwnd();
     state_.wState = bounds.wState;
     state_.ML = bounds.left;
     state_.MT = bounds.top;

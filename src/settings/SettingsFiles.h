@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/PrompterState.h"
+#include "app/model/PrompterState.h"
 #include "settings/ProfileFile.h"
 
 // The date and time of a save: the regional short date, "-", the regional

@@ -15,8 +15,8 @@ constexpr std::int64_t kColorMax = std::numeric_limits<std::uint32_t>::max();
 
 constexpr SettingsKey Int(std::string_view section, std::string_view key, std::int32_t V::*field,
                           std::int64_t def, bool read, bool written) {
-    return {section, key, T::Integer, field, def, read, written, kIntMin, kIntMax,
-            OutOfRange::Default};
+    return {section, key,     T::Integer, field,   def,
+            read,    written, kIntMin,    kIntMax, OutOfRange::Default};
 }
 // A number whose range has an evident meaning at each end (a speed): beyond
 // it gives the nearer end.
@@ -33,13 +33,13 @@ constexpr SettingsKey Code(std::string_view section, std::string_view key, std::
 }
 constexpr SettingsKey Colour(std::string_view section, std::string_view key, Color V::*field,
                              std::int64_t def, bool read, bool written) {
-    return {section, key, T::Color, field, def, read, written, kIntMin, kColorMax,
-            OutOfRange::Default};
+    return {section, key,     T::Color, field,     def,
+            read,    written, kIntMin,  kColorMax, OutOfRange::Default};
 }
 constexpr SettingsKey Bool(std::string_view section, std::string_view key, bool V::*field, bool def,
                            bool read, bool written) {
-    return {section, key, T::Boolean, field, def ? 1 : 0, read, written, kIntMin, kIntMax,
-            OutOfRange::Default};
+    return {section, key,     T::Boolean, field,   def ? 1 : 0,
+            read,    written, kIntMin,    kIntMax, OutOfRange::Default};
 }
 constexpr SettingsKey Text(std::string_view section, std::string_view key, std::string V::*field,
                            bool read, bool written) {

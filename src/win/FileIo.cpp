@@ -24,36 +24,62 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-void ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    // A read-only file is not replaced, whatever the file system would allow.
+std::string ReplacementName(const std::string& path) {
+    return path + ".cuecraft-tmp";
+}
+
+namespace {
+void RemoveTemporary(const std::string& temp) {
+    // A copy of a read-only file is read-only too.
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temp.c_str());
+}
+
+[[noreturn]] void Fail(const std::string& temp, DWORD error) {
+    RemoveTemporary(temp);
+    throw Win32Error(error ? error : ERROR_WRITE_FAULT);
+}
+} // namespace
+
+void ReplaceFileSafely(const std::string& path, bool startFromOld,
+                       const std::function<void(const std::string& temp)>& fill) {
+    const std::string temp = ReplacementName(path);
+    RemoveTemporary(temp); // left over from an interrupted save
+    // A read-only file is not replaced, whatever the file system would allow
+    // (Wine would move the copy over it; Windows refuses).
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+    if (existed && (attributes & FILE_ATTRIBUTE_READONLY))
         throw Win32Error(ERROR_ACCESS_DENIED);
-    const std::string temp = path + ".cuecraft-tmp";
-    {
+    if (startFromOld && existed && !CopyFileA(path.c_str(), temp.c_str(), FALSE))
+        Fail(temp, GetLastError());
+    try {
+        fill(temp);
+    } catch (...) {
+        RemoveTemporary(temp);
+        throw;
+    }
+    // On the disk before the move: after a power cut the file is either the
+    // old one or the new one, never empty.
+    if (!FlushToDisk(temp))
+        Fail(temp, GetLastError());
+    if (!MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        Fail(temp, GetLastError());
+}
+
+void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    ReplaceFileSafely(path, false, [&bytes](const std::string& temp) {
         UniqueFile file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             ThrowLastError();
         DWORD done = 0;
-        const bool written =
-            (bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                                         &done, nullptr) &&
-                               done == bytes.size())) &&
-            FlushFileBuffers(file.get());
-        if (!written) {
-            const DWORD error = GetLastError() ? GetLastError() : ERROR_DISK_FULL;
-            file.reset();
-            DeleteFileA(temp.c_str());
-            throw Win32Error(error);
-        }
-    }
-    if (!MoveFileExA(temp.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileA(temp.c_str());
-        throw Win32Error(error);
-    }
+        if (!bytes.empty() && !(WriteFile(file.get(), bytes.data(),
+                                          static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+                                done == bytes.size()))
+            throw Win32Error(GetLastError() ? GetLastError() : ERROR_DISK_FULL);
+    });
 }
 
 bool FlushToDisk(const std::string& path) {

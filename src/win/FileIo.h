@@ -1,13 +1,24 @@
 #pragma once
+#include <functional>
 #include <string>
 
 // Whole-file reads and safe whole-file replacement. Errors throw Win32Error
 // carrying the system's text.
 std::string ReadWholeFile(const std::string& path);
 
-// Writes `bytes` to a temporary file in the target's folder, flushes it and
-// moves it over the target in one step. On any failure the target is
-// untouched and the temporary file is gone.
+// The temporary file beside `path` that a replacement goes through.
+std::string ReplacementName(const std::string& path);
+
+// Replaces a file without risking the old one: `fill` writes the new
+// contents into the temporary file it is given (a copy of the old file when
+// `startFromOld`, else not there yet) and throws when it cannot; the copy is
+// then flushed to the disk and moved over the target in one step. A
+// read-only target is refused. On any failure the target is untouched, the
+// temporary file is gone and the error is thrown.
+void ReplaceFileSafely(const std::string& path, bool startFromOld,
+                       const std::function<void(const std::string& temp)>& fill);
+
+// The same with the whole new contents at hand.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // Makes the system write a file's cached data to the disk; false when it

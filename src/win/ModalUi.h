@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 
 // A common file dialog as the program keeps it between uses: what it shows
 // and the file and folder it ends with.

@@ -105,17 +105,58 @@ class ScopedGetDC {
 };
 
 // Selects an object into a DC and puts the previous one back on scope exit.
+// Movable (empty: nothing to put back).
 class ScopedSelect {
   public:
+    ScopedSelect() = default;
     ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
-    ~ScopedSelect() {
+    ScopedSelect(ScopedSelect&& other) noexcept
+        : dc_(other.dc_), old_(std::exchange(other.old_, nullptr)) {}
+    ScopedSelect& operator=(ScopedSelect&& other) noexcept {
+        if (this != &other) {
+            Restore();
+            dc_ = other.dc_;
+            old_ = std::exchange(other.old_, nullptr);
+        }
+        return *this;
+    }
+    ~ScopedSelect() { Restore(); }
+    void Restore() {
         if (old_)
-            SelectObject(dc_, old_);
+            SelectObject(dc_, std::exchange(old_, nullptr));
     }
 
   private:
+    HDC dc_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+// One WM_PAINT's drawing context: BeginPaint on entry, EndPaint on exit.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() { EndPaint(hwnd_, &ps_); }
+    HDC get() const { return dc_; }
+    const RECT& Area() const { return ps_.rcPaint; }
+
+  private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
     HDC dc_;
-    HGDIOBJ old_;
+};
+
+// Runs a one-off restore when the scope ends, however it ends.
+template <class Restore> class ScopeExit {
+  public:
+    explicit ScopeExit(Restore restore) : restore_(std::move(restore)) {}
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+    ~ScopeExit() { restore_(); }
+
+  private:
+    Restore restore_;
 };

@@ -1,7 +1,5 @@
 #include "win/Window.h"
 
-#include <exception>
-
 namespace {
 Window::ErrorTrap& Trap() {
     static Window::ErrorTrap trap;
@@ -77,12 +75,5 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
-    try {
-        return self->HandleMessage(msg, wp, lp);
-    } catch (const std::exception& e) {
-        ReportError(e.what());
-    } catch (...) {
-        ReportError("Unknown error");
-    }
-    return 0;
+    return Trapped([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
 }

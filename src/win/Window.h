@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -21,6 +22,20 @@ class Window {
     using ErrorTrap = std::function<void(const std::string&)>;
     static void SetErrorTrap(ErrorTrap trap);
     static void ReportError(const std::string& text);
+    // The one way a message reaches a handler, for windows, hooked controls
+    // and dialogs alike: what the handler raises is reported and `fallback`
+    // answers the message instead.
+    template <class Handler, class Result>
+    static Result Trapped(Handler&& handler, Result fallback) {
+        try {
+            return handler();
+        } catch (const std::exception& e) {
+            ReportError(e.what());
+        } catch (...) {
+            ReportError("Unknown error");
+        }
+        return fallback;
+    }
 
   protected:
     bool CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,

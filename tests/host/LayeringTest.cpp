@@ -15,11 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The shared model sits below both windows, whatever folder its files live in.
-const std::set<std::string> kModel = {
-    "app/EditorFont.h",       "app/EditorView.h",    "app/PlaybackControl.h", "app/Program.h",
-    "app/PrompterDefaults.h", "app/PrompterState.h", "app/Services.h",        "editor/MenuModel.h",
-};
+// The shared model sits below both windows, in a folder of the application's.
+const std::string kModelFolder = "app/model/";
 
 // Folder -> the others it may include (its own always), lowest layer first.
 const std::map<std::string, std::set<std::string>> kMayInclude = {
@@ -43,12 +40,12 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
 // Includes that break the layering today, to be removed as the windows come apart.
 // Nothing may be added here; an entry goes once its include is gone.
 const std::set<std::pair<std::string, std::string>> kToRemove = {
-    {"win/ModalUi.h", "app/EditorFont.h"},
+    {"win/ModalUi.h", "app/model/EditorFont.h"},
 };
 
-// "editor/Memo.cpp" -> "editor"; a model header and its .cpp -> "model".
+// "editor/Memo.cpp" -> "editor"; "app/model/MenuModel.h" -> "model".
 std::string LayerOf(const std::string& path) {
-    if (kModel.count(fs::path(path).replace_extension(".h").generic_string()) != 0) {
+    if (path.rfind(kModelFolder, 0) == 0) {
         return "model";
     }
     return path.substr(0, path.find('/'));

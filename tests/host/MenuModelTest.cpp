@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/MenuModel.h"
+#include "app/model/MenuModel.h"
 
 namespace {
 

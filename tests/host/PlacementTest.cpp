@@ -33,9 +33,9 @@ TEST(Placement, TextsKeepTheirLineBreaksAndLeadingBlank) {
 }
 
 TEST(Placement, DualScreenNeedsSwitchAndSecondMonitor) {
-    EXPECT_FALSE(DualScreenActive(true, 1));
-    EXPECT_FALSE(DualScreenActive(false, 2));
-    EXPECT_TRUE(DualScreenActive(true, 2));
+    EXPECT_FALSE(DualScreenOn(true, 1));
+    EXPECT_FALSE(DualScreenOn(false, 2));
+    EXPECT_TRUE(DualScreenOn(true, 2));
     const std::vector<Rect32> two{{0, 0, 1024, 768}, {-1024, 0, 0, 768}};
     EXPECT_EQ(StartLeft(true, two), -1024);
     EXPECT_EQ(StartLeft(false, two), 0);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/PrompterDefaults.h"
+#include "app/model/PrompterDefaults.h"
 #include "render/OutputRect.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MemoryProfile.h"
-#include "app/PrompterDefaults.h"
+#include "app/model/PrompterDefaults.h"
 #include "settings/SettingsApply.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/EditorFont.h"
+#include "app/model/EditorFont.h"
 #include "settings/ProfileCodec.h"
 
 namespace {

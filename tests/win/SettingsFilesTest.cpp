@@ -101,7 +101,8 @@ class SettingsFiles : public ::testing::Test {
     }
     void TearDown() override {
         app.reset();
-        for (const char* name : {"rollscript.mes", "show.mes", "other.mes", "rollscript.mes.tmp"}) {
+        for (const char* name :
+             {"rollscript.mes", "show.mes", "other.mes", "rollscript.mes.cuecraft-tmp"}) {
             const std::string path = dir + "settings\\" + name;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
@@ -175,7 +176,7 @@ TEST_F(SettingsFiles, SaveThenLoadRestoresWhatTheUserSaw) {
     state().menu.SetChecked(MenuId::RightJustify1, true);
     ASSERT_EQ(form1().SaveSettings("show"), 0);
     const std::string path = SettingsFile("show");
-    EXPECT_FALSE(Exists(path + ".tmp"));
+    EXPECT_FALSE(Exists(path + ".cuecraft-tmp"));
     EXPECT_EQ(Profile(path, "Alternate", "AlteDelay"), "12");
     EXPECT_EQ(Profile(path, "Stuff", "Delay"), "<absent>");
     const std::string text = ReadBytes(path);
@@ -248,7 +249,7 @@ TEST_F(SettingsFiles, AFailedSaveLeavesTheFileByteForByteAndSaysSo) {
         EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript") << c.name;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(ReadBytes(path), original) << c.name;
-        EXPECT_FALSE(Exists(path + ".tmp")) << c.name;
+        EXPECT_FALSE(Exists(path + ".cuecraft-tmp")) << c.name;
     }
 }
 

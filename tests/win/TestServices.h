@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "app/Services.h"
+#include "app/model/Services.h"
 #include "win/Display.h"
 #include "win/FileIo.h"
 #include "win/ModalUi.h"

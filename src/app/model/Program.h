@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Services.h"
+#include "app/model/Services.h"
 
 // What a window may ask of the running program: its platform seams, the
 // message loop and the names it goes by. The application object answers.

@@ -1,4 +1,4 @@
-#include "app/PrompterDefaults.h"
+#include "app/model/PrompterDefaults.h"
 
 void iNITIATE_ALL_VARIABLES(PrompterState& state) {
     state.ConfigName.clear();

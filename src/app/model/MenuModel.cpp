@@ -1,4 +1,4 @@
-#include "editor/MenuModel.h"
+#include "app/model/MenuModel.h"
 
 #include <stdexcept>
 

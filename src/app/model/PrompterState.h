@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/EditorFont.h"
-#include "editor/MenuModel.h"
+#include "app/model/EditorFont.h"
+#include "app/model/MenuModel.h"
 #include "win/Geometry.h"
 
 // Text appearance record stored under the "Alte" keys of a settings file.

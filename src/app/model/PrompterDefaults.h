@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/PrompterState.h"
+#include "app/model/PrompterState.h"
 
 // Clears the run-time state to zero.
 void iNITIATE_ALL_VARIABLES(PrompterState& state);

@@ -3,7 +3,6 @@
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "sysinfo/ComctlVersion.h"
-#include "sysinfo/TimerMath.h"
 #include "win/Display.h"
 #include "win/PerfCounter.h"
 

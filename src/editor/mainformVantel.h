@@ -116,7 +116,7 @@ class TForm1 : public Window, public EditorView, private MemoEvents {
     static constexpr int kSettingsNotSaved = SettingsCommands::kSettingsNotSaved;
     // Loads a settings file and shows what it holds.
     void LoadSettings(const std::string& name) override;
-    int SaveSettings(const std::string& name) { return settings_.WriteSettings(name); }
+    int SaveSettings(const std::string& name) { return settings_.WriteSettingsFile(name); }
     void SetProfileOpener(ProfileOpener opener) { settings_.SetProfileOpener(std::move(opener)); }
 
     // Printing; the printer chosen last governs the next job.

@@ -23,7 +23,7 @@ std::string SettingsCommands::ChooseSettingsToLoad(FileDialogSpec& dialog) {
 }
 
 void SettingsCommands::SaveDefaultSettings() {
-    WriteSettings(std::string(kDefaultSettingsName));
+    WriteSettingsFile(std::string(kDefaultSettingsName));
 }
 
 void SettingsCommands::SaveSettingsAs(FileDialogSpec& dialog) {
@@ -39,5 +39,5 @@ void SettingsCommands::SaveSettingsAs(FileDialogSpec& dialog) {
     dialog.fileName = state_.ConfigName;
     dialog.options = kSaveDialogOptions;
     if (program_.services().ui.RunSaveDialog(dialog))
-        WriteSettings(BaseConfigName(TrimBlanks(dialog.fileName)));
+        WriteSettingsFile(BaseConfigName(TrimBlanks(dialog.fileName)));
 }

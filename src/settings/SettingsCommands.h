@@ -28,7 +28,7 @@ class SettingsCommands {
     // place are the file's.
     enum class LoadResult : std::uint8_t { Refused, Missing, Read };
     LoadResult ReadSettings(const std::string& name);
-    int WriteSettings(const std::string& name);
+    int WriteSettingsFile(const std::string& name);
     // Load Settings: asks for a file; the name to load, or empty.
     std::string ChooseSettingsToLoad(FileDialogSpec& dialog);
     void SaveDefaultSettings();

@@ -44,7 +44,7 @@ void WriteSettingsFileSafely(const std::string& path, const PrompterState& state
     }
 }
 
-int SettingsCommands::WriteSettings(const std::string& name) {
+int SettingsCommands::WriteSettingsFile(const std::string& name) {
     if (name.empty() || !window_.hwnd())
         return kSettingsNotSaved;
     std::string path;

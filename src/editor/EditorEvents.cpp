@@ -23,6 +23,31 @@ int TForm1::CaretLineRecord() {
     return state_.CursorLine;
 }
 
+LRESULT TForm1::OnMemoNote(MemoNote note, LPARAM detail) {
+    switch (note) {
+    case MemoNote::KeyDown: {
+        const WORD modifiers = HIWORD(detail);
+        Memo1KeyDown(LOWORD(detail), modifiers & 1, modifiers & 2, modifiers & 4);
+        break;
+    }
+    case MemoNote::MouseDown:
+        Memo1MouseDown(static_cast<int>(detail));
+        break;
+    case MemoNote::Click:
+        Memo1Click();
+        break;
+    case MemoNote::Enter:
+        Memo1Enter();
+        break;
+    case MemoNote::Exit:
+        Memo1Exit();
+        break;
+    case MemoNote::ContextMenu:
+        return Memo1ContextMenuAllowed();
+    }
+    return 0;
+}
+
 void TForm1::Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) {
     if (key == 'S' && shift && ctrl && alt)
         SaveScreenCapture(hwnd());

@@ -28,8 +28,7 @@ void Memo::Unhook(HWND control) {
     SetWindowLongPtrA(control, GWLP_USERDATA, 0);
 }
 
-bool Memo::Create(HWND parent, MemoEvents* events) {
-    events_ = events;
+bool Memo::Create(HWND parent) {
     return CreateControl(parent, RECT{0, 0, 0, 0});
 }
 
@@ -132,10 +131,10 @@ LRESULT CALLBACK Memo::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->hwnd_ = nullptr;
         return CallWindowProcA(next, hwnd, msg, wp, lp);
     }
-    if (!self->events_ || hwnd != self->hwnd_)
+    if (hwnd != self->hwnd_)
         return CallWindowProcA(self->editProc_, hwnd, msg, wp, lp);
-    // The form's handlers run here, outside the window base class: errors
-    // they raise go to the same standard error box.
+    // Outside the window base class: errors raised here go to the same
+    // standard error box.
     return Window::Trapped([&] { return self->OnMessage(msg, wp, lp); }, LRESULT{0});
 }
 
@@ -144,45 +143,50 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        events_->Memo1KeyDown(static_cast<WORD>(wp), GetKeyState(VK_SHIFT) < 0,
-                              GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0);
+        Notify(MemoNote::KeyDown, MAKELPARAM(LOWORD(wp), (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
+                                                             (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                                                             (GetKeyState(VK_MENU) < 0 ? 4 : 0)));
         break;
     // The second press of a quick pair arrives as a double click.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         leftDown_ = true;
-        events_->Memo1MouseDown(0);
+        Notify(MemoNote::MouseDown, 0);
         break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        events_->Memo1MouseDown(1);
+        Notify(MemoNote::MouseDown, 1);
         break;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        events_->Memo1MouseDown(2);
+        Notify(MemoNote::MouseDown, 2);
         break;
     case WM_CONTEXTMENU:
-        if (!events_->Memo1ContextMenuAllowed())
+        if (!Notify(MemoNote::ContextMenu))
             return 0;
         break;
     case WM_SETFOCUS: {
         const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
-        events_->Memo1Enter();
+        Notify(MemoNote::Enter);
         return result;
     }
     case WM_KILLFOCUS: {
         const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
-        events_->Memo1Exit();
+        Notify(MemoNote::Exit);
         return result;
     }
     case WM_LBUTTONUP: {
         const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
         if (std::exchange(leftDown_, false))
-            events_->Memo1Click();
+            Notify(MemoNote::Click);
         return result;
     }
     }
     return CallWindowProcA(editProc_, self, msg, wp, lp);
+}
+
+LRESULT Memo::Notify(MemoNote note, LPARAM detail) const {
+    return SendMessageA(GetParent(hwnd_), kMemoNotify, static_cast<WPARAM>(note), detail);
 }
 
 void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) {

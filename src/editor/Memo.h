@@ -8,19 +8,19 @@
 #include "win/ColorBrush.h"
 #include "win/UniqueHandle.h"
 
-// What the editor reports to its form. Key and mouse downs arrive before the
-// control acts on them.
-class MemoEvents {
-  public:
-    virtual ~MemoEvents() = default;
-    virtual void Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) = 0;
-    virtual void Memo1MouseDown(int button) = 0; // 0 left, 1 right, 2 middle
-    virtual void Memo1Click() = 0;
-    virtual void Memo1Enter() = 0;
-    virtual void Memo1Exit() = 0;
+// What the editor tells its parent window, as the message kMemoNotify sent
+// with one of these in wParam. Key and mouse downs arrive before the control
+// acts on them.
+inline constexpr UINT kMemoNotify = WM_APP + 2;
+enum class MemoNote : WPARAM {
+    KeyDown,   // lParam: the key in the low word; 1 shift, 2 ctrl, 4 alt in the high word
+    MouseDown, // lParam: 0 left, 1 right, 2 middle
+    Click,
+    Enter,
+    Exit,
     // While prompting the right button steers the scroll; the control's own
-    // menu, with its modal loop, would hold it.
-    virtual bool Memo1ContextMenuAllowed() = 0;
+    // menu, with its modal loop, would hold it. Answer nonzero to allow it.
+    ContextMenu,
 };
 
 // The script editor control: a word-wrapping multi-line EDIT. Line numbers
@@ -28,7 +28,7 @@ class MemoEvents {
 class Memo {
   public:
     ~Memo();
-    bool Create(HWND parent, MemoEvents* events);
+    bool Create(HWND parent);
     HWND hwnd() const { return hwnd_; }
 
     // Applies font and colours; each only when it differs.
@@ -69,10 +69,10 @@ class Memo {
     void Unhook(HWND control);
     static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Notify(MemoNote note, LPARAM detail = 0) const;
 
     HWND hwnd_ = nullptr;
     WNDPROC editProc_ = nullptr; // the edit control's own procedure
-    MemoEvents* events_ = nullptr;
     bool leftDown_ = false;
     Alignment alignment_ = Alignment::Left;
     bool hideSelection_ = false;

@@ -9,6 +9,7 @@
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
+#include "settings/ProfileCodec.h"
 #include "win/FileDialogOptions.h"
 #include "win/FileIo.h"
 
@@ -66,11 +67,6 @@ bool IsBlankPath(const std::string& path) {
 }
 
 } // namespace
-
-void TForm1::InitFileDialogs() {
-    openDialog_.options = kOpenDialogOptions;
-    saveDialog_ = {"Save File", "Text Only|*.txt", "TXT", "", "", kSaveDialogOptions};
-}
 
 bool TForm1::LoadScript(const std::string& path) {
     if (!memo_.hwnd()) {
@@ -206,4 +202,23 @@ void TForm1::LoadCommandLineScript() {
             text += "\n\n" + std::string(e.what()) + ".";
         ShowMsgBox(app_.services().ui, text, kProductTitle, 2);
     }
+}
+
+void TForm1::LoadSettings(const std::string& name) {
+    switch (settings_.ReadSettings(name)) {
+    case SettingsCommands::LoadResult::Refused:
+        return;
+    case SettingsCommands::LoadResult::Missing:
+        ApplyFactoryDefaults();
+        return;
+    case SettingsCommands::LoadResult::Read:
+        break;
+    }
+    ApplyEditorLook();
+    if (!IsBlank(state_.LastFileLoaded))
+        LoadScript(state_.LastFileLoaded);
+    // A hidden window is refreshed when it is shown; a shown one would
+    // otherwise keep the old font, line count and file in its panels.
+    if (IsVisible())
+        ShowStatseX();
 }

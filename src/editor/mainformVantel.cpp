@@ -6,7 +6,7 @@
 #include "app/model/PrompterDefaults.h"
 #include "editor/MainMenu.h"
 #include "msgbank/ShowMsgBox.h"
-#include "settings/ProfileCodec.h"
+#include "win/FileDialogOptions.h"
 #include "sysinfo/SysInfo.h"
 #include "win/Dpi.h"
 #include "win/Display.h"
@@ -25,7 +25,7 @@ bool TForm1::Create() {
         DrawMenuBar(hwnd());
     });
     InitFileDialogs();
-    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd(), this) ||
+    if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd()) ||
         !hints_.Create(hwnd(), statusBar_.hwnd()))
         return false;
     // The dual-screen preview: hidden and black, above the editor.
@@ -83,6 +83,11 @@ void TForm1::ShowAtStart() {
     UpdateWindow(hwnd());
 }
 
+void TForm1::InitFileDialogs() {
+    openDialog_.options = kOpenDialogOptions;
+    saveDialog_ = {"Save File", "Text Only|*.txt", "TXT", "", "", kSaveDialogOptions};
+}
+
 void TForm1::iNITIATE_ALL_VARIABLES() {
     ::iNITIATE_ALL_VARIABLES(state_);
 }
@@ -102,25 +107,6 @@ void TForm1::UseSecondMonitorforScrolling1Click() {
     ShowStatseX();
 }
 
-void TForm1::LoadSettings(const std::string& name) {
-    switch (settings_.ReadSettings(name)) {
-    case SettingsCommands::LoadResult::Refused:
-        return;
-    case SettingsCommands::LoadResult::Missing:
-        ApplyFactoryDefaults();
-        return;
-    case SettingsCommands::LoadResult::Read:
-        break;
-    }
-    ApplyEditorLook();
-    if (!IsBlank(state_.LastFileLoaded))
-        LoadScript(state_.LastFileLoaded);
-    // A hidden window is refreshed when it is shown; a shown one would
-    // otherwise keep the old font, line count and file in its panels.
-    if (IsVisible())
-        ShowStatseX();
-}
-
 void TForm1::ApplyEditorLook() {
     hints_.SetActive(state_.ShowHints);
     memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
@@ -138,136 +124,6 @@ void TForm1::ShowStatseX() {
     statusBar_.SetText(2, state_.UseReverse() ? "Reverse Mirror" : "");
     const bool dual = state_.Dual_Monitor() && app_.services().display.Monitors().size() > 1;
     statusBar_.SetText(3, dual ? "Dual Monitor" : "Single Monitor");
-}
-
-LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_COMMAND:
-        if (lp == 0) {
-            OnCommand(static_cast<MenuId>(LOWORD(wp)));
-            return 0;
-        }
-        if (reinterpret_cast<HWND>(lp) == memo_.hwnd() && HIWORD(wp) == EN_CHANGE) {
-            Memo1Change();
-            return 0;
-        }
-        break;
-    case WM_SIZE:
-        OnSize();
-        return 0;
-    case WM_WINDOWPOSCHANGED:
-        // Every show passes here, maximised and minimised included; a
-        // maximising show sends no WM_SHOWWINDOW.
-        if (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)
-            PostMessageA(hwnd(), kShownMessage, 0, 0);
-        break;
-    case kShownMessage:
-        FormShow();
-        return 0;
-    case WM_SETFOCUS:
-        // The editor is the window's one control that takes the keyboard.
-        if (memo_.hwnd() && IsWindowVisible(memo_.hwnd()))
-            SetFocus(memo_.hwnd());
-        return 0;
-    case WM_CTLCOLOREDIT:
-        return OnCtlColorEdit(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-    case WM_CLOSE:
-        OnClose();
-        return 0;
-    case WM_MENUSELECT:
-        help_.OnMenuSelect(wp, lp);
-        return 0;
-    case WM_HELP:
-        if (help_.OnHelp(*reinterpret_cast<const HELPINFO*>(lp)))
-            return TRUE;
-        break;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
-        return 0;
-    }
-    return Default(msg, wp, lp);
-}
-
-void TForm1::OnCommand(MenuId id) {
-    switch (id) {
-    case MenuId::New1:
-        New1Click();
-        break;
-    case MenuId::Open1:
-        Open1Click();
-        break;
-    case MenuId::Save1:
-        Save1Click();
-        break;
-    case MenuId::SaveAs1:
-        SaveAs1Click();
-        break;
-    case MenuId::Undo1:
-        SendMessageA(memo_.hwnd(), EM_UNDO, 0, 0);
-        break;
-    case MenuId::Cut1:
-        SendMessageA(memo_.hwnd(), WM_CUT, 0, 0);
-        break;
-    case MenuId::Copy1:
-        SendMessageA(memo_.hwnd(), WM_COPY, 0, 0);
-        break;
-    case MenuId::Paste1:
-        SendMessageA(memo_.hwnd(), WM_PASTE, 0, 0);
-        break;
-    case MenuId::BlackonWhite1:
-        BlackonWhite1Click();
-        break;
-    case MenuId::TypeansSize1:
-        TypeansSize1Click();
-        break;
-    case MenuId::Bold:
-    case MenuId::Underline:
-    case MenuId::Italic:
-        ToggleStyle(id);
-        break;
-    case MenuId::LeftJustify1:
-    case MenuId::CenterText1:
-    case MenuId::RightJustify1:
-        ToggleAlignment(id);
-        break;
-    case MenuId::playbutton:
-        playback_->StartThePrompter();
-        break;
-    case MenuId::Exit1:
-    case MenuId::Exit2:
-        ExitProgram();
-        break;
-    case MenuId::UseSecondMonitorforScrolling1:
-        UseSecondMonitorforScrolling1Click();
-        break;
-    case MenuId::TestSecondMonitor1:
-        TestSecondMonitor1Click();
-        break;
-    case MenuId::LoadSettings1:
-        if (const std::string name = settings_.ChooseSettingsToLoad(openDialog_); !name.empty())
-            LoadSettings(name);
-        break;
-    case MenuId::SaveDefaultSettings1:
-        settings_.SaveDefaultSettings();
-        break;
-    case MenuId::SaveSettingsAs1:
-        settings_.SaveSettingsAs(saveDialog_);
-        break;
-    case MenuId::Print1:
-        Print1Click();
-        break;
-    case MenuId::PrintSetup1:
-        PrintSetup1Click();
-        break;
-    case MenuId::Help2:
-        help_.MenuHelp1Click();
-        break;
-    case MenuId::About1:
-        help_.About2Click(hwnd());
-        break;
-    default:
-        break;
-    }
 }
 
 void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -297,11 +153,4 @@ LRESULT TForm1::OnCtlColorEdit(HDC dc, HWND control) {
     SetTextColor(dc, memo_.TextColor());
     SetBkColor(dc, memo_.BackgroundColor());
     return reinterpret_cast<LRESULT>(memo_.BackgroundBrush());
-}
-
-void TForm1::OnClose() {
-    if (!FormCloseQuery())
-        return;
-    DestroyWindow(hwnd());
-    app_.Terminate();
 }

@@ -20,7 +20,7 @@ class Program;
 
 // The main window: menu bar, status bar and the script editor. Owns the
 // prompter state.
-class TForm1 : public Window, public EditorView, private MemoEvents {
+class TForm1 : public Window, public EditorView {
   public:
     explicit TForm1(Program& app);
 
@@ -54,12 +54,12 @@ class TForm1 : public Window, public EditorView, private MemoEvents {
     int CaretLineRecord();
 
     // Editor events (also called by tests).
-    void Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt) override;
-    void Memo1MouseDown(int button) override;
-    bool Memo1ContextMenuAllowed() override;
-    void Memo1Click() override;
-    void Memo1Enter() override;
-    void Memo1Exit() override;
+    void Memo1KeyDown(WORD key, bool shift, bool ctrl, bool alt);
+    void Memo1MouseDown(int button); // 0 left, 1 right, 2 middle
+    bool Memo1ContextMenuAllowed();
+    void Memo1Click();
+    void Memo1Enter();
+    void Memo1Exit();
     void Memo1Change();
     void Memo1DragDrop();
     void Memo1EndDrag() {}
@@ -140,6 +140,8 @@ class TForm1 : public Window, public EditorView, private MemoEvents {
     // Posted when the window is shown, so the show handler sees its final size.
     static constexpr UINT kShownMessage = WM_APP + 1;
     void OnCommand(MenuId id);
+    // What the editor control tells (see MemoNote).
+    LRESULT OnMemoNote(MemoNote note, LPARAM detail);
     // Puts a script file's text in the editor; throws what the read throws.
     void ReplaceEditorText(const std::string& path);
     // The editor's script as file bytes, in the encoding it was loaded in.

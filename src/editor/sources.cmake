@@ -14,6 +14,7 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Formatting.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Hints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowMessages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Print.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenCapture.cpp

@@ -7,6 +7,7 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/OutputPlaybackHost.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PlayStop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BlackScrollvantel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OutputEvents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LineImagePrep.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OutputDrawing.cpp
 )

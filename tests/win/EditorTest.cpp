@@ -328,6 +328,16 @@ TEST_F(Editor, ScreenCaptureSavesAScreenSized8BitPicture) {
     EXPECT_EQ(header.biBitCount, 8);
     form1().Memo1KeyDown('S', true, true, false);
     EXPECT_EQ(platform.ui.fileDialogs.size(), 1u) << "only the full chord captures";
+
+    // Typed into the control, the chord reaches the window with its modifiers.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(memo().hwnd(), WM_KEYDOWN, 'S', 0);
+    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(platform.ui.fileDialogs.size(), 2u);
 }
 
 } // namespace

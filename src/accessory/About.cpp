@@ -66,10 +66,10 @@ void TAboutForm::ShowModal(HWND owner) {
 }
 
 INT_PTR CALLBACK TAboutForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    return Window::Trapped([&] { return OnMessage(dlg, msg, wp, lp); }, INT_PTR{FALSE});
+    return Window::Trapped([&] { return DialogMessage(dlg, msg, wp, lp); }, INT_PTR{FALSE});
 }
 
-INT_PTR TAboutForm::OnMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR TAboutForm::DialogMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TAboutForm*>(GetWindowLongPtrA(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG:

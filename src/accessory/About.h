@@ -27,7 +27,7 @@ class TAboutForm {
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
-    static INT_PTR OnMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
+    static INT_PTR DialogMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
     void OnInitDialog(HWND dlg);
     HWND AddControl(const char* cls, const std::string& text, DWORD style, int id, int x, int y,
                     int width, int height, HFONT font);

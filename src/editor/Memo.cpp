@@ -9,23 +9,10 @@
 #include "editor/LineCount.h"
 #include "win/Window.h"
 
-Memo::~Memo() {
-    if (hwnd_)
-        Unhook(hwnd_);
-}
-
-// The control's own procedure is replaced, not chained through the common
-// controls' subclass list: that list lives in window properties, which some
-// window systems keep out of process, a round trip for every message.
 void Memo::Hook() {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    editProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
-}
-
-void Memo::Unhook(HWND control) {
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
-    SetWindowLongPtrA(control, GWLP_USERDATA, 0);
+    hook_.Install(
+        hwnd_, [this](UINT msg, WPARAM wp, LPARAM lp) { return OnMessage(msg, wp, lp); },
+        [this] { hwnd_ = nullptr; });
 }
 
 bool Memo::Create(HWND parent) {
@@ -85,7 +72,7 @@ void Memo::Recreate() {
     const bool focused = GetFocus() == old;
     // The control's own visibility, not its parent's.
     const bool visible = (GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
-    Unhook(old);
+    hook_.Remove();
     hwnd_ = nullptr;
     if (!CreateControl(parent, bounds)) {
         hwnd_ = old; // keep the working control rather than lose the script
@@ -120,26 +107,7 @@ void Memo::SetHideSelection(bool hide) {
     Recreate();
 }
 
-LRESULT CALLBACK Memo::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<Memo*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY && hwnd == self->hwnd_) {
-        // Destroyed with its parent: nothing to unhook later.
-        const WNDPROC next = self->editProc_;
-        self->Unhook(hwnd);
-        self->hwnd_ = nullptr;
-        return CallWindowProcA(next, hwnd, msg, wp, lp);
-    }
-    if (hwnd != self->hwnd_)
-        return CallWindowProcA(self->editProc_, hwnd, msg, wp, lp);
-    // Outside the window base class: errors raised here go to the same
-    // standard error box.
-    return Window::Trapped([&] { return self->OnMessage(msg, wp, lp); }, LRESULT{0});
-}
-
 LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    HWND self = hwnd_;
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -166,23 +134,23 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         break;
     case WM_SETFOCUS: {
-        const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
+        const LRESULT result = hook_.Next(msg, wp, lp);
         Notify(MemoNote::Enter);
         return result;
     }
     case WM_KILLFOCUS: {
-        const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
+        const LRESULT result = hook_.Next(msg, wp, lp);
         Notify(MemoNote::Exit);
         return result;
     }
     case WM_LBUTTONUP: {
-        const LRESULT result = CallWindowProcA(editProc_, self, msg, wp, lp);
+        const LRESULT result = hook_.Next(msg, wp, lp);
         if (std::exchange(leftDown_, false))
             Notify(MemoNote::Click);
         return result;
     }
     }
-    return CallWindowProcA(editProc_, self, msg, wp, lp);
+    return hook_.Next(msg, wp, lp);
 }
 
 LRESULT Memo::Notify(MemoNote note, LPARAM detail) const {

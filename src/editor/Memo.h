@@ -6,6 +6,7 @@
 #include "app/model/PrompterState.h"
 #include "render/Fonts.h"
 #include "win/ColorBrush.h"
+#include "win/ControlHook.h"
 #include "win/UniqueHandle.h"
 
 // What the editor tells its parent window, as the message kMemoNotify sent
@@ -27,7 +28,6 @@ enum class MemoNote : WPARAM {
 // and counts are displayed (wrapped) lines.
 class Memo {
   public:
-    ~Memo();
     bool Create(HWND parent);
     HWND hwnd() const { return hwnd_; }
 
@@ -66,13 +66,11 @@ class Memo {
     bool CreateControl(HWND parent, RECT bounds);
     void Recreate();
     void Hook();
-    void Unhook(HWND control);
-    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Notify(MemoNote note, LPARAM detail = 0) const;
 
     HWND hwnd_ = nullptr;
-    WNDPROC editProc_ = nullptr; // the edit control's own procedure
+    ControlHook hook_; // the edit control's own procedure behind ours
     bool leftDown_ = false;
     Alignment alignment_ = Alignment::Left;
     bool hideSelection_ = false;

@@ -1,6 +1,7 @@
 # Sources of this folder: CORE builds for Windows and the host (no <windows.h>),
 # WIN only for Windows.
 list(APPEND WIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ControlHook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DisplayWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Dpi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileIo.cpp

@@ -22,9 +22,39 @@ bool StatusBar::Create(HWND parent) {
         0, 0, ScaleForDpi(kBarHeight, dpi_), parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         return false;
+    hook_.Install(hwnd_, [this](UINT msg, WPARAM wp, LPARAM lp) { return OnMessage(msg, wp, lp); },
+                  [this] {
+                      EndLivePanel();
+                      hwnd_ = nullptr;
+                  });
     measure_.reset(CreateCompatibleDC(nullptr));
     LayOut();
     return true;
+}
+
+LRESULT StatusBar::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case SB_GETTEXTA:
+    case SB_GETTEXTW:
+    case SB_GETTEXTLENGTHA:
+    case SB_GETTEXTLENGTHW:
+        // Whoever reads the panel, in this process or another, reads the live text.
+        if (livePanel_ == static_cast<int>(LOWORD(wp)) + 1)
+            HandLiveTextOver();
+        break;
+    case WM_PAINT: {
+        // The control paints the panel empty; the live text goes on it.
+        const LRESULT result = hook_.Next(msg, wp, lp);
+        DrawLiveText();
+        return result;
+    }
+    case WM_SETFONT:
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        HandLiveTextOver(); // the kept empty panel no longer looks like one
+        break;
+    }
+    return hook_.Next(msg, wp, lp);
 }
 
 int StatusBar::Height() const {
@@ -62,6 +92,7 @@ int StatusBar::TextNeed(const std::string& text) const {
 }
 
 void StatusBar::LayOut() {
+    HandLiveTextOver(); // panels may change size
     TEXTMETRICA metrics{};
     if (measure_) {
         ScopedSelect select(measure_.get(), Font());
@@ -81,9 +112,87 @@ void StatusBar::LayOut() {
 }
 
 void StatusBar::SetText(int panel, const std::string& text) {
+    if (panel == livePanel_)
+        EndLivePanel();
     SendMessageA(hwnd_, SB_SETTEXTA, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
     if (panel < 6 && TextNeed(text) > widths_[panel - 1])
         LayOut();
+}
+
+void StatusBar::SetTextLive(int panel, const std::string& text) {
+    // A text that needs a wider panel goes the control's way, which lays
+    // the bar out again.
+    if (panel < 1 || panel >= 6 || TextNeed(text) > widths_[panel - 1]) {
+        SetText(panel, text);
+        return;
+    }
+    if (livePanel_ != panel && !StartLivePanel(panel)) {
+        SetText(panel, text);
+        return;
+    }
+    liveText_ = text;
+    DrawLiveText();
+}
+
+// The control paints the panel empty once; its picture is kept to draw
+// each live text on, as the control draws a text.
+bool StatusBar::StartLivePanel(int panel) {
+    HandLiveTextOver(); // one live panel at a time
+    SetText(panel, "");
+    // All of the bar: a neighbour's edge may reach into the panel.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT part = PanelRect(panel);
+    const int width = part.right - part.left, height = part.bottom - part.top;
+    ScopedGetDC dc(hwnd_);
+    UniqueHdc picture(CreateCompatibleDC(dc.get()));
+    UniqueHbitmap bitmap(CreateCompatibleBitmap(dc.get(), width, height));
+    if (!dc || !picture || !bitmap)
+        return false;
+    emptyPanel_ = ScopedSelect(); // the old bitmap out of the old context first
+    emptyPanelDc_ = std::move(picture);
+    emptyPanelBitmap_ = std::move(bitmap);
+    emptyPanel_ = ScopedSelect(emptyPanelDc_.get(), emptyPanelBitmap_.get());
+    BitBlt(emptyPanelDc_.get(), 0, 0, width, height, dc.get(), part.left, part.top, SRCCOPY);
+    liveDc_ = std::move(dc);
+    livePanel_ = panel;
+    return true;
+}
+
+void StatusBar::EndLivePanel() {
+    livePanel_ = 0;
+    liveDc_.Release();
+    emptyPanel_ = ScopedSelect();
+    emptyPanelBitmap_.reset();
+    emptyPanelDc_.reset();
+}
+
+void StatusBar::DrawLiveText() {
+    HDC dc = liveDc_.get();
+    if (!dc || livePanel_ == 0)
+        return;
+    const RECT part = PanelRect(livePanel_);
+    BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
+           emptyPanelDc_.get(), 0, 0, SRCCOPY);
+    // The text only: the edge the drawing also makes would cover the
+    // panel's own.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, part.left + 2, part.top + 2, part.right - 2, part.bottom - 2);
+    SelectObject(dc, Font());
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT text = part;
+    DrawStatusTextA(dc, &text, liveText_.c_str(), SBT_NOBORDERS);
+    RestoreDC(dc, saved);
+}
+
+void StatusBar::HandLiveTextOver() {
+    if (livePanel_ != 0)
+        SetText(livePanel_, liveText_);
+}
+
+RECT StatusBar::PanelRect(int panel) const {
+    RECT part{};
+    SendMessageA(hwnd_, SB_GETRECT, panel - 1, reinterpret_cast<LPARAM>(&part));
+    return part;
 }
 
 std::string StatusBar::Text(int panel) const {

@@ -95,7 +95,7 @@ class TForm1 : public Window, public EditorView {
     std::int32_t LineStart(std::int32_t line) override { return memo_.LineIndex(line); }
     void HideSelectionWhilePlaying() override;
     void RestoreAfterPlayback(std::int32_t caret) override;
-    void ShowPlayLine(const std::string& text) override { statusBar_.SetText(1, text); }
+    void ShowPlayLine(const std::string& text) override { statusBar_.SetTextLive(1, text); }
     int StatusBarHeight() override { return statusBar_.Height(); }
     TCPanel& PreviewPanel() override { return panel2_; }
     std::unique_ptr<OffscreenImage>& PreviewImage() override { return previewImage_; }

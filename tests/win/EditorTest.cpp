@@ -1,5 +1,6 @@
 // The main window's editor, status bar and Font menu, on the real controls.
 #include "EditorFixture.h"
+#include "Pixels.h"
 #include "win/Dpi.h"
 #include "win/UniqueHandle.h"
 #include "win/Win32Error.h"
@@ -82,6 +83,49 @@ TEST_F(Editor, StatusPanelsFitTheirTextsAtTheDisplaysScaling) {
     GetWindowRect(form1().Memo1().hwnd(), &memo);
     MapWindowPoints(HWND_DESKTOP, form1().hwnd(), reinterpret_cast<POINT*>(&memo), 2);
     EXPECT_EQ(memo.top, bar.Height()) << "the editor starts below the taller bar";
+}
+
+// The line being played is painted onto the bar without waiting for a
+// repaint; it looks as a text the bar holds, survives the bar's repaints, and
+// whoever reads the panel reads it.
+TEST_F(Editor, ALiveStatusTextLooksAndReadsAsASetOne) {
+    StatusBar& bar = form1().StatusBar1();
+    RECT part{};
+    SendMessageA(bar.hwnd(), SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+    auto shown = [&] {
+        return GrabWindow(bar.hwnd(), part.left, part.top, part.right - part.left,
+                          part.bottom - part.top)
+            .pixels;
+    };
+    auto repainted = [&] {
+        InvalidateRect(bar.hwnd(), nullptr, TRUE);
+        UpdateWindow(bar.hwnd());
+        return shown();
+    };
+    bar.SetText(1, "Line  7 of 40");
+    const auto set = repainted();
+    bar.SetText(1, "Line  1 of 40");
+    ASSERT_NE(repainted(), set);
+    bar.SetTextLive(1, "Line  7 of 40");
+    EXPECT_EQ(shown(), set) << "drawn at once, as the bar draws a text";
+    EXPECT_EQ(repainted(), set) << "a repaint of the bar keeps it";
+    EXPECT_EQ(Panel(1), "Line  7 of 40");
+    EXPECT_EQ(repainted(), set) << "the bar's own text after the reading";
+    bar.SetTextLive(1, "Line  8 of 40");
+    wchar_t wide[32] = {};
+    EXPECT_EQ(LOWORD(SendMessageW(bar.hwnd(), SB_GETTEXTLENGTHW, 0, 0)), 13);
+    SendMessageW(bar.hwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(wide));
+    EXPECT_STREQ(wide, L"Line  8 of 40");
+    bar.SetTextLive(1, "Line  9 of 40");
+    bar.SetText(1, "Line:   3   Col:   1");
+    EXPECT_EQ(Panel(1), "Line:   3   Col:   1") << "a text set after the live one";
+
+    // Wider than the panel: the control's way, which widens the panel.
+    const int width = bar.PanelWidth(1);
+    const std::string longer = "Line  1000000000 of 2000000000 in a very long script";
+    bar.SetTextLive(1, longer);
+    EXPECT_GT(bar.PanelWidth(1), width);
+    EXPECT_EQ(Panel(1), longer);
 }
 
 TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {

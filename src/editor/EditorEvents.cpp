@@ -90,6 +90,7 @@ void TForm1::Memo1Change() {
 }
 
 void TForm1::FormShow() {
+    PutHeldTextIn(); // however the window came to be shown
     OnSize();
     app_.mainupdate();
     ShowStatseX();

@@ -27,6 +27,12 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)
             PostMessageA(hwnd(), kShownMessage, 0, 0);
         break;
+    case WM_TIMER:
+        if (wp == kSettleTimer) {
+            OnSettled();
+            return 0;
+        }
+        break;
     case kShownMessage:
         FormShow();
         return 0;

@@ -97,7 +97,9 @@ bool TForm1::LoadScript(const std::string& path) {
 
 void TForm1::ReplaceEditorText(const std::string& path) {
     ScriptText script = ReadScriptText(path);
-    if (!memo_.SetText(script.text))
+    if (HoldsScriptText())
+        heldText_ = std::move(script.text);
+    else if (!memo_.SetText(script.text))
         throw std::runtime_error("Text exceeds memo capacity");
     scriptForm_ = {script.encoding, std::move(script.bytes)};
 }
@@ -183,7 +185,7 @@ void TForm1::LoadCommandLineScript() {
         return;
     const std::string argument = app_.Args().empty() ? std::string() : app_.Args()[0];
     try {
-        memo_.SetText("");
+        EmptyEditor();
         ReplaceEditorText(state_.CmdLineFile);
         state_.CmdLineFile = CutTo(argument, kShortStringMax);
         // The script on screen is this file now; a Save must not go to the
@@ -195,7 +197,7 @@ void TForm1::LoadCommandLineScript() {
         memo_.SetModified(false);
     } catch (const std::exception& e) {
         state_.CmdLineFileGiven = false;
-        memo_.SetText("");
+        EmptyEditor();
         state_.CmdLineFile.clear();
         std::string text = "Could not open " + argument;
         if (dynamic_cast<const ScriptRefusal*>(&e))

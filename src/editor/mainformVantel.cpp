@@ -63,6 +63,8 @@ bool TForm1::FormCreate() {
     state_.Sc_Tr = {0, 0, services.display.ScreenWidth(), services.display.ScreenHeight()};
     state_.TextColor = 0xFFFFFF;
     state_.StartupDone = true;
+    holdScriptText_ = true; // until the window is shown
+
     app_.mainupdate();
     return true;
 }
@@ -75,12 +77,6 @@ void TForm1::TakeCommandLineScript() {
     state_.CmdLineFileGiven = true;
     ShowWindow(hwnd(), SW_HIDE);
     state_.CmdLineFile = CutTo(args[0], kShortStringMax);
-}
-
-void TForm1::ShowAtStart() {
-    static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
-    ShowWindow(hwnd(), kShowCommands[state_.wState >= 0 && state_.wState <= 2 ? state_.wState : 0]);
-    UpdateWindow(hwnd());
 }
 
 void TForm1::InitFileDialogs() {
@@ -134,16 +130,6 @@ void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     OnSize();
-}
-
-void TForm1::OnSize() {
-    if (!statusBar_.hwnd() || !memo_.hwnd())
-        return;
-    statusBar_.Resize();
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    const int top = statusBar_.Height();
-    memo_.SetBounds(0, top, client.right, client.bottom - top);
 }
 
 LRESULT TForm1::OnCtlColorEdit(HDC dc, HWND control) {

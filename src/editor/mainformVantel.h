@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "accessory/CPanel1unit.h"
@@ -152,6 +153,13 @@ class TForm1 : public Window, public EditorView {
     // Puts the caret at a character position and shows it.
     void SelectInEditor(std::int32_t position);
     void OnSize();
+    // Start-up's scripts wait for the shown window; the editor follows the
+    // window's size once a new window's sizes have settled.
+    bool HoldsScriptText() const { return holdScriptText_ && !IsVisible(); }
+    void PutHeldTextIn();
+    void EmptyEditor();
+    void OnSettled();
+    static constexpr UINT_PTR kSettleTimer = 1;
     void OnDpiChanged(int dpi, const RECT& suggested);
     // The dual-screen preview panel's size at 96 DPI.
     static constexpr int kPreviewWidth = 371, kPreviewHeight = 143;
@@ -167,6 +175,9 @@ class TForm1 : public Window, public EditorView {
     Hints hints_;
     Memo memo_;
     ScriptFileForm scriptForm_;
+    bool holdScriptText_ = false;
+    std::optional<std::string> heldText_;
+    bool settling_ = false;
     TCPanel panel2_;
     std::unique_ptr<OffscreenImage> previewImage_;
     std::uint16_t previewFontSize_ = 0;

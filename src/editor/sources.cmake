@@ -22,5 +22,6 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SystemCodePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowShowing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainformVantel.cpp
 )

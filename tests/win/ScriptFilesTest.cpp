@@ -297,6 +297,45 @@ TEST_F(CommandLineScript, IsLoadedAtStartAndBecomesTheScriptsName) {
     EXPECT_TRUE(platform.ui.boxes.empty());
 }
 
+// Shown as the program shows it: the script goes in when the window has its
+// size, and the sizes a window manager passes through just after the show
+// reach the editor once they settle; each would wrap the whole script.
+TEST_F(CommandLineScript, WaitsForTheShownWindowWhichTheEditorFollowsOnceSettled) {
+    app.reset();
+    platform = TestPlatform{};
+    app = std::make_unique<Application>(platform.services());
+    ASSERT_TRUE(app->Start(Args()));
+    EXPECT_EQ(memo().TextLength(), 0) << "not wrapped in the hidden window";
+    EXPECT_EQ(state().LastFileLoaded, script);
+    state().wState = 0; // shown normal: its sizes are the test's
+    form1().ShowAtStart();
+    EXPECT_EQ(memo().Text(), "First\r\nSecond\r\n");
+    EXPECT_FALSE(memo().Modified());
+    auto editorWidth = [&] {
+        RECT r{};
+        GetWindowRect(memo().hwnd(), &r);
+        return r.right - r.left;
+    };
+    auto clientWidth = [&] {
+        RECT r{};
+        GetClientRect(form1().hwnd(), &r);
+        return r.right;
+    };
+    const int shownWidth = editorWidth();
+    SetWindowPos(form1().hwnd(), nullptr, 0, 0, 500, 300, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(editorWidth(), shownWidth) << "a passing size";
+    for (int i = 0; i < 50; ++i) { // half a second: longer than any settling
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        app->mainupdate();
+    }
+    EXPECT_EQ(editorWidth(), clientWidth()) << "the settled size";
+    SetWindowPos(form1().hwnd(), nullptr, 0, 0, 640, 400, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(editorWidth(), clientWidth()) << "followed at once after settling";
+    const int restored = editorWidth();
+    ShowWindow(form1().hwnd(), SW_MINIMIZE);
+    EXPECT_EQ(editorWidth(), restored) << "no re-wrap in a minimised window";
+}
+
 TEST_F(CommandLineScript, AnUnreadableFileIsReportedAndStartUpGoesOn) {
     app.reset();
     HANDLE lock = CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

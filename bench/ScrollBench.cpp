@@ -238,6 +238,37 @@ double OpenMs(const std::string& path) {
     return SinceMs(t0);
 }
 
+// A settings file in another alignment (which re-creates the editor) that
+// reopens the script, loaded while the editor holds that script; or, for the
+// reading of the settings alone, names no script, loaded into an empty editor.
+double SettingsLoadMs(const std::string& path, bool reopen) {
+    ScriptedUi ui;
+    Services real = ProductionServices();
+    Application app(Services{ui, real.counter, real.display, real.fileExists,
+                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
+    if (!app.Start({}))
+        return -1;
+    app.Form1().ShowAtStart();
+    app.mainupdate();
+    if (reopen) {
+        ui.fileAnswers.push_back(path);
+        SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::Open1), 0);
+    }
+    const std::string settings = app.Form1().State().ProgramDir + "settings\\";
+    const std::string file = settings + "bench-reopen.mes";
+    CopyFileA((settings + "rollscript.mes").c_str(), file.c_str(), FALSE);
+    WritePrivateProfileStringA("Options", "Centering", "0", file.c_str());
+    WritePrivateProfileStringA("Options", "LJustify", "1", file.c_str());
+    WritePrivateProfileStringA("Stuff", "LastFileLoaded", reopen ? path.c_str() : "", file.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+    ui.fileAnswers.push_back(file);
+    const std::int64_t t0 = Stamp();
+    SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::LoadSettings1), 0);
+    const double ms = SinceMs(t0);
+    DeleteFileA(file.c_str());
+    return ms;
+}
+
 // The bare control, sized and styled as the maximised editor is.
 double FloorMs(const std::string& text, const RECT& editor, const FontSpec& font, DWORD align) {
     HWND host = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, editor.right, editor.bottom,
@@ -262,7 +293,7 @@ double Median(std::vector<double> v) {
 }
 
 int RunLoading() {
-    const int tries = 3;
+    const int tries = 5;
     char folder[MAX_PATH] = {0};
     GetTempPathA(sizeof folder, folder);
     // The editor's final size and look, taken from a started program.
@@ -287,9 +318,14 @@ int RunLoading() {
     std::vector<double> without;
     for (int t = 0; t < tries; ++t)
         without.push_back(StartUpMs({}));
+    std::vector<double> settingsAlone;
+    for (int t = 0; t < tries; ++t)
+        settingsAlone.push_back(SettingsLoadMs("", false));
     std::printf("| Script | Lines | Start-up without script ms | Start-up with script ms | "
-                "Extra at start-up ms | Open ms | WM_SETTEXT floor ms | Extra / floor | "
-                "Open / floor |\n|---|---|---|---|---|---|---|---|---|\n");
+                "Extra at start-up ms | Open ms | Settings load without script ms | "
+                "Settings load reopening it ms | Extra of the reopen ms | WM_SETTEXT floor ms | "
+                "Extra at start-up / floor | Open / floor | Extra of the reopen / floor |\n"
+                "|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (int lines : {1000, 10000, 40000}) {
         // Two prose lines to a paragraph, about 72 bytes a line as scripts run.
         const std::string prose = Script(lines * 2);
@@ -310,16 +346,21 @@ int RunLoading() {
             std::fwrite(text.data(), 1, text.size(), f);
             std::fclose(f);
         }
-        std::vector<double> with, open, floor;
+        std::vector<double> with, open, settings, floor;
         for (int t = 0; t < tries; ++t) {
             with.push_back(StartUpMs({path}));
             open.push_back(OpenMs(path));
+            settings.push_back(SettingsLoadMs(path, true));
             floor.push_back(FloorMs(text, editor, font, align));
         }
         const double extra = Median(with) - Median(without);
-        std::printf("| %zu KB | %d | %.0f | %.0f | %.0f | %.0f | %.0f | %.2f | %.2f |\n",
+        const double f = Median(floor);
+        const double reopenExtra = Median(settings) - Median(settingsAlone);
+        std::printf("| %zu KB | %d | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f | %.2f | "
+                    "%.2f | %.2f |\n",
                     text.size() / 1024, lines, Median(without), Median(with), extra, Median(open),
-                    Median(floor), extra / Median(floor), Median(open) / Median(floor));
+                    Median(settingsAlone), Median(settings), reopenExtra, f, extra / f,
+                    Median(open) / f, reopenExtra / f);
         std::fflush(stdout);
         DeleteFileA(path.c_str());
     }

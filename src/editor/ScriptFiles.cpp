@@ -206,6 +206,19 @@ void TForm1::LoadCommandLineScript() {
     }
 }
 
+TForm1::EditorText TForm1::TakeTextAside() {
+    EditorText aside{memo_.Text(), memo_.SelStart(), memo_.SelLength()};
+    EmptyEditor();
+    return aside;
+}
+
+void TForm1::PutTextBack(const EditorText& aside) {
+    if (!memo_.SetText(aside.text))
+        throw std::runtime_error("Text exceeds memo capacity");
+    memo_.SetSelection(aside.selStart, aside.selLength);
+    memo_.ScrollCaret();
+}
+
 void TForm1::LoadSettings(const std::string& name) {
     switch (settings_.ReadSettings(name)) {
     case SettingsCommands::LoadResult::Refused:
@@ -216,9 +229,16 @@ void TForm1::LoadSettings(const std::string& name) {
     case SettingsCommands::LoadResult::Read:
         break;
     }
+    // The script the settings reopen replaces the editor's text, so that
+    // text steps aside while the new look goes on (a new font or alignment
+    // wraps all of it again); it comes back if the script cannot be read.
+    const bool reopen = !IsBlank(state_.LastFileLoaded) && FileExists(state_.LastFileLoaded);
+    std::optional<EditorText> aside;
+    if (reopen)
+        aside = TakeTextAside();
     ApplyEditorLook();
-    if (!IsBlank(state_.LastFileLoaded))
-        LoadScript(state_.LastFileLoaded);
+    if (!IsBlank(state_.LastFileLoaded) && !LoadScript(state_.LastFileLoaded) && aside)
+        PutTextBack(*aside);
     // A hidden window is refreshed when it is shown; a shown one would
     // otherwise keep the old font, line count and file in its panels.
     if (IsVisible())

@@ -158,6 +158,13 @@ class TForm1 : public Window, public EditorView {
     bool HoldsScriptText() const { return holdScriptText_ && !IsVisible(); }
     void PutHeldTextIn();
     void EmptyEditor();
+    // The editor's text with its selection, set aside.
+    struct EditorText {
+        std::string text;
+        int selStart = 0, selLength = 0;
+    };
+    EditorText TakeTextAside();
+    void PutTextBack(const EditorText& aside);
     void OnSettled();
     static constexpr UINT_PTR kSettleTimer = 1;
     void OnDpiChanged(int dpi, const RECT& suggested);

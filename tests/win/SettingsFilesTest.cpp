@@ -297,6 +297,33 @@ TEST_F(SettingsFiles, LoadSettingsTakesTheNameFromAnyFolderAndTheFileFromSetting
     EXPECT_EQ(state().editorFont.sizePt, 28) << "factory defaults";
 }
 
+// The reopened script replaces the editor's text; one that cannot be read
+// leaves that text and its selection as they were, in the new look.
+TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
+    Start();
+    ShowWindow(form1().hwnd(), SW_SHOWNORMAL);
+    Memo& memo = form1().Memo1();
+    memo.SetText("My own words");
+    memo.SetSelection(3, 3);
+    WriteBytes(dir + "script.txt", std::string("not\0text", 8));
+    WriteBytes(SettingsFile("show"), "[Options]\r\nCentering=0\r\nRJustify=1\r\n"
+                                     "[Stuff]\r\nLastFileLoaded=" +
+                                         dir + "script.txt\r\n");
+    platform.ui.fileAnswers.push_back("show.mes");
+    Command(MenuId::LoadSettings1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u) << "the refusal";
+    EXPECT_EQ(memo.Text(), "My own words");
+    EXPECT_EQ(memo.SelStart(), 3);
+    EXPECT_EQ(memo.SelLength(), 3);
+    EXPECT_EQ(memo.GetAlignment(), Alignment::Right) << "the look went on";
+
+    WriteBytes(dir + "script.txt", "Their words");
+    platform.ui.fileAnswers.push_back("show.mes");
+    Command(MenuId::LoadSettings1);
+    EXPECT_EQ(memo.Text(), "Their words");
+    EXPECT_FALSE(memo.Modified());
+}
+
 TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     Start();
     state().ConfigName = "show";

@@ -40,6 +40,7 @@ DWORD Memo::Style() const {
 }
 
 bool Memo::CreateControl(HWND parent, RECT bounds) {
+    lineCount_ = -1;
     hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", Style(), bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
@@ -108,6 +109,8 @@ void Memo::SetHideSelection(bool hide) {
 }
 
 LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (!LeavesLinesAlone(msg))
+        lineCount_ = -1;
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -195,10 +198,49 @@ int Memo::ControlLineCount() const {
 }
 
 int Memo::LineCount() const {
-    const int lines = ControlLineCount();
-    const int lastLength =
-        static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(lines - 1), 0));
-    return DisplayedLineCount(lines, lastLength);
+    // Finding the last line walks all the lines: counted again only after a
+    // message that may have changed the text or its wrapping.
+    if (lineCount_ < 0) {
+        const int lines = ControlLineCount();
+        const int lastLength =
+            static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(lines - 1), 0));
+        lineCount_ = DisplayedLineCount(lines, lastLength);
+    }
+    return lineCount_;
+}
+
+// Messages that only read the control or draw it; any other may change the
+// text or where it wraps.
+bool Memo::LeavesLinesAlone(UINT msg) {
+    switch (msg) {
+    case EM_GETLINECOUNT:
+    case EM_LINEINDEX:
+    case EM_LINELENGTH:
+    case EM_GETLINE:
+    case EM_LINEFROMCHAR:
+    case EM_GETSEL:
+    case EM_SETSEL:
+    case EM_SCROLLCARET:
+    case EM_GETFIRSTVISIBLELINE:
+    case EM_GETMODIFY:
+    case EM_GETLIMITTEXT:
+    case EM_POSFROMCHAR:
+    case EM_CHARFROMPOS:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case WM_GETDLGCODE:
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::string Memo::LineText(int line) const {

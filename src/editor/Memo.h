@@ -67,11 +67,13 @@ class Memo {
     void Recreate();
     void Hook();
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    static bool LeavesLinesAlone(UINT msg);
     LRESULT Notify(MemoNote note, LPARAM detail = 0) const;
 
     HWND hwnd_ = nullptr;
     ControlHook hook_; // the edit control's own procedure behind ours
     bool leftDown_ = false;
+    mutable int lineCount_ = -1; // displayed lines, -1 until counted
     Alignment alignment_ = Alignment::Left;
     bool hideSelection_ = false;
     UniqueHfont font_;

@@ -141,6 +141,24 @@ TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {
     EXPECT_EQ(Panel(5), "Lines " + std::to_string(rows));
     EXPECT_EQ(memo().LineText(0) + memo().LineText(1), paragraph.substr(0, memo().LineIndex(2)));
 
+    // The count follows whatever changes the lines: a narrower editor, a
+    // larger font, typing at the end.
+    RECT bounds{};
+    GetClientRect(memo().hwnd(), &bounds);
+    memo().SetBounds(0, 0, bounds.right / 2, bounds.bottom);
+    const int narrower = memo().LineCount();
+    EXPECT_GT(narrower, rows);
+    state().editorFont.sizePt = 24;
+    form1().ApplyEditorLook();
+    EXPECT_GT(memo().LineCount(), narrower);
+    memo().SetText("one\r\ntwo");
+    EXPECT_EQ(memo().LineCount(), 2);
+    memo().SetSelection(memo().TextLength(), 0);
+    Type("\r");
+    EXPECT_EQ(memo().LineCount(), 2) << "an empty last line";
+    Type("x");
+    EXPECT_EQ(memo().LineCount(), 3);
+
     // Lines longer than a usual read, in a very wide editor, come whole.
     memo().SetBounds(0, 0, 32000, 200);
     const std::string longLine(9000, 'i');

@@ -104,6 +104,9 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     void ScrollBandDown(HDC dc);
     // One row of the preview image into Panel2; i = j - 1.
     void StepPreviewRow(std::int32_t i, bool backward);
+    // Lets the display show the steps drawn so far, at most once a refresh;
+    // the step wait calls it.
+    void PresentIfDue();
     // The step wait; the scroll loop plugs its timed wait in here. Called
     // with the current delay at the fixed point of every StepRow.
     std::function<void(std::int32_t delay)> RowDelay = [](std::int32_t) {};
@@ -136,8 +139,6 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     void FillWindow(HDC dc);
     // The pace at which drawn steps are handed to the display: one refresh.
     void StartPresenting();
-    // Lets the display show the steps drawn so far, at most once a refresh.
-    void PresentIfDue();
 
     Program& app_;
     EditorView& editor_;

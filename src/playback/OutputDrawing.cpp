@@ -161,10 +161,8 @@ void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
     if (plan.waitBeforeMove) {
         RowDelay(delay);
         move();
-        PresentIfDue();
     } else {
         move();
-        PresentIfDue();
         RowDelay(delay);
     }
 }

@@ -47,6 +47,10 @@ void OutputPlaybackHost::StepRow(std::int32_t j, bool dir, bool mirror) {
     form4_.StepRow(j, dir, mirror);
 }
 
+void OutputPlaybackHost::Present() {
+    form4_.PresentIfDue();
+}
+
 bool OutputPlaybackHost::PreviewRunning() {
     return state_.Dual_Monitor() && editor_.PreviewPanel().IsVisible();
 }

@@ -21,6 +21,7 @@ class OutputPlaybackHost final : public PlaybackHost {
     void DrawLineText(const std::string& text) override;
     std::int32_t LineHeight() override;
     void StepRow(std::int32_t j, bool dir, bool mirror) override;
+    void Present() override;
     bool PreviewRunning() override;
     void StepPreviewRow(std::int32_t counter, bool dir) override;
     void ShowPlayLine(std::int32_t line) override;

@@ -88,6 +88,8 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
 void PlaybackEngine::RowDelay(std::int32_t delay) {
     const std::int64_t target =
         host_.Now() + static_cast<std::int64_t>(StepWaitMs(delay, f_.RunMode)) * ticksPerMs_;
+    // Inside the wait: handing the pixels over does not lengthen the step.
+    host_.Present();
     std::int64_t now;
     do {
         now = host_.Now();

@@ -19,6 +19,9 @@ class PlaybackHost {
     // One step: copy row j into the band's edge and move the band, calling
     // RowDelay at its fixed point.
     virtual void StepRow(std::int32_t j, bool dir, bool mirror) = 0;
+    // Hands what the steps drew to the display when a refresh is due; takes
+    // and dispatches no message.
+    virtual void Present() = 0;
     virtual bool PreviewRunning() = 0;
     virtual void StepPreviewRow(std::int32_t counter, bool dir) = 0;
     virtual void ShowPlayLine(std::int32_t line) = 0;

@@ -41,6 +41,10 @@ class FakeHost : public PlaybackHost {
         if (onStep)
             onStep(steps.size());
     }
+    void Present() override {
+        ++presents;
+        now += presentTicks;
+    }
     bool PreviewRunning() override { return preview; }
     void StepPreviewRow(std::int32_t counter, bool) override { previewRows.push_back(counter); }
     void ShowPlayLine(std::int32_t line) override { shownLines.push_back(line); }
@@ -61,8 +65,8 @@ class FakeHost : public PlaybackHost {
     std::int32_t height = 4;
     bool preview = false;
     std::uint8_t delay = 0;
-    std::int64_t now = 0, tick = 1;
-    int mainupdates = 0, counterReads = 0, pauseTicks = 0, clears = 0, captures = 0;
+    std::int64_t now = 0, tick = 1, presentTicks = 0;
+    int presents = 0, mainupdates = 0, counterReads = 0, pauseTicks = 0, clears = 0, captures = 0;
     std::vector<std::int32_t> drawnLines, shownLines, previewRows;
     std::vector<std::string> drawnTexts;
     std::vector<Step> steps;
@@ -207,6 +211,14 @@ TEST_F(Engine, RowDelaySpinsForTheWholeWait) {
     engine.RowDelay(10);
     EXPECT_GT(host.now, 10000 + 7 - 7) << "waited at least 10 ms of ticks";
     EXPECT_LE(host.now, 10000 + 7 + 7);
+
+    // The display is handed the pixels once a wait, within its time.
+    host.now = 0;
+    host.presentTicks = 3000;
+    engine.RowDelay(10);
+    EXPECT_EQ(host.presents, 2);
+    EXPECT_GT(host.now, 10000);
+    EXPECT_LE(host.now, 10000 + 7 + 7) << "the hand-over does not lengthen the wait";
 }
 
 TEST_F(Engine, RowDelayLetsMessagesInWhenTheCounterEndsInZero) {

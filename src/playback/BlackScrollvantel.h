@@ -151,6 +151,6 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     ScopedGetDC previewDc_;
     Rect32 previewGeometry_;
     std::int64_t presentTicks_ = 0; // counter ticks per display refresh
-    std::int64_t lastPresent_ = 0;
+    std::int64_t nextPresent_ = 0; // when the next refresh is due
     OutputPlacement placement_{app_, state_, editor_, *this};
 };

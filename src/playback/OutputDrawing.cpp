@@ -172,14 +172,18 @@ void TForm4::StartPresenting() {
     if (refresh <= 1) // 0 and 1 mean the hardware's default
         refresh = 60;
     presentTicks_ = state_.TicksPerMs * 1000 / refresh;
-    lastPresent_ = app_.services().counter.Now();
+    nextPresent_ = app_.services().counter.Now() + presentTicks_;
 }
 
 void TForm4::PresentIfDue() {
     const std::int64_t now = app_.services().counter.Now();
-    if (now - lastPresent_ < presentTicks_)
+    if (now < nextPresent_)
         return;
-    lastPresent_ = now;
+    // Refresh by refresh, so steps faster than the display still give it
+    // every refresh; after a longer gap (a slow step, a pause) from now on.
+    nextPresent_ += presentTicks_;
+    if (nextPresent_ <= now)
+        nextPresent_ = now + presentTicks_;
     // Some window systems hand a window's pixels to the display only when
     // its thread looks at the queue; asking for the status takes and
     // dispatches nothing, so no handler runs in the middle of a step.

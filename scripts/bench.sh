@@ -121,7 +121,7 @@ for size in 1024x768 1920x1080; do
 done
 
 echo
-echo "## Loading scripts (1920x1080, medians of 5)"
+echo "## Loading scripts (1920x1080, the least of 5 tries)"
 echo
 start_virtual_x 1920x1080
 fresh_prefix

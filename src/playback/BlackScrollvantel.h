@@ -104,9 +104,6 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     void ScrollBandDown(HDC dc);
     // One row of the preview image into Panel2; i = j - 1.
     void StepPreviewRow(std::int32_t i, bool backward);
-    // Lets the display show the steps drawn so far, at most once a refresh;
-    // the step wait calls it.
-    void PresentIfDue();
     // The step wait; the scroll loop plugs its timed wait in here. Called
     // with the current delay at the fixed point of every StepRow.
     std::function<void(std::int32_t delay)> RowDelay = [](std::int32_t) {};
@@ -137,8 +134,10 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     bool EditorShown() const { return IsWindowVisible(editor_.Window()); }
     void RecoverFromError() noexcept;
     void FillWindow(HDC dc);
-    // The pace at which drawn steps are handed to the display: one refresh.
-    void StartPresenting();
+    // The output monitor's refresh rate as its context reports it.
+    int OutputRefreshRate() const {
+        return outputDc_ ? GetDeviceCaps(outputDc_.get(), VREFRESH) : 0;
+    }
 
     Program& app_;
     EditorView& editor_;
@@ -150,7 +149,5 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     // The preview panel's context and geometry, fixed for one playback.
     ScopedGetDC previewDc_;
     Rect32 previewGeometry_;
-    std::int64_t presentTicks_ = 0; // counter ticks per display refresh
-    std::int64_t nextPresent_ = 0; // when the next refresh is due
     OutputPlacement placement_{app_, state_, editor_, *this};
 };

@@ -167,29 +167,6 @@ void TForm4::StepRow(std::int32_t j, bool backward, bool mirror) {
     }
 }
 
-void TForm4::StartPresenting() {
-    int refresh = OutputContext() ? GetDeviceCaps(OutputContext(), VREFRESH) : 0;
-    if (refresh <= 1) // 0 and 1 mean the hardware's default
-        refresh = 60;
-    presentTicks_ = state_.TicksPerMs * 1000 / refresh;
-    nextPresent_ = app_.services().counter.Now() + presentTicks_;
-}
-
-void TForm4::PresentIfDue() {
-    const std::int64_t now = app_.services().counter.Now();
-    if (now < nextPresent_)
-        return;
-    // Refresh by refresh, so steps faster than the display still give it
-    // every refresh; after a longer gap (a slow step, a pause) from now on.
-    nextPresent_ += presentTicks_;
-    if (nextPresent_ <= now)
-        nextPresent_ = now + presentTicks_;
-    // Some window systems hand a window's pixels to the display only when
-    // its thread looks at the queue; asking for the status takes and
-    // dispatches nothing, so no handler runs in the middle of a step.
-    GetQueueStatus(QS_ALLINPUT);
-}
-
 void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
     OffscreenImage* preview = editor_.PreviewImage().get();
     if (!preview || !previewDc_)

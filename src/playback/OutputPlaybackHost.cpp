@@ -47,8 +47,26 @@ void OutputPlaybackHost::StepRow(std::int32_t j, bool dir, bool mirror) {
     form4_.StepRow(j, dir, mirror);
 }
 
+void OutputPlaybackHost::StartPresenting(int refreshHz) {
+    if (refreshHz <= 1)
+        refreshHz = 60;
+    presentTicks_ = state_.TicksPerMs * 1000 / refreshHz;
+    nextPresent_ = Now() + presentTicks_;
+}
+
 void OutputPlaybackHost::Present() {
-    form4_.PresentIfDue();
+    const std::int64_t now = Now();
+    if (now < nextPresent_)
+        return;
+    // Refresh by refresh, so steps faster than the display still give it
+    // every refresh; after a longer gap (a slow step, a pause) from now on.
+    nextPresent_ += presentTicks_;
+    if (nextPresent_ <= now)
+        nextPresent_ = now + presentTicks_;
+    // Some window systems hand a window's pixels to the display only when
+    // its thread looks at the queue; asking for the status takes and
+    // dispatches nothing, so no handler runs in the middle of a step.
+    GetQueueStatus(QS_ALLINPUT);
 }
 
 bool OutputPlaybackHost::PreviewRunning() {

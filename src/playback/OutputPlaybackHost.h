@@ -13,6 +13,10 @@ class OutputPlaybackHost final : public PlaybackHost {
   public:
     OutputPlaybackHost(Program& app, EditorView& editor, PrompterState& state, TForm4& form4);
 
+    // The pace of the hand-overs to the display: one refresh of the output
+    // monitor (0 and 1 mean the hardware's default, taken as 60 Hz).
+    void StartPresenting(int refreshHz);
+
     void mainupdate() override;
     std::int64_t Now() override;
     void WaitPauseTick() override;
@@ -34,6 +38,8 @@ class OutputPlaybackHost final : public PlaybackHost {
     EditorView& editor_;
     PrompterState& state_;
     TForm4& form4_;
+    std::int64_t presentTicks_ = 0; // counter ticks per display refresh
+    std::int64_t nextPresent_ = 0;  // when the next refresh is due
     // Never signalled: waiting on it is the pause's 100 ms sleep.
     UniqueEvent pauseEvent_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
 };

@@ -7,6 +7,7 @@
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
+#include "playback/OutputPlaybackHost.h"
 
 void TForm4::StartThePrompter() {
     if (editor_.LineCount() == 0)
@@ -117,7 +118,7 @@ void TForm4::ScrollLoop(bool mirror) {
     LineText.clear();
     if (!AcquireOutputContext())
         ShowMsgBox(app_.services().ui, GetMsgText(8) + "GDI HANDLE Error", kProductTitle, 0);
-    StartPresenting();
+    host_->StartPresenting(OutputRefreshRate());
     ClearOutputWindow();
     if (!PrepareForPlay())
         setkill(true);

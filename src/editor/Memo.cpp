@@ -21,10 +21,11 @@ bool Memo::Create(HWND parent) {
 
 DWORD Memo::Style() const {
     // Clips siblings so its repaints never cover the preview panel above it.
-    DWORD style =
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN;
-    if (!hideSelection_)
-        style |= ES_NOHIDESEL;
+    // The selection always shows as far as the control goes; hiding it while
+    // the control has no focus is done here (see SetHideSelection), as the
+    // control takes that style only at creation.
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE |
+                  ES_WANTRETURN | ES_NOHIDESEL;
     switch (alignment_) {
     case Alignment::Left:
         style |= ES_LEFT;
@@ -105,7 +106,30 @@ void Memo::SetHideSelection(bool hide) {
     if (hide == hideSelection_)
         return;
     hideSelection_ = hide;
-    Recreate();
+    if (!hide)
+        ShowKeptSelection();
+    else if (GetFocus() != hwnd_)
+        KeepSelectionHidden();
+}
+
+// Without the focus a hidden selection is kept here and the control shows
+// none; the selection reads as kept.
+void Memo::KeepSelectionHidden() {
+    if (kept_)
+        return;
+    DWORD start = 0, end = 0;
+    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    kept_ = {static_cast<int>(start), static_cast<int>(end)};
+    SendMessageA(hwnd_, EM_SETSEL, start, start);
+}
+
+void Memo::ShowKeptSelection() {
+    if (!kept_)
+        return;
+    const auto [start, end] = *kept_;
+    kept_.reset();
+    SendMessageA(hwnd_, EM_SETSEL, start, end);
 }
 
 LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -137,12 +161,15 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         break;
     case WM_SETFOCUS: {
+        ShowKeptSelection();
         const LRESULT result = hook_.Next(msg, wp, lp);
         Notify(MemoNote::Enter);
         return result;
     }
     case WM_KILLFOCUS: {
         const LRESULT result = hook_.Next(msg, wp, lp);
+        if (hideSelection_)
+            KeepSelectionHidden();
         Notify(MemoNote::Exit);
         return result;
     }
@@ -190,6 +217,8 @@ std::string Memo::Text() const {
 }
 
 bool Memo::SetText(const std::string& text) {
+    if (kept_)
+        kept_ = std::pair{0, 0}; // where a new text puts the selection
     return SetWindowTextA(hwnd_, text.c_str()) != FALSE;
 }
 
@@ -276,6 +305,8 @@ int Memo::LineFromChar(int charIndex) const {
 }
 
 int Memo::SelStart() const {
+    if (kept_)
+        return kept_->first;
     DWORD start = 0, end = 0;
     SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
@@ -283,6 +314,8 @@ int Memo::SelStart() const {
 }
 
 int Memo::SelLength() const {
+    if (kept_)
+        return kept_->second - kept_->first;
     DWORD start = 0, end = 0;
     SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
@@ -290,6 +323,11 @@ int Memo::SelLength() const {
 }
 
 void Memo::SetSelection(int start, int length) {
+    if (kept_) {
+        kept_ = {start, start + length};
+        SendMessageA(hwnd_, EM_SETSEL, start, start);
+        return;
+    }
     SendMessageA(hwnd_, EM_SETSEL, start, start + length);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <utility>
 
 #include <windows.h>
 
@@ -38,9 +40,11 @@ class Memo {
     HBRUSH BackgroundBrush() const { return background_.brush(); }
     HFONT Font() const { return font_.get(); }
 
-    // Styles the control takes only at creation: changing them re-creates it.
+    // The alignment is a style the control takes only at creation: changing
+    // it re-creates the control.
     void SetAlignment(Alignment alignment);
     Alignment GetAlignment() const { return alignment_; }
+    // Whether the selection shows while the control has no focus.
     void SetHideSelection(bool hide);
     bool HideSelection() const { return hideSelection_; }
 
@@ -66,6 +70,8 @@ class Memo {
     bool CreateControl(HWND parent, RECT bounds);
     void Recreate();
     void Hook();
+    void KeepSelectionHidden();
+    void ShowKeptSelection();
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     static bool LeavesLinesAlone(UINT msg);
     LRESULT Notify(MemoNote note, LPARAM detail = 0) const;
@@ -76,6 +82,7 @@ class Memo {
     mutable int lineCount_ = -1; // displayed lines, -1 until counted
     Alignment alignment_ = Alignment::Left;
     bool hideSelection_ = false;
+    std::optional<std::pair<int, int>> kept_; // a hidden selection: start, end
     UniqueHfont font_;
     FontSpec fontSpec_{};
     int fontPpi_ = 0;

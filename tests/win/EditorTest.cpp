@@ -278,6 +278,37 @@ TEST_F(Editor, ChoosingTheCheckedAlignmentAgainRemovesTheMarkOnly) {
     EXPECT_FALSE(state().menu.Checked(MenuId::RightJustify1));
 }
 
+// While a script plays the selection shows only when the editor has the
+// focus; the editor keeps its control (and so its undo), and the selection
+// reads as it is all along.
+TEST_F(Editor, AHiddenSelectionShowsOnlyWithTheFocusAndReadsAsItIs) {
+    memo().SetText("one two three four");
+    memo().SetSelection(4, 3);
+    const HWND control = memo().hwnd();
+    auto shown = [&] {
+        DWORD start = 0, end = 0;
+        SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return static_cast<int>(end - start);
+    };
+    SetFocus(nullptr); // as when the output window takes it
+    memo().SetHideSelection(true);
+    EXPECT_EQ(memo().hwnd(), control) << "not re-created";
+    EXPECT_EQ(shown(), 0) << "no selection on the screen without the focus";
+    EXPECT_EQ(memo().SelStart(), 4);
+    EXPECT_EQ(memo().SelLength(), 3);
+    memo().SetSelection(8, 5);
+    EXPECT_EQ(shown(), 0);
+    SetFocus(control);
+    EXPECT_EQ(shown(), 5) << "with the focus it shows";
+    EXPECT_EQ(memo().SelStart(), 8);
+    SetFocus(nullptr); // as when the output window takes it
+    EXPECT_EQ(shown(), 0);
+    memo().SetHideSelection(false);
+    EXPECT_EQ(shown(), 5) << "shown again after the playback";
+    EXPECT_EQ(memo().SelLength(), 5);
+}
+
 TEST_F(Editor, ReCreatingTheEditorCarriesEverythingAcross) {
     std::string text;
     for (int i = 0; i < 200; ++i)
@@ -291,10 +322,10 @@ TEST_F(Editor, ReCreatingTheEditorCarriesEverythingAcross) {
     const HFONT font = memo().Font();
     const HWND before = memo().hwnd();
     SetFocus(before);
-    memo().SetHideSelection(true);
+    memo().SetAlignment(Alignment::Right);
     EXPECT_NE(memo().hwnd(), before);
     EXPECT_FALSE(IsWindow(before));
-    EXPECT_FALSE(GetWindowLongA(memo().hwnd(), GWL_STYLE) & ES_NOHIDESEL);
+    EXPECT_TRUE(GetWindowLongA(memo().hwnd(), GWL_STYLE) & ES_RIGHT);
     EXPECT_EQ(memo().Text(), "x" + text);
     EXPECT_EQ(memo().SelStart(), 1500);
     EXPECT_EQ(memo().SelLength(), 7);

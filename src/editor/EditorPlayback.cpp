@@ -3,8 +3,7 @@
 #include "editor/mainformVantel.h"
 
 void TForm1::HideSelectionWhilePlaying() {
-    // Hiding the selection re-creates the editor; a hidden editor (single
-    // screen) shows no selection anyway, so it keeps its control and its undo.
+    // A hidden editor (single screen) shows no selection anyway.
     if (IsVisible())
         memo_.SetHideSelection(true);
 }

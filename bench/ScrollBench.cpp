@@ -210,31 +210,42 @@ double SinceMs(std::int64_t t0) {
     return TicksToMs(static_cast<double>(Stamp() - t0));
 }
 
-double StartUpMs(const std::vector<std::string>& args) {
+// The program as it starts and shows, its boxes and file dialogs answered
+// by script.
+struct BenchProgram {
     ScriptedUi ui;
     Services real = ProductionServices();
+    Application app{Services{ui, real.counter, real.display, real.fileExists,
+                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage}};
+
+    bool StartAndShow(const std::vector<std::string>& args = {}) {
+        if (!app.Start(args))
+            return false;
+        app.Form1().ShowAtStart();
+        app.mainupdate();
+        return true;
+    }
+    // A menu command whose file dialog is answered with `file`.
+    void Command(MenuId id, const std::string& file) {
+        ui.fileAnswers.push_back(file);
+        SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+    }
+};
+
+double StartUpMs(const std::vector<std::string>& args) {
     const std::int64_t t0 = Stamp();
-    Application app(Services{ui, real.counter, real.display, real.fileExists,
-                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
-    if (!app.Start(args))
+    BenchProgram program;
+    if (!program.StartAndShow(args))
         return -1;
-    app.Form1().ShowAtStart();
-    app.mainupdate();
     return SinceMs(t0);
 }
 
 double OpenMs(const std::string& path) {
-    ScriptedUi ui;
-    Services real = ProductionServices();
-    Application app(Services{ui, real.counter, real.display, real.fileExists,
-                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
-    if (!app.Start({}))
+    BenchProgram program;
+    if (!program.StartAndShow())
         return -1;
-    app.Form1().ShowAtStart();
-    app.mainupdate();
-    ui.fileAnswers.push_back(path);
     const std::int64_t t0 = Stamp();
-    SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::Open1), 0);
+    program.Command(MenuId::Open1, path);
     return SinceMs(t0);
 }
 
@@ -242,28 +253,20 @@ double OpenMs(const std::string& path) {
 // reopens the script, loaded while the editor holds that script; or, for the
 // reading of the settings alone, names no script, loaded into an empty editor.
 double SettingsLoadMs(const std::string& path, bool reopen) {
-    ScriptedUi ui;
-    Services real = ProductionServices();
-    Application app(Services{ui, real.counter, real.display, real.fileExists,
-                             real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
-    if (!app.Start({}))
+    BenchProgram program;
+    if (!program.StartAndShow())
         return -1;
-    app.Form1().ShowAtStart();
-    app.mainupdate();
-    if (reopen) {
-        ui.fileAnswers.push_back(path);
-        SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::Open1), 0);
-    }
-    const std::string settings = app.Form1().State().ProgramDir + "settings\\";
+    if (reopen)
+        program.Command(MenuId::Open1, path);
+    const std::string settings = program.app.Form1().State().ProgramDir + "settings\\";
     const std::string file = settings + "bench-reopen.mes";
     CopyFileA((settings + "rollscript.mes").c_str(), file.c_str(), FALSE);
     WritePrivateProfileStringA("Options", "Centering", "0", file.c_str());
     WritePrivateProfileStringA("Options", "LJustify", "1", file.c_str());
     WritePrivateProfileStringA("Stuff", "LastFileLoaded", reopen ? path.c_str() : "", file.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
-    ui.fileAnswers.push_back(file);
     const std::int64_t t0 = Stamp();
-    SendMessageA(app.Form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::LoadSettings1), 0);
+    program.Command(MenuId::LoadSettings1, file);
     const double ms = SinceMs(t0);
     DeleteFileA(file.c_str());
     return ms;
@@ -302,15 +305,10 @@ int RunLoading() {
     FontSpec font;
     DWORD align = ES_CENTER;
     {
-        ScriptedUi ui;
-        Services real = ProductionServices();
-        Application app(Services{ui, real.counter, real.display, real.fileExists,
-                                 real.commonControlsVersionMS, real.replaceFile,
-                                 real.openHelpPage});
-        if (!app.Start({}))
+        BenchProgram program;
+        if (!program.StartAndShow())
             return 1;
-        app.Form1().ShowAtStart();
-        app.mainupdate();
+        Application& app = program.app;
         GetClientRect(app.Form1().Memo1().hwnd(), &editor);
         font = app.Form1().State().editorFont;
         const LONG style = GetWindowLongA(app.Form1().Memo1().hwnd(), GWL_STYLE);

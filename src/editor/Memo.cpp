@@ -65,9 +65,7 @@ void Memo::Recreate() {
     GetWindowRect(old, &bounds);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
     const std::string text = Text();
-    DWORD selStart = 0, selEnd = 0;
-    SendMessageA(old, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
-                 reinterpret_cast<LPARAM>(&selEnd));
+    const auto [selStart, selEnd] = ShownSelection();
     const int firstVisible = static_cast<int>(SendMessageA(old, EM_GETFIRSTVISIBLELINE, 0, 0));
     const LRESULT limit = SendMessageA(old, EM_GETLIMITTEXT, 0, 0);
     const bool modified = Modified();
@@ -117,11 +115,8 @@ void Memo::SetHideSelection(bool hide) {
 void Memo::KeepSelectionHidden() {
     if (kept_)
         return;
-    DWORD start = 0, end = 0;
-    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    kept_ = {static_cast<int>(start), static_cast<int>(end)};
-    SendMessageA(hwnd_, EM_SETSEL, start, start);
+    kept_ = ShownSelection();
+    SendMessageA(hwnd_, EM_SETSEL, kept_->first, kept_->first);
 }
 
 void Memo::ShowKeptSelection() {
@@ -304,22 +299,20 @@ int Memo::LineFromChar(int charIndex) const {
     return static_cast<int>(SendMessageA(hwnd_, EM_LINEFROMCHAR, charIndex, 0));
 }
 
-int Memo::SelStart() const {
-    if (kept_)
-        return kept_->first;
+std::pair<int, int> Memo::ShownSelection() const {
     DWORD start = 0, end = 0;
     SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(start);
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+int Memo::SelStart() const {
+    return (kept_ ? *kept_ : ShownSelection()).first;
 }
 
 int Memo::SelLength() const {
-    if (kept_)
-        return kept_->second - kept_->first;
-    DWORD start = 0, end = 0;
-    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end - start);
+    const auto [start, end] = kept_ ? *kept_ : ShownSelection();
+    return end - start;
 }
 
 void Memo::SetSelection(int start, int length) {

@@ -70,6 +70,8 @@ class Memo {
     bool CreateControl(HWND parent, RECT bounds);
     void Recreate();
     void Hook();
+    // The selection as the control has it: start, end.
+    std::pair<int, int> ShownSelection() const;
     void KeepSelectionHidden();
     void ShowKeptSelection();
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);

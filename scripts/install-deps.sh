@@ -12,6 +12,7 @@ packages=(
     xvfb xauth openbox xdotool x11-utils x11-xserver-utils
     xserver-xorg-core xserver-xorg-video-dummy
     imagemagick zip ghostscript printer-driver-cups-pdf fonts-dejavu-core
+    fonts-wqy-microhei fonts-noto-core locales
 )
 
 missing=()

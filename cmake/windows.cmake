@@ -73,5 +73,8 @@ add_executable(testprinter tests/tools/testprinter.cpp tests/win/TestPrinter.cpp
 target_include_directories(testprinter PRIVATE tests/win)
 target_link_libraries(testprinter PRIVATE winspool)
 
-# Helper of the journeys: reads the status bar's panels from outside.
+# Helpers of the journeys: the status bar's panels and the editor's text read
+# from outside; the code page and the fonts of a prefix.
 add_executable(statustext tests/tools/statustext.cpp)
+add_executable(unitext tests/tools/unitext.cpp)
+target_link_libraries(unitext PRIVATE shell32 usp10)

@@ -60,6 +60,13 @@ foreach(script ${E2E_TESTS})
     set_tests_properties(e2e.${name} PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 120
                          SKIP_RETURN_CODE 77)
 endforeach()
+# The journey in other languages runs on a Western system (code page 1252) and
+# again on a Cyrillic one (1251).
+set_tests_properties(e2e.test_unicode_journey PROPERTIES TIMEOUT 300)
+add_test(NAME e2e.test_unicode_journey_1251
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/test_unicode_journey.sh ${DIST_DIR} 1251)
+set_tests_properties(e2e.test_unicode_journey_1251 PROPERTIES LABELS e2e RUN_SERIAL TRUE
+                     TIMEOUT 300 SKIP_RETURN_CODE 77)
 
 # Helper the test script keeps running so Wine starts fast for every test.
 add_executable(keepwarm WIN32 tests/tools/keepwarm.cpp)

@@ -22,11 +22,15 @@ fail() {
 
 # Starts rollscript.exe in the background as the README does, with the
 # settings of its folder and a script on the command line: the given one (a
-# Windows path), else the sample script.
+# Windows path), else the sample script; "" starts it with no argument.
 start_app() {
-    local exe="${EXE:-$DIST/rollscript.exe}"
-    local script="${1:-$(winepath -w "$(dirname "$exe")/sample-script.txt" 2>/dev/null)}"
-    "$WINE64" "$exe" "$script" </dev/null >"$E2E_TMP/app.log" 2>&1 &
+    local exe="${EXE:-$DIST/rollscript.exe}" args=()
+    if [ $# -eq 0 ]; then
+        args=("$(winepath -w "$(dirname "$exe")/sample-script.txt" 2>/dev/null)")
+    elif [ -n "$1" ]; then
+        args=("$1")
+    fi
+    "$WINE64" "$exe" "${args[@]}" </dev/null >"$E2E_TMP/app.log" 2>&1 &
     APP_PID=$!
 }
 

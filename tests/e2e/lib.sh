@@ -101,6 +101,18 @@ region_diff() {
     compare -metric AE "$E2E_TMP/a.png" "$E2E_TMP/b.png" null: 2>&1 | cut -d' ' -f1 || true
 }
 
+# A screenshot into $1 once region $2 has stopped changing (painted).
+steady_screenshot() {
+    local previous="$E2E_TMP/previous.png"
+    screenshot >"$previous"
+    for _ in $(seq 1 20); do
+        sleep 0.15
+        screenshot >"$1"
+        [ "$(region_diff "$previous" "$2" "$1" "$2")" = 0 ] && return 0
+        cp "$1" "$previous"
+    done
+}
+
 # Waits for the program to end; prints its exit code.
 wait_exit() {
     local seconds="${1:-20}" i
@@ -132,6 +144,25 @@ focus_main() {
 send_keys() {
     sleep 0.2
     xdotool key --delay 60 "$@"
+}
+
+# File > Exit, and the program ends.
+quit_app() {
+    send_keys alt+x
+    wait_exit 20 >/dev/null || fail "Exit did not end the program"
+}
+
+# File > "Save Default Settings" (past New, Open, Save, Save As and Load
+# Settings), and settings file $1 changes.
+save_default_settings() {
+    local before
+    before="$(md5sum <"$1")"
+    send_keys alt+f Down Down Down Down Down Return
+    for _ in $(seq 1 50); do
+        [ "$(md5sum <"$1")" != "$before" ] && return 0
+        sleep 0.1
+    done
+    fail "Save Default Settings did not write the file"
 }
 
 # The texts of the editor's status bar panels, one line each, as the program

@@ -21,18 +21,6 @@ menu_bar_region() {
     echo "$((SCREEN_W / 4))x18+0+$top"
 }
 
-# A screenshot into $1 once region $2 has stopped changing (painted).
-steady_screenshot() {
-    local previous="$E2E_TMP/previous.png"
-    screenshot >"$previous"
-    for _ in $(seq 1 20); do
-        sleep 0.15
-        screenshot >"$1"
-        [ "$(region_diff "$previous" "$2" "$1" "$2")" = 0 ] && return 0
-        cp "$1" "$previous"
-    done
-}
-
 visible_main() {
     xdotool search --onlyvisible --name '^Cuecraft 1\.3\.2\.44$' 2>/dev/null | head -n 1
 }

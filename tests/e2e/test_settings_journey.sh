@@ -19,11 +19,6 @@ start_main() {
     sleep 0.5 # let it paint
 }
 
-quit_app() {
-    send_keys alt+x
-    wait_exit 20 >/dev/null || fail "Exit did not end the program"
-}
-
 no_message_box() {
     ! xdotool search --onlyvisible --name '^Cuecraft$' >/dev/null 2>&1
 }
@@ -66,15 +61,8 @@ xdotool type --delay 40 "$SIZE"
 xdotool key Return
 wait_gone '^Font$' 10 || fail "the font dialog did not close on Return"
 
-# 3. File > "Save Default Settings": past New, Open, Save, Save As and Load
-#    Settings.
-before="$(md5sum <"$MES")"
-send_keys alt+f Down Down Down Down Down Return
-for _ in $(seq 1 50); do
-    [ "$(md5sum <"$MES")" != "$before" ] && break
-    sleep 0.1
-done
-[ "$(md5sum <"$MES")" != "$before" ] || fail "Save Default Settings did not write the file"
+# 3. File > "Save Default Settings".
+save_default_settings "$MES"
 no_message_box || fail "the save showed a box"
 quit_app
 

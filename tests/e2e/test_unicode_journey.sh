@@ -34,11 +34,6 @@ win_path() { winepath -w "$1" 2>/dev/null; }
 
 unitext() { "$WINE64" "$UNITEXT" "$@" </dev/null 2>/dev/null; }
 
-quit_app() {
-    send_keys alt+x
-    wait_exit 20 >/dev/null || fail "Exit did not end the program"
-}
-
 # Waits until the editor holds exactly the UTF-8 text of file $1.
 expect_editor() {
     for _ in $(seq 1 50); do
@@ -103,19 +98,11 @@ set_setting() {
     fi
 }
 
-# A screenshot into $1 once the screen has stood still for half a second with
-# $2 lines of text on it.
+# A screenshot into $1 once the screen stands still with $2 lines of text.
 still_lines() {
-    local previous="$E2E_TMP/previous.png"
-    screenshot >"$previous"
-    for _ in $(seq 1 60); do
-        sleep 0.5
-        screenshot >"$1"
-        if [ "$(region_diff "$previous" "$FULL" "$1" "$FULL")" = 0 ] &&
-            [ "$(ink_lines "$1" "$FULL" | wc -l)" -eq "$2" ]; then
-            return 0
-        fi
-        cp "$1" "$previous"
+    for _ in $(seq 1 20); do
+        steady_screenshot "$1" "$FULL"
+        [ "$(ink_lines "$1" "$FULL" | wc -l)" -eq "$2" ] && return 0
     done
     fail "$3: the screen did not come to rest with $2 lines ($(ink_lines "$1" "$FULL" | wc -l) seen)"
 }
@@ -222,13 +209,7 @@ play_to_end() {
 
     # 5. File > "Save Default Settings", then a start with no script named:
     #    the script comes back under its path.
-    before="$(md5sum <"$MES")"
-    send_keys alt+f Down Down Down Down Down Return
-    for _ in $(seq 1 50); do
-        [ "$(md5sum <"$MES")" != "$before" ] && break
-        sleep 0.1
-    done
-    [ "$(md5sum <"$MES")" != "$before" ] || fail "Save Default Settings did not write the file"
+    save_default_settings "$MES"
     quit_app
     start_app ""
     focus_main

@@ -9,4 +9,5 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OffscreenImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScriptLineDrawing.cpp
 )

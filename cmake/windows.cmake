@@ -3,7 +3,8 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 # Static runtime: the two files run on a bare Windows with nothing installed.
 add_link_options(-static -static-libgcc -static-libstdc++)
-add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# UNICODE: every text crosses into Windows through the wide calls.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 UNICODE _UNICODE)
 
 add_library(msgbank SHARED ${MSGBANK_SOURCES} src/msgbank/msgbank.def)
 target_include_directories(msgbank PRIVATE src)
@@ -15,10 +16,11 @@ target_link_libraries(cuecraft_core PUBLIC msgbank)
 # Everything of the program but its entry point, so tests link the real code.
 add_library(rollscript_lib STATIC ${WIN_SOURCES})
 target_link_libraries(rollscript_lib PUBLIC cuecraft_core msgbank
-    comctl32 comdlg32 gdi32 shell32 user32 version winspool)
+    comctl32 comdlg32 gdi32 shell32 user32 usp10 version winspool)
 
 add_executable(rollscript WIN32 src/app/WinMain.cpp src/res/rollscript.rc)
 target_link_libraries(rollscript PRIVATE rollscript_lib)
+target_link_options(rollscript PRIVATE -municode)
 
 # In-process tests: the real windows, GDI and files, under Wine.
 file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)

@@ -5,6 +5,7 @@
 
 #include "accessory/AboutTexts.h"
 #include "render/Fonts.h"
+#include "win/Wide.h"
 #include "win/Dpi.h"
 #include "win/Window.h"
 
@@ -59,7 +60,7 @@ TAboutForm::TAboutForm(const Rect32& outputRect, const std::string& version)
 
 void TAboutForm::ShowModal(HWND owner) {
     const std::vector<WORD> dialog = AboutTemplate();
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner, DialogProc,
                             reinterpret_cast<LPARAM>(this));
     dlg_ = nullptr;
@@ -70,11 +71,11 @@ INT_PTR CALLBACK TAboutForm::DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp
 }
 
 INT_PTR TAboutForm::DialogMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TAboutForm*>(GetWindowLongPtrA(dlg, DWLP_USER));
+    auto* self = reinterpret_cast<TAboutForm*>(GetWindowLongPtrW(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG:
         self = reinterpret_cast<TAboutForm*>(lp);
-        SetWindowLongPtrA(dlg, DWLP_USER, lp);
+        SetWindowLongPtrW(dlg, DWLP_USER, lp);
         self->OnInitDialog(dlg);
         return FALSE; // focus set on OkBtn already
     case WM_CTLCOLORDLG:
@@ -93,18 +94,19 @@ INT_PTR TAboutForm::DialogMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 void TAboutForm::OnInitDialog(HWND dlg) {
     dlg_ = dlg;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     // The program's shared icon; the system owns it, nothing to free.
-    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    SendMessageA(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    SendMessageW(dlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(dlg, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
-    const auto windowFont = reinterpret_cast<HFONT>(SendMessageA(dlg, WM_GETFONT, 0, 0));
+    const auto windowFont = reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0));
     SIZE label{};
     {
         ScopedGetDC dc(dlg);
         ScopedSelect font(dc.get(), windowFont);
-        GetTextExtentPoint32A(dc.get(), label1_.c_str(), static_cast<int>(label1_.size()), &label);
+        const std::wstring text = Widen(label1_);
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &label);
     }
     // Designed at 96 DPI; the fonts grow with the scaling, so do the places.
     const int dpi = WindowDpi(dlg);
@@ -120,13 +122,13 @@ void TAboutForm::OnInitDialog(HWND dlg) {
                height - noticeHeight, width, noticeHeight, noticeFont_.get());
     HWND ok = AddControl("BUTTON", "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kOkBtnId, px(144), px(96),
                          px(65), px(23), windowFont);
-    SendMessageA(dlg, DM_SETDEFID, IDOK, 0);
+    SendMessageW(dlg, DM_SETDEFID, IDOK, 0);
     SetFocus(ok);
 
     // Client area of 362 x 169 at 96 DPI, centred on the screen.
     RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, GetWindowLongA(dlg, GWL_STYLE), FALSE,
-                       GetWindowLongA(dlg, GWL_EXSTYLE));
+    AdjustWindowRectEx(&frame, GetWindowLongW(dlg, GWL_STYLE), FALSE,
+                       GetWindowLongW(dlg, GWL_EXSTYLE));
     const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
     SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frameWidth) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - frameHeight) / 2, frameWidth, frameHeight,
@@ -135,10 +137,11 @@ void TAboutForm::OnInitDialog(HWND dlg) {
 
 HWND TAboutForm::AddControl(const char* cls, const std::string& text, DWORD style, int id, int x,
                             int y, int width, int height, HFONT font) {
-    HWND control = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
-                                   height, dlg_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND control =
+        CreateWindowExW(0, Widen(cls).c_str(), Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x,
+                        y, width, height, dlg_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
 

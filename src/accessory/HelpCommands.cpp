@@ -55,10 +55,10 @@ void HelpCommands::OnMenuSelect(WPARAM wp, LPARAM lp) {
         highlighted_ = static_cast<MenuId>(LOWORD(wp));
         return;
     }
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID;
-    if (GetMenuItemInfoA(menu, LOWORD(wp), TRUE, &info))
+    if (GetMenuItemInfoW(menu, LOWORD(wp), TRUE, &info))
         highlighted_ = static_cast<MenuId>(info.wID);
 }
 

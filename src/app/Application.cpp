@@ -19,7 +19,7 @@ Application::~Application() {
     // A quit request this application posted must not end the next one on
     // this thread.
     MSG quit;
-    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     if (form1_)
         form1_->DetachPlayback();
@@ -40,7 +40,7 @@ bool Application::Start(const std::vector<std::string>& args) {
     Services& services = loop_.services();
     const EnvironmentProbe probe{services.counter, services.display, services.fileExists,
                                  services.commonControlsVersionMS};
-    if (!CheckEnvironment(services.ui, probe, CutTo(ProgramFolder(), kShortStringMax)))
+    if (!CheckEnvironment(services.ui, probe, ProgramFolder()))
         return false;
     if (!form1_->FormCreate())
         return false; // the timer check has said why

@@ -5,11 +5,11 @@
 void MessageLoop::Run() {
     MSG msg;
     while (!terminated_) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0)
             break;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 
@@ -18,15 +18,15 @@ namespace {
 // keys (Enter, Esc, Tab) the way its own loop would give them.
 bool HandledByActiveDialog(MSG& msg) {
     HWND active = GetActiveWindow();
-    char cls[8] = {0};
-    return active && GetClassNameA(active, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
-           IsDialogMessageA(active, &msg);
+    wchar_t cls[8] = {0};
+    return active && GetClassNameW(active, cls, 8) && lstrcmpW(cls, L"#32770") == 0 &&
+           IsDialogMessageW(active, &msg);
 }
 } // namespace
 
 void MessageLoop::mainupdate() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             terminated_ = true;
             break;
@@ -34,7 +34,7 @@ void MessageLoop::mainupdate() {
         if (HandledByActiveDialog(msg))
             continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "win/Wide.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+// The wide entry point: arguments in any script arrive whole.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::vector<std::string> args;
     for (int i = 1; i < __argc; ++i)
-        args.emplace_back(__argv[i]);
+        args.emplace_back(Narrow(__wargv[i]));
     Application app(ProductionServices());
     if (!app.Start(args))
         return 0; // a start-up check failed and has said why

@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include "win/Wide.h"
+
 bool Hints::Create(HWND mainWindow, HWND statusBar) {
-    tip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+    tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               mainWindow, nullptr, GetModuleHandleA(nullptr), nullptr));
+                               mainWindow, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!tip_)
         return false;
     tools_[0] = mainWindow;
@@ -15,7 +17,7 @@ bool Hints::Create(HWND mainWindow, HWND statusBar) {
 }
 
 namespace {
-const char* const kTexts[] = {"Start by Opening  a File", "  "};
+const wchar_t* const kTexts[] = {L"Start by Opening  a File", L"  "};
 } // namespace
 
 // A tool watches its window through the window's subclass list, which costs
@@ -23,13 +25,13 @@ const char* const kTexts[] = {"Start by Opening  a File", "  "};
 // hints show.
 void Hints::SetTools(bool present) {
     for (int i = 0; i < 2; ++i) {
-        TTTOOLINFOA info{};
+        TTTOOLINFOW info{};
         info.cbSize = sizeof info;
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         info.hwnd = tools_[i];
         info.uId = reinterpret_cast<UINT_PTR>(tools_[i]);
-        info.lpszText = const_cast<char*>(kTexts[i]);
-        SendMessageA(tip_.get(), present ? TTM_ADDTOOLA : TTM_DELTOOLA, 0,
+        info.lpszText = const_cast<wchar_t*>(kTexts[i]);
+        SendMessageW(tip_.get(), present ? TTM_ADDTOOLW : TTM_DELTOOLW, 0,
                      reinterpret_cast<LPARAM>(&info));
     }
 }
@@ -39,5 +41,5 @@ void Hints::SetActive(bool on) {
         return;
     active_ = on;
     SetTools(on);
-    SendMessageA(tip_.get(), TTM_ACTIVATE, on, 0);
+    SendMessageW(tip_.get(), TTM_ACTIVATE, on, 0);
 }

@@ -1,15 +1,19 @@
 #include "editor/MainMenu.h"
 
+#include "win/Wide.h"
+
 namespace {
-MENUITEMINFOA ItemInfo(const MenuModel& model, const MenuItemDef& def) {
-    MENUITEMINFOA info{};
+// `caption` keeps the item's text for as long as the menu call needs it.
+MENUITEMINFOW ItemInfo(const MenuModel& model, const MenuItemDef& def, std::wstring& caption) {
+    caption = Widen(model.Caption(def.id));
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
     info.wID = static_cast<UINT>(def.id);
     info.fType = def.separator ? MFT_SEPARATOR : (def.radio ? MFT_RADIOCHECK : MFT_STRING);
     info.fState = (model.Checked(def.id) ? MFS_CHECKED : 0) |
                   (model.Enabled(def.id) ? MFS_ENABLED : MFS_DISABLED);
-    info.dwTypeData = const_cast<char*>(model.Caption(def.id).c_str());
+    info.dwTypeData = caption.data();
     return info;
 }
 } // namespace
@@ -22,7 +26,8 @@ HMENU BuildMainMenu(const MenuModel& model) {
             popup = nullptr;
         if (def.hidden)
             continue;
-        MENUITEMINFOA info = ItemInfo(model, def);
+        std::wstring caption;
+        MENUITEMINFOW info = ItemInfo(model, def, caption);
         if (def.parent == MenuId::None) {
             const bool hasItems = &def != &MenuTree().back() && (&def + 1)->parent == def.id;
             if (hasItems) {
@@ -30,9 +35,9 @@ HMENU BuildMainMenu(const MenuModel& model) {
                 info.fMask |= MIIM_SUBMENU;
                 info.hSubMenu = popup;
             }
-            InsertMenuItemA(bar, GetMenuItemCount(bar), TRUE, &info);
+            InsertMenuItemW(bar, GetMenuItemCount(bar), TRUE, &info);
         } else if (popup) {
-            InsertMenuItemA(popup, GetMenuItemCount(popup), TRUE, &info);
+            InsertMenuItemW(popup, GetMenuItemCount(popup), TRUE, &info);
         }
     }
     return bar;
@@ -42,7 +47,8 @@ void SyncMenuItem(HMENU menu, const MenuModel& model, MenuId id) {
     const MenuItemDef& def = MenuDef(id);
     if (def.hidden || def.separator)
         return;
-    MENUITEMINFOA info = ItemInfo(model, def);
+    std::wstring caption;
+    MENUITEMINFOW info = ItemInfo(model, def, caption);
     info.fMask = MIIM_STATE | MIIM_STRING;
-    SetMenuItemInfoA(menu, static_cast<UINT>(id), FALSE, &info);
+    SetMenuItemInfoW(menu, static_cast<UINT>(id), FALSE, &info);
 }

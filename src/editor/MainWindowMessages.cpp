@@ -25,7 +25,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // Every show passes here, maximised and minimised included; a
         // maximising show sends no WM_SHOWWINDOW.
         if (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)
-            PostMessageA(hwnd(), kShownMessage, 0, 0);
+            PostMessageW(hwnd(), kShownMessage, 0, 0);
         break;
     case WM_TIMER:
         if (wp == kSettleTimer) {
@@ -75,16 +75,16 @@ void TForm1::OnCommand(MenuId id) {
         SaveAs1Click();
         break;
     case MenuId::Undo1:
-        SendMessageA(memo_.hwnd(), EM_UNDO, 0, 0);
+        SendMessageW(memo_.hwnd(), EM_UNDO, 0, 0);
         break;
     case MenuId::Cut1:
-        SendMessageA(memo_.hwnd(), WM_CUT, 0, 0);
+        SendMessageW(memo_.hwnd(), WM_CUT, 0, 0);
         break;
     case MenuId::Copy1:
-        SendMessageA(memo_.hwnd(), WM_COPY, 0, 0);
+        SendMessageW(memo_.hwnd(), WM_COPY, 0, 0);
         break;
     case MenuId::Paste1:
-        SendMessageA(memo_.hwnd(), WM_PASTE, 0, 0);
+        SendMessageW(memo_.hwnd(), WM_PASTE, 0, 0);
         break;
     case MenuId::BlackonWhite1:
         BlackonWhite1Click();

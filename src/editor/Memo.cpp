@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/LineCount.h"
+#include "win/Wide.h"
 #include "win/Window.h"
 
 void Memo::Hook() {
@@ -42,16 +43,16 @@ DWORD Memo::Style() const {
 
 bool Memo::CreateControl(HWND parent, RECT bounds) {
     lineCount_ = -1;
-    hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", Style(), bounds.left, bounds.top,
+    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", Style(), bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
+                            GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
         return false;
     Hook();
     // The default limit is about 30,000 characters; scripts may be longer.
-    SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
     if (font_)
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return true;
 }
 
@@ -66,12 +67,12 @@ void Memo::Recreate() {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
     const std::string text = Text();
     const auto [selStart, selEnd] = ShownSelection();
-    const int firstVisible = static_cast<int>(SendMessageA(old, EM_GETFIRSTVISIBLELINE, 0, 0));
-    const LRESULT limit = SendMessageA(old, EM_GETLIMITTEXT, 0, 0);
+    const int firstVisible = static_cast<int>(SendMessageW(old, EM_GETFIRSTVISIBLELINE, 0, 0));
+    const LRESULT limit = SendMessageW(old, EM_GETLIMITTEXT, 0, 0);
     const bool modified = Modified();
     const bool focused = GetFocus() == old;
     // The control's own visibility, not its parent's.
-    const bool visible = (GetWindowLongA(old, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool visible = (GetWindowLongW(old, GWL_STYLE) & WS_VISIBLE) != 0;
     hook_.Remove();
     hwnd_ = nullptr;
     if (!CreateControl(parent, bounds)) {
@@ -82,11 +83,11 @@ void Memo::Recreate() {
     SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     DestroyWindow(old);
     SetText(text);
-    SendMessageA(hwnd_, EM_SETLIMITTEXT, limit, 0);
-    SendMessageA(hwnd_, EM_SETSEL, selStart, selEnd);
-    const int nowFirst = static_cast<int>(SendMessageA(hwnd_, EM_GETFIRSTVISIBLELINE, 0, 0));
-    SendMessageA(hwnd_, EM_LINESCROLL, 0, firstVisible - nowFirst);
-    SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
+    SendMessageW(hwnd_, EM_SETLIMITTEXT, limit, 0);
+    SendMessageW(hwnd_, EM_SETSEL, selStart, selEnd);
+    const int nowFirst = static_cast<int>(SendMessageW(hwnd_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(hwnd_, EM_LINESCROLL, 0, firstVisible - nowFirst);
+    SendMessageW(hwnd_, EM_SETMODIFY, modified, 0);
     if (!visible)
         ShowWindow(hwnd_, SW_HIDE);
     if (focused)
@@ -116,7 +117,7 @@ void Memo::KeepSelectionHidden() {
     if (kept_)
         return;
     kept_ = ShownSelection();
-    SendMessageA(hwnd_, EM_SETSEL, kept_->first, kept_->first);
+    SendMessageW(hwnd_, EM_SETSEL, kept_->first, kept_->first);
 }
 
 void Memo::ShowKeptSelection() {
@@ -124,7 +125,7 @@ void Memo::ShowKeptSelection() {
         return;
     const auto [start, end] = *kept_;
     kept_.reset();
-    SendMessageA(hwnd_, EM_SETSEL, start, end);
+    SendMessageW(hwnd_, EM_SETSEL, start, end);
 }
 
 LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -179,7 +180,7 @@ LRESULT Memo::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Memo::Notify(MemoNote note, LPARAM detail) const {
-    return SendMessageA(GetParent(hwnd_), kMemoNotify, static_cast<WPARAM>(note), detail);
+    return SendMessageW(GetParent(hwnd_), kMemoNotify, static_cast<WPARAM>(note), detail);
 }
 
 void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) {
@@ -188,7 +189,7 @@ void Memo::ApplyLook(const FontSpec& font, Color background, int pixelsPerInch) 
                              pixelsPerInch != fontPpi_;
     if (fontChanged) {
         UniqueHfont next = CreateFontFor(font, pixelsPerInch);
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
         font_ = std::move(next);
         fontPpi_ = pixelsPerInch;
     }
@@ -204,21 +205,20 @@ void Memo::SetBounds(int x, int y, int width, int height) {
 }
 
 std::string Memo::Text() const {
-    const int length = GetWindowTextLengthA(hwnd_);
-    std::string text(length + 1, '\0');
-    GetWindowTextA(hwnd_, text.data(), length + 1);
-    text.resize(length);
-    return text;
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring text(length + 1, L'\0');
+    text.resize(std::max(GetWindowTextW(hwnd_, text.data(), length + 1), 0));
+    return Narrow(text);
 }
 
 bool Memo::SetText(const std::string& text) {
     if (kept_)
         kept_ = std::pair{0, 0}; // where a new text puts the selection
-    return SetWindowTextA(hwnd_, text.c_str()) != FALSE;
+    return SetWindowTextW(hwnd_, Widen(text).c_str()) != FALSE;
 }
 
 int Memo::ControlLineCount() const {
-    return static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(hwnd_, EM_GETLINECOUNT, 0, 0));
 }
 
 int Memo::LineCount() const {
@@ -227,7 +227,7 @@ int Memo::LineCount() const {
     if (lineCount_ < 0) {
         const int lines = ControlLineCount();
         const int lastLength =
-            static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(lines - 1), 0));
+            static_cast<int>(SendMessageW(hwnd_, EM_LINELENGTH, LineIndex(lines - 1), 0));
         lineCount_ = DisplayedLineCount(lines, lastLength);
     }
     return lineCount_;
@@ -273,35 +273,35 @@ std::string Memo::LineText(int line) const {
     // One request for a line that fits the usual buffer: finding a line walks
     // the control's lines, so each request costs more the longer the script.
     constexpr int kUsual = 4096;
-    std::string text(kUsual, '\0');
+    std::wstring text(kUsual, L'\0');
     *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(kUsual);
     int copied = static_cast<int>(
-        SendMessageA(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
+        SendMessageW(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
     if (copied < kUsual) {
         text.resize(std::max(copied, 0));
-        return text;
+        return Narrow(text);
     }
     // A longer line: measured first, then read whole.
-    const int length = static_cast<int>(SendMessageA(hwnd_, EM_LINELENGTH, LineIndex(line), 0));
-    text.assign(static_cast<std::size_t>(std::max(length, 1)) + 1, '\0');
+    const int length = static_cast<int>(SendMessageW(hwnd_, EM_LINELENGTH, LineIndex(line), 0));
+    text.assign(static_cast<std::size_t>(std::max(length, 1)) + 1, L'\0');
     *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(std::min(length + 1, 0xFFFF));
     copied = static_cast<int>(
-        SendMessageA(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
-    text.resize(std::min(copied, length));
-    return text;
+        SendMessageW(hwnd_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::clamp(copied, 0, length));
+    return Narrow(text);
 }
 
 int Memo::LineIndex(int line) const {
-    return static_cast<int>(SendMessageA(hwnd_, EM_LINEINDEX, line, 0));
+    return static_cast<int>(SendMessageW(hwnd_, EM_LINEINDEX, line, 0));
 }
 
 int Memo::LineFromChar(int charIndex) const {
-    return static_cast<int>(SendMessageA(hwnd_, EM_LINEFROMCHAR, charIndex, 0));
+    return static_cast<int>(SendMessageW(hwnd_, EM_LINEFROMCHAR, charIndex, 0));
 }
 
 std::pair<int, int> Memo::ShownSelection() const {
     DWORD start = 0, end = 0;
-    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return {static_cast<int>(start), static_cast<int>(end)};
 }
@@ -318,21 +318,21 @@ int Memo::SelLength() const {
 void Memo::SetSelection(int start, int length) {
     if (kept_) {
         kept_ = {start, start + length};
-        SendMessageA(hwnd_, EM_SETSEL, start, start);
+        SendMessageW(hwnd_, EM_SETSEL, start, start);
         return;
     }
-    SendMessageA(hwnd_, EM_SETSEL, start, start + length);
+    SendMessageW(hwnd_, EM_SETSEL, start, start + length);
 }
 
 void Memo::ScrollCaret() {
-    SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+    SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
 bool Memo::Modified() const {
-    return SendMessageA(hwnd_, EM_GETMODIFY, 0, 0) != 0;
+    return SendMessageW(hwnd_, EM_GETMODIFY, 0, 0) != 0;
 }
 
 void Memo::SetModified(bool modified) {
     if (Modified() != modified)
-        SendMessageA(hwnd_, EM_SETMODIFY, modified, 0);
+        SendMessageW(hwnd_, EM_SETMODIFY, modified, 0);
 }

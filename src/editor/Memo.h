@@ -51,7 +51,7 @@ class Memo {
     void SetBounds(int x, int y, int width, int height);
     std::string Text() const;
     bool SetText(const std::string& text); // false when the control cannot hold it
-    int TextLength() const { return GetWindowTextLengthA(hwnd_); }
+    int TextLength() const { return GetWindowTextLengthW(hwnd_); }
     int LineCount() const;                // displayed lines, an empty last line not counted
     int ControlLineCount() const;         // as the control reports it (at least 1)
     std::string LineText(int line) const; // one displayed line, without line end

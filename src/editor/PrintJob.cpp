@@ -5,26 +5,26 @@
 #include "editor/Memo.h"
 #include <winspool.h>
 
+#include "win/Wide.h"
 #include "win/Win32Error.h"
 
 namespace {
 std::string DefaultPrinterName() {
     DWORD size = 0;
-    GetDefaultPrinterA(nullptr, &size);
+    GetDefaultPrinterW(nullptr, &size);
     if (size == 0)
         ThrowLastError();
-    std::string name(size, '\0');
-    if (!GetDefaultPrinterA(name.data(), &size))
+    std::wstring name(size, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &size))
         ThrowLastError();
-    name.resize(name.find('\0'));
-    return name;
+    return Narrow(name.c_str());
 }
 
 // The driver settings the dialogs left, if they belong to this printer.
-const DEVMODEA* DevModeFor(const PrinterChoice& printer) {
-    if (printer.devMode.size() < offsetof(DEVMODEA, dmFields))
+const DEVMODEW* DevModeFor(const PrinterChoice& printer) {
+    if (printer.devMode.size() < offsetof(DEVMODEW, dmFields))
         return nullptr;
-    const auto* mode = reinterpret_cast<const DEVMODEA*>(printer.devMode.data());
+    const auto* mode = reinterpret_cast<const DEVMODEW*>(printer.devMode.data());
     if (mode->dmSize + mode->dmDriverExtra > printer.devMode.size())
         return nullptr;
     return mode;
@@ -34,16 +34,17 @@ const DEVMODEA* DevModeFor(const PrinterChoice& printer) {
 TextPrintJob::TextPrintJob(const PrinterChoice& printer, const std::string& title) {
     const std::string device =
         printer.deviceName.empty() ? DefaultPrinterName() : printer.deviceName;
-    dc_.reset(CreateDCA("WINSPOOL", device.c_str(), nullptr, DevModeFor(printer)));
+    dc_.reset(CreateDCW(L"WINSPOOL", Widen(device).c_str(), nullptr, DevModeFor(printer)));
     if (!dc_)
         ThrowLastError();
     pageWidth_ = GetDeviceCaps(dc_.get(), HORZRES);
     cursor_ = PageCursor(GetDeviceCaps(dc_.get(), VERTRES));
     SetBkMode(dc_.get(), TRANSPARENT);
-    DOCINFOA doc{};
+    const std::wstring name = Widen(title);
+    DOCINFOW doc{};
     doc.cbSize = sizeof doc;
-    doc.lpszDocName = title.c_str();
-    if (StartDocA(dc_.get(), &doc) <= 0)
+    doc.lpszDocName = name.c_str();
+    if (StartDocW(dc_.get(), &doc) <= 0)
         ThrowLastError();
 }
 
@@ -64,18 +65,21 @@ void TextPrintJob::SetFont(const FontSpec& font) {
 
 void TextPrintJob::PrintLine(const std::string& text) {
     HDC dc = dc_.get();
+    // The layout counts UTF-8 bytes; the device counts UTF-16 characters.
     const auto fitCount = [&](std::string_view rest) {
+        const std::wstring wide = Widen(rest);
         INT fits = 0;
         SIZE size{};
-        GetTextExtentExPointA(dc, rest.data(), static_cast<int>(rest.size()), pageWidth_, &fits,
+        GetTextExtentExPointW(dc, wide.data(), static_cast<int>(wide.size()), pageWidth_, &fits,
                               nullptr, &size);
-        return static_cast<std::size_t>(fits);
+        return CutToUnits(rest, static_cast<std::size_t>(fits)).size();
     };
     for (std::string_view piece : BreakPrintLine(text, fitCount)) {
         const PageCursor::Placement at = cursor_.Next();
         if (at.startsPage)
             BeginPage();
-        if (!piece.empty() && !TextOutA(dc, 0, at.y, piece.data(), static_cast<int>(piece.size())))
+        const std::wstring wide = Widen(piece);
+        if (!wide.empty() && !TextOutW(dc, 0, at.y, wide.data(), static_cast<int>(wide.size())))
             ThrowLastError();
         cursor_.Advance(TextHeight(piece));
     }
@@ -93,12 +97,13 @@ void TextPrintJob::BeginPage() {
 // The height of the printed text; the font's character height for an empty line.
 int TextPrintJob::TextHeight(std::string_view text) const {
     if (text.empty()) {
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc_.get(), &metrics);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_.get(), &metrics);
         return metrics.tmHeight;
     }
+    const std::wstring wide = Widen(text);
     SIZE size{};
-    GetTextExtentPoint32A(dc_.get(), text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_.get(), wide.data(), static_cast<int>(wide.size()), &size);
     return size.cy;
 }
 

@@ -2,13 +2,24 @@
 
 #include <algorithm>
 
+#include "win/TextConvert.h"
+
+namespace {
+// The bytes of the text's first character: a piece never ends inside one.
+std::size_t FirstCharacterSize(std::string_view text) {
+    std::size_t at = 0;
+    return text.empty() || NextCodePoint(text, at) == kIllFormedUtf8 ? 1 : at;
+}
+} // namespace
+
 std::vector<std::string_view>
 BreakPrintLine(std::string_view text,
                const std::function<std::size_t(std::string_view)>& fitCount) {
     std::vector<std::string_view> pieces;
     do {
         const std::size_t fits =
-            std::clamp<std::size_t>(fitCount(text), 1, std::max<std::size_t>(text.size(), 1));
+            std::clamp<std::size_t>(fitCount(text), FirstCharacterSize(text),
+                                    std::max<std::size_t>(text.size(), 1));
         pieces.push_back(text.substr(0, fits));
         text.remove_prefix(std::min(fits, text.size()));
     } while (!text.empty());

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "editor/ScriptText.h"
+#include "win/TextConvert.h"
 
 namespace {
 
@@ -11,7 +12,6 @@ constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
 constexpr char32_t kReplacement = 0xFFFD;
-constexpr char32_t kIllFormed = 0xFFFFFFFF;
 
 std::string_view BomOf(ScriptEncoding encoding) {
     switch (encoding) {
@@ -34,60 +34,6 @@ bool IsHighSurrogate(char16_t u) {
 }
 bool IsLowSurrogate(char16_t u) {
     return u >= 0xDC00 && u <= 0xDFFF;
-}
-
-// One UTF-8 sequence from bytes[at], moving at past it; kIllFormed for any
-// sequence the standard forbids (overlong, surrogate, above U+10FFFF, cut off).
-char32_t ReadUtf8(std::string_view bytes, std::size_t& at) {
-    const unsigned lead = static_cast<unsigned char>(bytes[at]);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    std::size_t length;
-    char32_t c;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        c = lead & 0x07;
-    } else {
-        return kIllFormed;
-    }
-    if (bytes.size() - at < length)
-        return kIllFormed;
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned next = static_cast<unsigned char>(bytes[at + k]);
-        if ((next & 0xC0) != 0x80)
-            return kIllFormed;
-        c = (c << 6) | (next & 0x3F);
-    }
-    if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
-        IsSurrogate(c))
-        return kIllFormed;
-    at += length;
-    return c;
-}
-
-std::optional<std::u16string> DecodeUtf8(std::string_view bytes) {
-    std::u16string text;
-    text.reserve(bytes.size());
-    for (std::size_t at = 0; at < bytes.size();) {
-        const char32_t c = ReadUtf8(bytes, at);
-        if (c == kIllFormed)
-            return std::nullopt;
-        if (c >= 0x10000) {
-            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            text += static_cast<char16_t>(c);
-        }
-    }
-    return text;
 }
 
 std::optional<std::u16string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
@@ -119,24 +65,6 @@ template <typename Sink> void ForEachCodePoint(std::u16string_view text, Sink si
         } else {
             sink(IsSurrogate(u) ? kReplacement : char32_t(u));
         }
-    }
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | c >> 12);
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | c >> 18);
-        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
 
@@ -196,7 +124,7 @@ ScriptEncoding DetectScriptEncoding(std::string_view fileBytes) {
     bool multiByte = false;
     for (std::size_t at = 0; at < fileBytes.size();) {
         const std::size_t start = at;
-        if (ReadUtf8(fileBytes, at) == kIllFormed)
+        if (NextCodePoint(fileBytes, at) == kIllFormedUtf8)
             return ScriptEncoding::Ansi;
         multiByte = multiByte || at - start > 1;
     }
@@ -213,7 +141,7 @@ std::optional<std::u16string> DecodeUnicode(std::string_view fileBytes, ScriptEn
     case ScriptEncoding::Utf16Be:
         return DecodeUtf16(body, true);
     default:
-        return DecodeUtf8(body);
+        return Utf8ToUtf16Strict(body);
     }
 }
 
@@ -246,7 +174,7 @@ ScriptLoad DecodeScript(std::string_view fileBytes, const CodePage& codePage) {
         if (HoldsBinaryData(fileBytes))
             load.status = ScriptLoadStatus::Binary;
         else
-            load.text = fileBytes;
+            load.text = Utf16ToUtf8(codePage.ToUnicode(fileBytes));
         return load;
     }
     const std::optional<std::u16string> unicode = DecodeUnicode(fileBytes, load.encoding);
@@ -258,20 +186,20 @@ ScriptLoad DecodeScript(std::string_view fileBytes, const CodePage& codePage) {
         load.status = ScriptLoadStatus::Binary;
         return load;
     }
-    // The way back is checked too, so a code page that slips in a look-alike
-    // cannot make a later save change the file.
-    std::optional<std::string> ansi = codePage.FromUnicode(*unicode);
-    if (!ansi || codePage.ToUnicode(*ansi) != *unicode) {
-        load.status = ScriptLoadStatus::NotInCodePage;
-        return load;
-    }
-    load.text = std::move(*ansi);
+    load.text = Utf16ToUtf8(*unicode);
     return load;
 }
 
-std::string EncodeScript(std::string_view ansiText, ScriptEncoding encoding,
-                         const CodePage& codePage) {
-    if (encoding == ScriptEncoding::Ansi)
-        return std::string(ansiText);
-    return EncodeUnicode(codePage.ToUnicode(ansiText), encoding);
+ScriptFileForm EncodeScript(std::string_view text, ScriptEncoding encoding,
+                            const CodePage& codePage) {
+    const std::u16string unicode = Utf8ToUtf16(text);
+    if (encoding == ScriptEncoding::Ansi) {
+        // The way back is checked too, so a code page that slips in a
+        // look-alike cannot change the script behind the user's back.
+        std::optional<std::string> ansi = codePage.FromUnicode(unicode);
+        if (ansi && codePage.ToUnicode(*ansi) == unicode)
+            return {encoding, std::move(*ansi)};
+        encoding = ScriptEncoding::Utf8Bom;
+    }
+    return {encoding, EncodeUnicode(unicode, encoding)};
 }

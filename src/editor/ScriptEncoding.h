@@ -3,8 +3,10 @@
 #include <string>
 #include <string_view>
 
-// How a script file stores its text. The editor always holds 8-bit text in the
-// system's code page; the encoding only matters when reading and writing.
+#include "win/TextConvert.h"
+
+// How a script file stores its text. The editor holds Unicode text (UTF-8
+// here); the encoding only matters when reading and writing.
 enum class ScriptEncoding {
     Ansi,    // the system's code page, byte for byte
     Utf8,    // UTF-8 without a byte order mark
@@ -13,15 +15,6 @@ enum class ScriptEncoding {
     Utf16Be, // FE FF, then UTF-16 big endian
 };
 
-// The system's 8-bit code page, kept apart so the conversions build anywhere.
-class CodePage {
-  public:
-    virtual ~CodePage() = default;
-    // nullopt when some character has no place in the code page: never a
-    // best-fit look-alike or a '?'.
-    virtual std::optional<std::string> FromUnicode(std::u16string_view text) const = 0;
-    virtual std::u16string ToUnicode(std::string_view text) const = 0;
-};
 
 // The Western code page 1252. Its five unassigned bytes (0x81, 0x8D, 0x8F,
 // 0x90, 0x9D) map to the control characters of the same number, as Windows
@@ -50,31 +43,32 @@ std::string EncodeUnicode(std::u16string_view text, ScriptEncoding encoding);
 
 enum class ScriptLoadStatus {
     Loaded,
-    Binary,        // a NUL byte, or a decoded U+0000: not a script
-    NotInCodePage, // Unicode text with a character the editor cannot hold
-    Invalid,       // a byte order mark followed by what its encoding forbids
+    Binary,  // a NUL byte, or a decoded U+0000: not a script
+    Invalid, // a byte order mark followed by what its encoding forbids
 };
 
 struct ScriptLoad {
     ScriptLoadStatus status = ScriptLoadStatus::Loaded;
-    // The text in the code page, only when Loaded; its line ends are the file's.
+    // The text as UTF-8, only when Loaded; its line ends are the file's.
     std::string text;
     // As detected, refused files included; a save writes this encoding back.
     ScriptEncoding encoding = ScriptEncoding::Ansi;
 };
 
-// A loaded file's bytes to the editor's text. Never lossy: a text that does
-// not convert to the code page and back unchanged is refused.
+// A loaded file's bytes to the editor's text: a file without a mark that is
+// not UTF-8 is read in the code page, byte for byte.
 ScriptLoad DecodeScript(std::string_view fileBytes, const CodePage& codePage);
 
-// The editor's text to file bytes in the encoding; Ansi writes it unchanged.
-// For every Loaded result this gives back the bytes it was loaded from.
-std::string EncodeScript(std::string_view ansiText, ScriptEncoding encoding,
-                         const CodePage& codePage);
-
 // How the script in the editor is stored: its encoding and, so an unedited
-// Unicode script is written back exactly, the bytes it was loaded from.
+// script is written back exactly, the bytes it was loaded from.
 struct ScriptFileForm {
     ScriptEncoding encoding = ScriptEncoding::Ansi;
     std::string bytes;
 };
+
+// The editor's UTF-8 text to file bytes in the encoding. A text the code page
+// cannot hold whole is never written with look-alikes: it becomes UTF-8 with
+// a mark, and the form says so. For every Loaded result of an ANSI code page
+// that maps each byte, this gives back the bytes it was loaded from.
+ScriptFileForm EncodeScript(std::string_view text, ScriptEncoding encoding,
+                            const CodePage& codePage);

@@ -1,17 +1,17 @@
-// Loading and writing scripts. The editor holds single-byte text with CR LF
-// line ends; a file keeps the encoding it came in.
+// Loading and writing scripts. The editor holds Unicode text with CR LF line
+// ends; a file keeps the encoding it came in while its code page can hold it.
 #include <windows.h>
 
 #include "app/model/Program.h"
 #include "editor/ScriptEncoding.h"
 #include "editor/ScriptText.h"
-#include "editor/SystemCodePage.h"
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
 #include "settings/ProfileCodec.h"
 #include "win/FileDialogOptions.h"
 #include "win/FileIo.h"
+#include "win/SystemCodePage.h"
 
 namespace {
 // A file that was read but is no script the editor can show as it is.
@@ -26,9 +26,6 @@ std::string RefusalText(ScriptLoadStatus status, ScriptEncoding encoding) {
     case ScriptLoadStatus::Binary:
         // A NUL would cut the text short and the next save would lose the rest.
         return "The file holds binary data, not plain text";
-    case ScriptLoadStatus::NotInCodePage:
-        return "The file holds characters that this system's code page (" +
-               std::to_string(SystemCodePage::Number()) + ") cannot show";
     default:
         break;
     }
@@ -104,10 +101,10 @@ void TForm1::ReplaceEditorText(const std::string& path) {
     scriptForm_ = {script.encoding, std::move(script.bytes)};
 }
 
-std::string TForm1::ScriptFileBytes() const {
+ScriptFileForm TForm1::ScriptFileBytes() const {
     // An unedited Unicode script goes back exactly as it came.
     if (scriptForm_.encoding != ScriptEncoding::Ansi && !scriptForm_.bytes.empty())
-        return scriptForm_.bytes;
+        return scriptForm_;
     return EncodeScript(memo_.Text(), scriptForm_.encoding, SystemCodePage());
 }
 
@@ -120,13 +117,16 @@ void TForm1::WriteScript(const std::string& path) {
                    kProductTitle, 3);
         return;
     }
+    ScriptFileForm form = ScriptFileBytes();
     try {
-        app_.services().replaceFile(path, ScriptFileBytes());
+        app_.services().replaceFile(path, form.bytes);
+        // A script its code page could no longer hold is UTF-8 from now on.
+        scriptForm_.encoding = form.encoding;
     } catch (const std::exception& e) {
         ShowMsgBox(app_.services().ui, FileErrorText(e, 41, path), kProductTitle, 3);
         return;
     }
-    state_.CurAlternate->FileName = CutTo(path, kShortStringMax);
+    state_.CurAlternate->FileName = path;
     state_.LastFileLoaded = path;
     saveDialog_.initialDir = folder;
     statusBar_.SetText(5, FileNamePart(path));
@@ -156,7 +156,7 @@ void TForm1::Open1Click() {
             openDialog_.fileName.clear();
             return;
         }
-        state_.CurAlternate->FileName = CutTo(openDialog_.fileName, kShortStringMax);
+        state_.CurAlternate->FileName = openDialog_.fileName;
     }
     // A cancel leaves the script without a name: the next Save asks for one.
     state_.LastFileLoaded = openDialog_.fileName;
@@ -187,13 +187,11 @@ void TForm1::LoadCommandLineScript() {
     try {
         EmptyEditor();
         ReplaceEditorText(state_.CmdLineFile);
-        state_.CmdLineFile = CutTo(argument, kShortStringMax);
+        state_.CmdLineFile = argument;
         // The script on screen is this file now; a Save must not go to the
         // script the settings reopened.
-        char full[MAX_PATH * 4] = {0};
-        state_.LastFileLoaded =
-            GetFullPathNameA(argument.c_str(), sizeof full, full, nullptr) ? full : argument;
-        state_.CurAlternate->FileName = CutTo(state_.LastFileLoaded, kShortStringMax);
+        state_.LastFileLoaded = FullPath(argument);
+        state_.CurAlternate->FileName = state_.LastFileLoaded;
         memo_.SetModified(false);
     } catch (const std::exception& e) {
         state_.CmdLineFileGiven = false;

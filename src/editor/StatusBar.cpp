@@ -6,6 +6,7 @@
 
 #include "win/Dpi.h"
 #include "win/UniqueHandle.h"
+#include "win/Wide.h"
 
 namespace {
 constexpr int kPanelWidths[] = {100, 80, 80, 100, 100, 50};
@@ -17,9 +18,9 @@ constexpr int kBarInset = 6;
 
 bool StatusBar::Create(HWND parent) {
     dpi_ = WindowDpi(parent);
-    hwnd_ = CreateWindowExA(
-        0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER, 0,
-        0, 0, ScaleForDpi(kBarHeight, dpi_), parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(
+        0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER, 0,
+        0, 0, ScaleForDpi(kBarHeight, dpi_), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
         return false;
     hook_.Install(hwnd_, [this](UINT msg, WPARAM wp, LPARAM lp) { return OnMessage(msg, wp, lp); },
@@ -70,13 +71,13 @@ void StatusBar::Resize() {
 void StatusBar::SetDpi(int dpi) {
     dpi_ = dpi;
     // The bar picks its font for the new scaling from the system.
-    SendMessageA(hwnd_, WM_SETFONT, 0, FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, 0, FALSE);
     LayOut();
     Resize();
 }
 
 HFONT StatusBar::Font() const {
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -86,17 +87,18 @@ int StatusBar::TextNeed(const std::string& text) const {
     // A memory context of its own: panel 1 changes at every line of a
     // dual-screen playback, and a window's context can cost a server trip.
     ScopedSelect select(measure_.get(), Font());
+    const std::wstring wide = Widen(text);
     SIZE size{};
-    GetTextExtentPoint32A(measure_.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(measure_.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx + ScaleForDpi(kPanelInset, dpi_);
 }
 
 void StatusBar::LayOut() {
     HandLiveTextOver(); // panels may change size
-    TEXTMETRICA metrics{};
+    TEXTMETRICW metrics{};
     if (measure_) {
         ScopedSelect select(measure_.get(), Font());
-        GetTextMetricsA(measure_.get(), &metrics);
+        GetTextMetricsW(measure_.get(), &metrics);
     }
     height_ = std::max<int>(ScaleForDpi(kBarHeight, dpi_),
                             metrics.tmHeight + ScaleForDpi(kBarInset, dpi_));
@@ -108,13 +110,13 @@ void StatusBar::LayOut() {
     }
     widths_[5] = -1;
     edges[5] = -1; // the last panel takes the rest of the bar
-    SendMessageA(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    SendMessageW(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
 }
 
 void StatusBar::SetText(int panel, const std::string& text) {
     if (panel == livePanel_)
         EndLivePanel();
-    SendMessageA(hwnd_, SB_SETTEXTA, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(hwnd_, SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(Widen(text).c_str()));
     if (panel < 6 && TextNeed(text) > widths_[panel - 1])
         LayOut();
 }
@@ -180,7 +182,7 @@ void StatusBar::DrawLiveText() {
     SelectObject(dc, Font());
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT text = part;
-    DrawStatusTextA(dc, &text, liveText_.c_str(), SBT_NOBORDERS);
+    DrawStatusTextW(dc, &text, Widen(liveText_).c_str(), SBT_NOBORDERS);
     RestoreDC(dc, saved);
 }
 
@@ -191,14 +193,14 @@ void StatusBar::HandLiveTextOver() {
 
 RECT StatusBar::PanelRect(int panel) const {
     RECT part{};
-    SendMessageA(hwnd_, SB_GETRECT, panel - 1, reinterpret_cast<LPARAM>(&part));
+    SendMessageW(hwnd_, SB_GETRECT, panel - 1, reinterpret_cast<LPARAM>(&part));
     return part;
 }
 
 std::string StatusBar::Text(int panel) const {
-    const LRESULT info = SendMessageA(hwnd_, SB_GETTEXTLENGTHA, panel - 1, 0);
-    std::string text(LOWORD(info) + 1, '\0');
-    SendMessageA(hwnd_, SB_GETTEXTA, panel - 1, reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT info = SendMessageW(hwnd_, SB_GETTEXTLENGTHW, panel - 1, 0);
+    std::wstring text(LOWORD(info) + 1, L'\0');
+    SendMessageW(hwnd_, SB_GETTEXTW, panel - 1, reinterpret_cast<LPARAM>(text.data()));
     text.resize(LOWORD(info));
-    return text;
+    return Narrow(text);
 }

@@ -10,6 +10,7 @@
 #include "sysinfo/SysInfo.h"
 #include "win/Dpi.h"
 #include "win/Display.h"
+#include "win/Wide.h"
 
 TForm1::TForm1(Program& app) : app_(app) {}
 
@@ -36,14 +37,14 @@ bool TForm1::Create() {
     SetWindowPos(panel2_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // Siblings under the panel must not paint over the preview.
     for (HWND sibling : {memo_.hwnd(), statusBar_.hwnd()})
-        SetWindowLongPtrA(sibling, GWL_STYLE,
-                          GetWindowLongPtrA(sibling, GWL_STYLE) | WS_CLIPSIBLINGS);
+        SetWindowLongPtrW(sibling, GWL_STYLE,
+                          GetWindowLongPtrW(sibling, GWL_STYLE) | WS_CLIPSIBLINGS);
     return true;
 }
 
 bool TForm1::FormCreate() {
     Services& services = app_.services();
-    state_.ProgramDir = CutTo(ProgramFolder(), kShortStringMax);
+    state_.ProgramDir = ProgramFolder();
     {
         ScopedGetDC dc(hwnd());
         pixelsPerInch_ = GetDeviceCaps(dc.get(), LOGPIXELSX);
@@ -58,7 +59,7 @@ bool TForm1::FormCreate() {
         return false;
     }
     TakeCommandLineScript();
-    SetWindowTextA(hwnd(), (" Cuecraft " + state_.Ver).c_str());
+    SetWindowTextW(hwnd(), Widen(" Cuecraft " + state_.Ver).c_str());
     SetSdelaY(0);
     state_.Sc_Tr = {0, 0, services.display.ScreenWidth(), services.display.ScreenHeight()};
     state_.TextColor = 0xFFFFFF;
@@ -76,7 +77,7 @@ void TForm1::TakeCommandLineScript() {
         return;
     state_.CmdLineFileGiven = true;
     ShowWindow(hwnd(), SW_HIDE);
-    state_.CmdLineFile = CutTo(args[0], kShortStringMax);
+    state_.CmdLineFile = args[0];
 }
 
 void TForm1::InitFileDialogs() {

@@ -146,7 +146,7 @@ class TForm1 : public Window, public EditorView {
     // Puts a script file's text in the editor; throws what the read throws.
     void ReplaceEditorText(const std::string& path);
     // The editor's script as file bytes, in the encoding it was loaded in.
-    std::string ScriptFileBytes() const;
+    ScriptFileForm ScriptFileBytes() const;
     // While a script scrolls, asks it to stop and says so.
     bool StopIfPlaying();
     void InitFileDialogs();

@@ -19,7 +19,6 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenCapture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptFiles.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SystemCodePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowShowing.cpp

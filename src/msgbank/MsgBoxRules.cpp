@@ -1,5 +1,7 @@
 #include "msgbank/MsgBoxRules.h"
 
+#include "win/TextConvert.h"
+
 namespace msgbox {
 namespace {
 // Platform button ids (winuser.h), spelled here so this file stays platform-free.
@@ -30,12 +32,12 @@ std::uint32_t StyleForKind(int kind) {
 std::string EffectiveCaption(std::string_view caption) {
     // Byte-wise compare of the length-prefixed strings against " ".
     if (caption > std::string_view(" "))
-        return std::string(caption.substr(0, 255));
+        return CutToUnits(caption, 255);
     return {};
 }
 
 std::string EffectiveText(std::string_view text) {
-    return std::string(text.substr(0, 255));
+    return CutToUnits(text, 255);
 }
 
 Answer AnswerForButton(int buttonId) {

@@ -8,6 +8,7 @@
 #include "win/PerfCounter.h"
 #include "render/ScrollBand.h"
 #include "render/TextFormat.h"
+#include "win/Wide.h"
 
 bool TForm4::AcquireOutputContext() {
     ReleaseOutputContext();
@@ -107,7 +108,8 @@ void TForm4::DrawLineText(const std::string& text) {
     TextRect = {0, 0, LineWidth, LineHeight};
     const UINT format = LineTextFormat(state_.editorAlignment);
     RECT r{TextRect.left, TextRect.top, TextRect.right, TextRect.bottom};
-    DrawTextA(LineImage->dc(), LineText.c_str(), -1, &r, format);
+    const std::wstring line = Widen(LineText);
+    DrawTextW(LineImage->dc(), line.c_str(), static_cast<int>(line.size()), &r, format);
     OffscreenImage* preview = editor_.PreviewImage().get();
     if (!preview || !DualScreenActive() || !Playing)
         return;
@@ -116,7 +118,7 @@ void TForm4::DrawLineText(const std::string& text) {
     if (preview->FontColor() != fontColor)
         preview->SetFontColor(fontColor);
     RECT pr{0, 0, PreviewTextRect.right, PreviewTextRect.bottom};
-    DrawTextA(preview->dc(), LineText.c_str(), -1, &pr, format);
+    DrawTextW(preview->dc(), line.c_str(), static_cast<int>(line.size()), &pr, format);
 }
 
 void TForm4::MirrorRowForward(std::int32_t j) {

@@ -4,6 +4,7 @@
 #include "app/model/Program.h"
 #include "playback/BlackScrollvantel.h"
 #include "settings/ProfileCodec.h"
+#include "win/Wide.h"
 
 void TForm4::FormCreate() {
     engine_.SetTicksPerMs(state_.TicksPerMs);
@@ -14,7 +15,7 @@ void TForm4::FormCreate() {
     Reverse = false;
     AssignHelpContexts(state_.menu);
     const PrompterState& state = state_;
-    SetWindowTextA(editor_.Window(), ("Cuecraft " + state.Ver).c_str());
+    SetWindowTextW(editor_.Window(), Widen("Cuecraft " + state.Ver).c_str());
     app_.SetTitle("rollscript");
     app_.SetHelpFile("rollscript.hlp");
     // A failure in the load is shown and start-up goes on with what it has.

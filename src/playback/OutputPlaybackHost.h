@@ -41,5 +41,5 @@ class OutputPlaybackHost final : public PlaybackHost {
     std::int64_t presentTicks_ = 0; // counter ticks per display refresh
     std::int64_t nextPresent_ = 0;  // when the next refresh is due
     // Never signalled: waiting on it is the pause's 100 ms sleep.
-    UniqueEvent pauseEvent_{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    UniqueEvent pauseEvent_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };

@@ -153,7 +153,7 @@ void TForm4::EndPlayback() {
 }
 
 void TForm4::FormShow() {
-    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     SetColor(state_.FormColor);
 }
 

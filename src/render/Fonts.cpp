@@ -1,11 +1,14 @@
 #include "render/Fonts.h"
 
+#include "win/Wide.h"
+
 namespace {
 UniqueHfont MakeFont(const char* face, int height, const FontSpec& style) {
-    return UniqueHfont(CreateFontA(height, 0, 0, 0, style.Has(kStyleBold) ? FW_BOLD : FW_NORMAL,
+    return UniqueHfont(CreateFontW(height, 0, 0, 0, style.Has(kStyleBold) ? FW_BOLD : FW_NORMAL,
                                    style.Has(kStyleItalic), style.Has(kStyleUnderline),
                                    style.Has(kStyleStrikeOut), DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                   Widen(face).c_str()));
 }
 } // namespace
 

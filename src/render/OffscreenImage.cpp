@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "render/Fonts.h"
+#include "win/Wide.h"
 #include "win/Win32Error.h"
 
 namespace {
@@ -138,7 +139,8 @@ void OffscreenImage::Fill() {
 }
 
 int OffscreenImage::TextHeight(const std::string& text) const {
+    const std::wstring wide = Widen(text);
     SIZE size{};
-    GetTextExtentPoint32A(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc_.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cy;
 }

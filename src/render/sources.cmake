@@ -4,8 +4,10 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/OutputRect.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowSteps.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScrollBand.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextDirection.cpp
 )
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OffscreenImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScriptLineDrawing.cpp
 )

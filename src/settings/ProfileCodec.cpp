@@ -114,9 +114,7 @@ std::string BaseConfigName(std::string_view path) {
             break;
         name.insert(name.begin(), (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
     }
-    if (name.size() > 255)
-        name.resize(255);
-    return name;
+    return CutToUnits(name, 255);
 }
 
 std::string TrimBlanks(std::string_view text) {
@@ -140,7 +138,7 @@ std::string ProfileEcho(std::string_view text) {
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
         text.back() == text.front())
         text = text.substr(1, text.size() - 2);
-    return std::string(text.substr(0, kProfileTextMax));
+    return CutToUnits(text, kProfileTextMax);
 }
 
 std::string SettingsFolder(const std::string& programDir) {

@@ -4,11 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "win/TextConvert.h"
+
 // How values are spelled in a settings file. Platform-free so it can be
 // tested natively.
 
-// Texts are read with this limit.
-inline constexpr std::size_t kProfileTextMax = 2047;
+// Texts are read with this limit, in UTF-16 characters: a path up to the
+// system's limit fits whole.
+inline constexpr std::size_t kProfileTextMax = 32767;
 
 // A number as written in a settings file: decimal with an optional sign, or
 // "0x"/"0X" followed by hexadecimal digits (taken as a 32-bit pattern, so

@@ -4,14 +4,6 @@
 #include "settings/ProfileCodec.h"
 
 namespace {
-// Nothing sets the first line yet; characters beyond one byte become '?'.
-std::string SingleByte(const std::u16string& text) {
-    std::string bytes;
-    for (char16_t c : text)
-        bytes.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
-    return bytes;
-}
-
 void CaptureAlternate(const AlternateEntry& entry, std::uint8_t delay, SettingsValues& v) {
     v.AlteSize = entry.Size;
     v.AlteFontName = entry.FontName;
@@ -25,7 +17,7 @@ void CaptureAlternate(const AlternateEntry& entry, std::uint8_t delay, SettingsV
     v.Alteloop = entry.loop;
     v.Alteplay = entry.play;
     v.AlteFirstLineColor = entry.FirstLineColor;
-    v.AlteFirstLine = SingleByte(entry.FirstLine);
+    v.AlteFirstLine = Utf16ToUtf8(entry.FirstLine);
 }
 } // namespace
 
@@ -116,7 +108,7 @@ void LoadAlternateEntry(AlternateEntry& entry, PrompterState& state, IProfileFil
     entry.Fcolor = v.AlteFcolor;
     entry.Style = CodeToStyle(v.AlteStyle);
     entry.Alignment = static_cast<std::uint8_t>(v.AlteAlignment & 0xFF);
-    entry.FileName = CutTo(v.AlteFileName, kShortStringMax);
+    entry.FileName = v.AlteFileName;
     SetSdelaY(state, static_cast<std::uint8_t>(v.AlteDelay));
     entry.Margin = v.AlteMargin;
     entry.loop = v.Alteloop;

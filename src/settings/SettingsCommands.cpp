@@ -105,7 +105,7 @@ namespace {
 POINT WorkAreaOffset(HWND hwnd) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &info))
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &info))
         return {0, 0};
     return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
 }

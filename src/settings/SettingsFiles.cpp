@@ -7,18 +7,19 @@
 
 #include "settings/SettingsApply.h"
 #include "win/FileIo.h"
+#include "win/Wide.h"
 
 std::string ConfigDate() {
-    char date[128] = {0};
-    char time[128] = {0};
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
-    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
-    return std::string(date) + "-" + time;
+    wchar_t date[128] = {0};
+    wchar_t time[128] = {0};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 128);
+    return Narrow(date) + "-" + Narrow(time);
 }
 
 void WriteSettingsFileSafely(const std::string& path, const PrompterState& state,
                              const std::string& configDate, const ProfileOpener& open) {
-    const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const bool existed = FileExists(path);
     try {
         ReplaceFileSafely(path, true, [&](const std::string& temp) {
             std::unique_ptr<IProfileFile> copy = open(temp);

@@ -116,7 +116,7 @@ void ReadRow(IProfileFile& file, const SettingsKey& row, std::string_view altern
     const std::optional<std::string> text = file.Read(row.section, KeyName(row, alternateName));
     if (row.type == ValueType::Text) {
         values.*std::get<std::string V::*>(row.field) =
-            text ? text->substr(0, kProfileTextMax) : std::string();
+            text ? CutToUnits(*text, kProfileTextMax) : std::string();
         return;
     }
     const bool clamp = row.outOfRange == OutOfRange::Clamp;

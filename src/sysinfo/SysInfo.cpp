@@ -1,5 +1,6 @@
 #include "sysinfo/SysInfo.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <windows.h>
@@ -8,29 +9,38 @@
 #include "msgbank/ShowMsgBox.h"
 #include "sysinfo/TimerMath.h"
 #include "win/PerfCounter.h"
+#include "win/FileIo.h"
+#include "win/Wide.h"
 #include "win/Win32Error.h"
 
 std::string ProgramFolder() {
-    char path[MAX_PATH] = {0};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
+    // The buffer grows until the whole name fits: a folder is never cut.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >=
+               path.size() &&
+           path.size() < 32768)
+        path.resize(path.size() * 2);
+    path.resize(std::min<std::size_t>(length, path.size()));
+    const std::string folder = Narrow(path);
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
 bool IsNtFamily() {
-    OSVERSIONINFOA info{};
+    OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
-    return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return GetVersionExW(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 namespace {
 bool ReadVersionBlock(const std::string& fileName, std::vector<char>& block) {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(fileName.c_str(), &ignored);
+    const std::wstring name = FileSystemPath(fileName);
+    const DWORD size = GetFileVersionInfoSizeW(name.c_str(), &ignored);
     if (size == 0)
         return false;
     block.assign(size, 0);
-    if (!GetFileVersionInfoA(fileName.c_str(), 0, size, block.data()))
+    if (!GetFileVersionInfoW(name.c_str(), 0, size, block.data()))
         throw Win32Error(GetLastError());
     return true;
 }
@@ -42,14 +52,12 @@ void ProgramVersion(IModalUi& ui, const std::string& fileName, const std::string
         std::vector<char> block;
         if (!ReadVersionBlock(fileName, block))
             return;
-        char* text = nullptr;
+        wchar_t* text = nullptr;
         UINT length = 0;
-        if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\FileVersion",
+        if (VerQueryValueW(block.data(), L"\\StringFileInfo\\040904E4\\FileVersion",
                            reinterpret_cast<void**>(&text), &length) &&
             text && length > 0) {
-            result.assign(text, strnlen(text, length));
-            if (result.size() > 255)
-                result.resize(255);
+            result = CutToUnits(Narrow(std::wstring_view(text, wcsnlen(text, length))), 255);
         } else {
             result.clear();
         }
@@ -71,7 +79,7 @@ std::uint32_t FileVersionMS(const std::string& fileName) {
     }
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
+    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
         length < sizeof(VS_FIXEDFILEINFO))
         return 0;
     return fixed->dwFileVersionMS;

@@ -9,34 +9,34 @@ void ControlHook::Install(HWND control, Handler handler, std::function<void()> g
     hwnd_ = control;
     handler_ = std::move(handler);
     gone_ = std::move(gone);
-    SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     next_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
 }
 
 void ControlHook::Remove() {
     if (!hwnd_)
         return;
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next_));
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
 }
 
 LRESULT ControlHook::Next(UINT msg, WPARAM wp, LPARAM lp) const {
-    return CallWindowProcA(next_, hwnd_, msg, wp, lp);
+    return CallWindowProcW(next_, hwnd_, msg, wp, lp);
 }
 
 LRESULT CALLBACK ControlHook::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<ControlHook*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<ControlHook*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self || hwnd != self->hwnd_)
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         // Destroyed with its parent: nothing to remove later.
         const WNDPROC next = self->next_;
         self->Remove();
         if (self->gone_)
             self->gone_();
-        return CallWindowProcA(next, hwnd, msg, wp, lp);
+        return CallWindowProcW(next, hwnd, msg, wp, lp);
     }
     // Outside the window base class: errors raised here go to the same
     // standard error box.

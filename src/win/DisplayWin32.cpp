@@ -14,7 +14,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
     auto* list = reinterpret_cast<std::vector<std::pair<bool, Rect32>>*>(param);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info)) {
+    if (GetMonitorInfoW(monitor, &info)) {
         const RECT& r = info.rcMonitor;
         list->push_back(
             {(info.dwFlags & MONITORINFOF_PRIMARY) != 0, Rect32{r.left, r.top, r.right, r.bottom}});

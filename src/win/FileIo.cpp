@@ -3,10 +3,30 @@
 #include <windows.h>
 
 #include "win/UniqueHandle.h"
+#include "win/Wide.h"
 #include "win/Win32Error.h"
 
+std::wstring FileSystemPath(const std::string& path) {
+    std::wstring wide = Widen(path);
+    // Past MAX_PATH only the \\?\ form reaches a file on every Windows (the
+    // long-path opt-in is a machine setting); that form takes a full path.
+    if (wide.size() < MAX_PATH - 12 || wide.starts_with(L"\\\\?\\"))
+        return wide;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return wide;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return wide;
+    full.resize(length);
+    if (full.starts_with(L"\\\\"))
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 std::string ReadWholeFile(const std::string& path) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    UniqueFile file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         ThrowLastError();
@@ -31,8 +51,9 @@ std::string ReplacementName(const std::string& path) {
 namespace {
 void RemoveTemporary(const std::string& temp) {
     // A copy of a read-only file is read-only too.
-    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temp.c_str());
+    const std::wstring name = FileSystemPath(temp);
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(name.c_str());
 }
 
 [[noreturn]] void Fail(const std::string& temp, DWORD error) {
@@ -47,11 +68,13 @@ void ReplaceFileSafely(const std::string& path, bool startFromOld,
     RemoveTemporary(temp); // left over from an interrupted save
     // A read-only file is not replaced, whatever the file system would allow
     // (Wine would move the copy over it; Windows refuses).
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring target = FileSystemPath(path);
+    const std::wstring copy = FileSystemPath(temp);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
     if (existed && (attributes & FILE_ATTRIBUTE_READONLY))
         throw Win32Error(ERROR_ACCESS_DENIED);
-    if (startFromOld && existed && !CopyFileA(path.c_str(), temp.c_str(), FALSE))
+    if (startFromOld && existed && !CopyFileW(target.c_str(), copy.c_str(), FALSE))
         Fail(temp, GetLastError());
     try {
         fill(temp);
@@ -63,15 +86,15 @@ void ReplaceFileSafely(const std::string& path, bool startFromOld,
     // old one or the new one, never empty.
     if (!FlushToDisk(temp))
         Fail(temp, GetLastError());
-    if (!MoveFileExA(temp.c_str(), path.c_str(),
+    if (!MoveFileExW(copy.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         Fail(temp, GetLastError());
 }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
     ReplaceFileSafely(path, false, [&bytes](const std::string& temp) {
-        UniqueFile file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueFile file(CreateFileW(FileSystemPath(temp).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             ThrowLastError();
         DWORD done = 0;
@@ -83,17 +106,29 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
 }
 
 bool FlushToDisk(const std::string& path) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && FlushFileBuffers(file.get());
 }
 
+std::string FullPath(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = size ? GetFullPathNameW(wide.c_str(), size, full.data(), nullptr) : 0;
+    if (length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return Narrow(full);
+}
+
 bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FileSystemPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FolderExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FileSystemPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

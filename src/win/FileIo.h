@@ -2,6 +2,10 @@
 #include <functional>
 #include <string>
 
+// A path as the wide file calls take it: whole, and past MAX_PATH in the
+// \\?\ form so that no length short of the system's limit is refused.
+std::wstring FileSystemPath(const std::string& path);
+
 // Whole-file reads and safe whole-file replacement. Errors throw Win32Error
 // carrying the system's text.
 std::string ReadWholeFile(const std::string& path);
@@ -24,6 +28,9 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes);
 // Makes the system write a file's cached data to the disk; false when it
 // could not.
 bool FlushToDisk(const std::string& path);
+
+// The full path of a file named relative to the current folder, whole.
+std::string FullPath(const std::string& path);
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

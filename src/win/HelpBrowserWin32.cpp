@@ -3,11 +3,14 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "win/FileIo.h"
+#include "win/Wide.h"
+
 std::uint32_t OpenInDefaultBrowser(const std::string& page) {
-    if (GetFileAttributesA(page.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(FileSystemPath(page).c_str()) == INVALID_FILE_ATTRIBUTES)
         return GetLastError();
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        ShellExecuteW(nullptr, L"open", Widen(page).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result > 32)
         return 0;
     // The page is there, so whatever else fails means that no program could

@@ -20,7 +20,7 @@ struct FileDialogSpec {
 // The printer a job goes to, as the print and print set-up dialogs leave it.
 struct PrinterChoice {
     std::string deviceName;             // empty: the default printer
-    std::vector<unsigned char> devMode; // the driver's settings (DEVMODEA bytes)
+    std::vector<unsigned char> devMode; // the driver's settings (DEVMODEW bytes)
 };
 
 // Every modal interaction goes through this seam so tests can answer it.

@@ -6,6 +6,7 @@
 #include <commdlg.h>
 
 #include "win/UniqueHandle.h"
+#include "win/Wide.h"
 #include "win/Win32Error.h"
 
 namespace {
@@ -41,21 +42,24 @@ UniqueHglobal GlobalCopy(const void* data, std::size_t size) {
 }
 
 // DEVNAMES naming only the device; driver and port are looked up by name.
+// Its offsets count wide characters from the block's start.
 UniqueHglobal DevNamesFor(const std::string& device) {
-    std::vector<char> block(sizeof(DEVNAMES) + device.size() + 2, '\0');
+    const std::wstring name = Widen(device);
+    constexpr std::size_t kHeader = sizeof(DEVNAMES) / sizeof(wchar_t);
+    std::vector<wchar_t> block(kHeader + name.size() + 2, L'\0');
     auto* names = reinterpret_cast<DEVNAMES*>(block.data());
-    names->wDeviceOffset = sizeof(DEVNAMES);
-    names->wDriverOffset = static_cast<WORD>(sizeof(DEVNAMES) + device.size());
+    names->wDeviceOffset = static_cast<WORD>(kHeader);
+    names->wDriverOffset = static_cast<WORD>(kHeader + name.size());
     names->wOutputOffset = names->wDriverOffset;
-    device.copy(block.data() + sizeof(DEVNAMES), device.size());
-    return GlobalCopy(block.data(), block.size());
+    name.copy(block.data() + kHeader, name.size());
+    return GlobalCopy(block.data(), block.size() * sizeof(wchar_t));
 }
 
-void TakeChoice(const PRINTDLGA& pd, PrinterChoice& printer) {
+void TakeChoice(const PRINTDLGW& pd, PrinterChoice& printer) {
     if (pd.hDevNames) {
         GlobalView names(pd.hDevNames);
-        printer.deviceName = static_cast<const char*>(names.data()) +
-                             static_cast<const DEVNAMES*>(names.data())->wDeviceOffset;
+        printer.deviceName = Narrow(static_cast<const wchar_t*>(names.data()) +
+                                    static_cast<const DEVNAMES*>(names.data())->wDeviceOffset);
     }
     if (pd.hDevMode) {
         GlobalView mode(pd.hDevMode);
@@ -70,14 +74,14 @@ bool RunPrinterDialog(PrinterChoice& printer, DWORD flags) {
         devMode = GlobalCopy(printer.devMode.data(), printer.devMode.size());
     if (!printer.deviceName.empty())
         devNames = DevNamesFor(printer.deviceName);
-    PRINTDLGA pd{};
+    PRINTDLGW pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = GetActiveWindow();
     pd.hDevMode = devMode.release();
     pd.hDevNames = devNames.release();
     pd.Flags = flags;
     pd.nCopies = 1;
-    const bool confirmed = PrintDlgA(&pd) != FALSE;
+    const bool confirmed = PrintDlgW(&pd) != FALSE;
     // The dialog may have replaced the blocks; own whatever it left.
     devMode.reset(pd.hDevMode);
     devNames.reset(pd.hDevNames);

@@ -1,5 +1,7 @@
 #include "win/Window.h"
 
+#include "win/Wide.h"
+
 namespace {
 Window::ErrorTrap& Trap() {
     static Window::ErrorTrap trap;
@@ -9,7 +11,7 @@ Window::ErrorTrap& Trap() {
 
 Window::~Window() {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
 }
@@ -24,27 +26,29 @@ void Window::ReportError(const std::string& text) {
 }
 
 bool Window::Register(const char* className, HBRUSH background) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(instance, className, &wc))
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring name = Widen(className);
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, name.c_str(), &wc))
         return true;
     wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = StaticProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
-    wc.lpszClassName = className;
-    return RegisterClassExA(&wc) != 0;
+    wc.lpszClassName = name.c_str();
+    return RegisterClassExW(&wc) != 0;
 }
 
 bool Window::CreateTopLevel(const char* className, const char* caption, DWORD style, DWORD exStyle,
                             HMENU menu, HBRUSH background) {
     if (!Register(className, background))
         return false;
-    CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, menu, GetModuleHandleA(nullptr), this);
+    CreateWindowExW(exStyle, Widen(className).c_str(), Widen(caption).c_str(), style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu,
+                    GetModuleHandleW(nullptr), this);
     return hwnd_ != nullptr;
 }
 
@@ -52,8 +56,8 @@ bool Window::CreateChild(const char* className, HWND parent, DWORD style, int x,
                          int height) {
     if (!Register(className, nullptr))
         return false;
-    CreateWindowExA(0, className, "", style | WS_CHILD, x, y, width, height, parent, nullptr,
-                    GetModuleHandleA(nullptr), this);
+    CreateWindowExW(0, Widen(className).c_str(), L"", style | WS_CHILD, x, y, width, height, parent,
+                    nullptr, GetModuleHandleW(nullptr), this);
     return hwnd_ != nullptr;
 }
 
@@ -62,18 +66,18 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (msg == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         self->hwnd_ = nullptr;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     }
     return Trapped([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
 }

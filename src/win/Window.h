@@ -43,11 +43,11 @@ class Window {
     bool CreateChild(const char* className, HWND parent, DWORD style, int x, int y, int width,
                      int height);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
+    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
     // A top-level window's owner; set while the window is hidden, it counts
     // from the next show.
     void SetOwner(HWND owner) {
-        SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+        SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     }
 
   private:

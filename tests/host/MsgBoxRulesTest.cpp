@@ -31,6 +31,16 @@ TEST(MsgBoxCaption, OnlyCaptionsAboveOneBlankAreShown) {
 TEST(MsgBoxText, IsCutTo255Characters) {
     EXPECT_EQ(EffectiveText(std::string(300, 'x')).size(), 255u);
     EXPECT_EQ(EffectiveText("short"), "short");
+    // Characters, not bytes: a Cyrillic path keeps 255 letters, and a
+    // character outside the first plane (two UTF-16 units) is never halved.
+    std::string cyrillic;
+    for (int i = 0; i < 300; ++i)
+        cyrillic += "\xD0\xB6"; // ж
+    EXPECT_EQ(EffectiveText(cyrillic), cyrillic.substr(0, 255 * 2));
+    const std::string emoji = std::string(254, 'x') + "\xF0\x9F\x98\x80";
+    EXPECT_EQ(EffectiveText(emoji), std::string(254, 'x'));
+    EXPECT_EQ(EffectiveText(std::string(253, 'x') + "\xF0\x9F\x98\x80"),
+              std::string(253, 'x') + "\xF0\x9F\x98\x80");
 }
 
 TEST(MsgBoxAnswer, ButtonsMapToAnswers) {

@@ -36,7 +36,7 @@ TEST(ScriptEncodingDetect, ByteOrderMarkOrMultiByteUtf8Decides) {
     EXPECT_EQ(DetectScriptEncoding("\xF4\x90\x80\x80"), ScriptEncoding::Ansi) << "past U+10FFFF";
 }
 
-TEST(ScriptEncodingRoundTrip, EachEncodingLoadsAsCodePageTextAndSavesBack) {
+TEST(ScriptEncodingRoundTrip, EachEncodingLoadsAsUnicodeTextAndSavesBack) {
     const struct {
         ScriptEncoding encoding;
         std::string file;
@@ -52,8 +52,10 @@ TEST(ScriptEncodingRoundTrip, EachEncodingLoadsAsCodePageTextAndSavesBack) {
         const ScriptLoad load = DecodeScript(c.file, cp1252);
         EXPECT_EQ(load.status, ScriptLoadStatus::Loaded);
         EXPECT_EQ(load.encoding, c.encoding);
-        EXPECT_EQ(load.text, cafeAnsi);
-        EXPECT_EQ(EncodeScript(load.text, load.encoding, cp1252), c.file);
+        EXPECT_EQ(load.text, cafeUtf8);
+        const ScriptFileForm saved = EncodeScript(load.text, load.encoding, cp1252);
+        EXPECT_EQ(saved.encoding, c.encoding);
+        EXPECT_EQ(saved.bytes, c.file);
     }
 }
 
@@ -67,7 +69,7 @@ TEST(ScriptEncodingRoundTrip, EmptyFileAndBareMarkLoadEmpty) {
         const ScriptLoad load = DecodeScript(mark, cp1252);
         EXPECT_EQ(load.status, ScriptLoadStatus::Loaded) << mark;
         EXPECT_EQ(load.text, "");
-        EXPECT_EQ(EncodeScript("", load.encoding, cp1252), mark) << "a save keeps the mark";
+        EXPECT_EQ(EncodeScript("", load.encoding, cp1252).bytes, mark) << "a save keeps the mark";
     }
 }
 
@@ -111,16 +113,37 @@ class QuestionMarkCodePage : public CodePage {
     }
 };
 
+const std::string cyrillic = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"; // Привет
+
+TEST(ScriptEncodingUnicode, AnyScriptLoadsWhateverTheCodePage) {
+    for (const std::string& file : {cyrillic, "\xFF\xFE\x3D\xD8\x00\xDE"s, "\xC2\x80"s}) {
+        const ScriptLoad load = DecodeScript(file, cp1252);
+        EXPECT_EQ(load.status, ScriptLoadStatus::Loaded);
+        const ScriptFileForm saved = EncodeScript(load.text, load.encoding, cp1252);
+        EXPECT_EQ(saved.bytes, file) << "a Unicode script saves in its own encoding";
+    }
+    EXPECT_EQ(DecodeScript("\xFF\xFE\x3D\xD8\x00\xDE"s, cp1252).text, "\xF0\x9F\x98\x80");
+}
+
+TEST(ScriptEncodingUnicode, CodePageScriptBecomesUtf8OnlyWhenItNoLongerFits) {
+    const ScriptFileForm western = EncodeScript(cafeUtf8, ScriptEncoding::Ansi, cp1252);
+    EXPECT_EQ(western.encoding, ScriptEncoding::Ansi);
+    EXPECT_EQ(western.bytes, cafeAnsi);
+
+    const ScriptFileForm typed = EncodeScript(cafeUtf8 + cyrillic, ScriptEncoding::Ansi, cp1252);
+    EXPECT_EQ(typed.encoding, ScriptEncoding::Utf8Bom);
+    EXPECT_EQ(typed.bytes, "\xEF\xBB\xBF" + cafeUtf8 + cyrillic);
+    // A code page that answers with '?' is caught on the way back.
+    const ScriptFileForm careless =
+        EncodeScript(cyrillic, ScriptEncoding::Ansi, QuestionMarkCodePage());
+    EXPECT_EQ(careless.encoding, ScriptEncoding::Utf8Bom);
+    EXPECT_EQ(careless.bytes, "\xEF\xBB\xBF" + cyrillic);
+}
+
 TEST(ScriptEncodingRefusals, NothingIsLoadedLossily) {
     const auto statusOf = [](const std::string& file, const CodePage& cp = cp1252) {
         return DecodeScript(file, cp).status;
     };
-    const std::string cyrillic = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
-    EXPECT_EQ(statusOf(cyrillic), ScriptLoadStatus::NotInCodePage);
-    EXPECT_EQ(DecodeScript(cyrillic, cp1252).encoding, ScriptEncoding::Utf8);
-    EXPECT_EQ(statusOf("\xFF\xFE\x3D\xD8\x00\xDE"s), ScriptLoadStatus::NotInCodePage);
-    EXPECT_EQ(statusOf("\xC2\x80"), ScriptLoadStatus::NotInCodePage) << "U+0080 is not 0x80";
-    EXPECT_EQ(statusOf(cyrillic, QuestionMarkCodePage()), ScriptLoadStatus::NotInCodePage);
 
     EXPECT_EQ(statusOf("ab\0cd"s), ScriptLoadStatus::Binary);
     EXPECT_EQ(statusOf(cafeUtf8 + '\0'), ScriptLoadStatus::Binary);

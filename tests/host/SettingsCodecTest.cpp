@@ -56,7 +56,12 @@ TEST(ProfileEcho, TrimsAndUnquotesLikeTheProfileFunctions) {
     EXPECT_EQ(ProfileEcho("  Arial  "), "Arial");
     EXPECT_EQ(ProfileEcho("\"C:\\a b.txt\""), "C:\\a b.txt");
     EXPECT_EQ(ProfileEcho("'mixed\""), "'mixed\"");
-    EXPECT_EQ(ProfileEcho(std::string(3000, 'x')).size(), kProfileTextMax);
+    EXPECT_EQ(ProfileEcho(std::string(40000, 'x')).size(), kProfileTextMax);
+    // The limit counts characters: a path in Chinese up to the system's limit stays whole.
+    std::string chinese;
+    for (int i = 0; i < 20000; ++i)
+        chinese += "\xE5\x89\xA7"; // 剧
+    EXPECT_EQ(ProfileEcho(chinese), chinese);
 }
 
 TEST(SettingsPath, PutsTheNameInTheSettingsFolder) {

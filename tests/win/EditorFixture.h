@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "win/Wide.h"
 #include "TestServices.h"
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
@@ -42,9 +43,10 @@ class EditorFixture : public ::testing::Test {
     void Command(MenuId id) {
         SendMessageA(form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
     }
+    // UTF-8 text, typed a character at a time as the keyboard sends it.
     void Type(const std::string& text) {
-        for (char c : text)
-            SendMessageA(memo().hwnd(), WM_CHAR, static_cast<unsigned char>(c), 0);
+        for (wchar_t c : Widen(text))
+            SendMessageW(memo().hwnd(), WM_CHAR, c, 0);
     }
 
     std::string Path(const std::string& name) { return dir + name; }

@@ -1,7 +1,11 @@
 // Line image preparation and line drawing, read back from the image.
+#include <cstdlib>
+#include <algorithm>
 #include <windows.h>
 
 #include "OutputFixture.h"
+#include "render/ScriptLineDrawing.h"
+#include "render/TextFormat.h"
 
 namespace {
 
@@ -182,6 +186,155 @@ TEST_F(LineImages, LinesLongerThan255CharactersAreDrawnWhole) {
     const PixelBlock drawn = DrawLine(text);
     EXPECT_EQ(out().LineText.size(), 258u);
     EXPECT_EQ(drawn.pixels, Reference(out(), text, 0, false).pixels);
+}
+
+// Script lines drawn on their own into a line-sized image, black on white, in
+// the font a line image makes of 26 pt Arial.
+class ScriptLines : public ::testing::Test {
+  protected:
+    static constexpr int kWidth = 900;
+    static constexpr int kHeight = 60;
+    static constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+    void SetUp() override {
+        FontSpec font;
+        font.name = "Arial";
+        font.sizePt = 26;
+        image.SetFont(font);
+        image.SetFontColor(0x000000);
+        image.SetBrushColor(kWhite);
+        image.SetSize(kWidth, kHeight);
+    }
+    HFONT Font() const { return static_cast<HFONT>(GetCurrentObject(image.dc(), OBJ_FONT)); }
+
+    PixelBlock Drawn(std::wstring_view line, Alignment alignment, bool rightToLeft) {
+        image.Fill();
+        DrawScriptLine(image.dc(), line, {0, 0, kWidth, kHeight}, LineTextFormat(alignment),
+                       rightToLeft);
+        return Grab(image.dc(), 0, 0, kWidth, kHeight);
+    }
+    PixelBlock ByDrawTextW(std::wstring_view line, Alignment alignment) {
+        image.Fill();
+        RECT box{0, 0, kWidth, kHeight};
+        DrawTextW(image.dc(), line.data(), static_cast<int>(line.size()), &box,
+                  LineTextFormat(alignment));
+        return Grab(image.dc(), 0, 0, kWidth, kHeight);
+    }
+    // Each character on its own, side by side: the unjoined forms.
+    PixelBlock CharacterByCharacter(std::wstring_view line) {
+        image.Fill();
+        int x = 0;
+        for (const wchar_t& c : line) {
+            TextOutW(image.dc(), x, 0, &c, 1);
+            SIZE size{};
+            GetTextExtentPoint32W(image.dc(), &c, 1, &size);
+            x += size.cx;
+        }
+        return Grab(image.dc(), 0, 0, kWidth, kHeight);
+    }
+    // The line as an edit control shows it in the same font, unfocused.
+    PixelBlock InEditControl(std::wstring_view line) {
+        const std::wstring text(line);
+        UniqueHwnd edit(CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, L"EDIT", text.c_str(),
+                                        WS_POPUP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, kWidth, kHeight,
+                                        nullptr, nullptr, nullptr, nullptr));
+        SendMessageW(edit.get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+        ShowWindow(edit.get(), SW_SHOWNOACTIVATE);
+        UpdateWindow(edit.get());
+        return GrabWindow(edit.get(), 0, 0, kWidth, kHeight);
+    }
+    static int InkWidth(const PixelBlock& shown) {
+        const std::uint32_t background = shown.At(kWidth - 1, 0);
+        return InkRight(shown, background) - InkLeft(shown, background) + 1;
+    }
+    struct Ink {
+        int left = kWidth, top = kHeight, right = -1, bottom = -1;
+    };
+    static Ink InkOf(const PixelBlock& shown) {
+        Ink ink;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (shown.At(x, y) != kWhite)
+                    ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x),
+                           std::max(ink.bottom, y)};
+        return ink;
+    }
+
+    OffscreenImage image;
+};
+
+const wchar_t kArabic[] =
+    L"\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645";
+const wchar_t kHebrew[] = L"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD";
+
+TEST_F(ScriptLines, InkWidthIsTheEditControls) {
+    const struct {
+        const wchar_t* text;
+        bool rightToLeft;
+    } lines[] = {{L"Prompter line, 42 words & more", false}, {kArabic, true}, {kHebrew, true}};
+    for (const auto& line : lines) {
+        const int edited = InkWidth(InEditControl(line.text));
+        ASSERT_GT(edited, 100) << static_cast<int>(line.text[0]);
+        EXPECT_NEAR(InkWidth(Drawn(line.text, Alignment::Left, line.rightToLeft)), edited, 2)
+            << static_cast<int>(line.text[0]);
+    }
+}
+
+TEST_F(ScriptLines, ArabicIsJoinedAndShapingLeavesNoGdiObjects) {
+    const int joined = InkWidth(Drawn(kArabic, Alignment::Left, true));
+    EXPECT_GT(std::abs(joined - InkWidth(CharacterByCharacter(kArabic))), 5)
+        << "the letters' isolated forms, as an unshaped drawing shows them";
+    // Fallback fonts come and go with each line: Chinese has no face here.
+    Drawn(L"\u4F60\u597D \u0645\u0631\u062D\u0628\u0627", Alignment::Center, false);
+    const int before = GdiObjectCount();
+    for (int i = 0; i < 50; ++i)
+        Drawn(i % 2 ? kArabic : L"\u4F60\u597D \u0645\u0631\u062D\u0628\u0627", Alignment::Center,
+              i % 3 == 0);
+    EXPECT_LE(GdiObjectCount(), before);
+}
+
+TEST_F(ScriptLines, ARightToLeftParagraphOrdersItsRunsButKeepsTheAlignment) {
+    // Hebrew first, then a Latin word: right to left the Latin word reads
+    // last, at the left end; left to right it comes second.
+    const std::wstring mixed = std::wstring(kHebrew) + L" abc";
+    const PixelBlock abc = Drawn(L"abc", Alignment::Left, false);
+    const int abcEnd = InkRight(abc, kWhite) + 1;
+    auto leftColumns = [&](const PixelBlock& shown) {
+        std::vector<std::uint32_t> columns;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < abcEnd; ++x)
+                columns.push_back(shown.At(x, y));
+        return columns;
+    };
+    EXPECT_EQ(leftColumns(Drawn(mixed, Alignment::Left, true)), leftColumns(abc));
+    EXPECT_NE(leftColumns(Drawn(mixed, Alignment::Left, false)), leftColumns(abc));
+
+    EXPECT_LT(InkLeft(Drawn(kArabic, Alignment::Left, true), kWhite), 5);
+    EXPECT_GT(InkRight(Drawn(kArabic, Alignment::Right, true), kWhite), kWidth - 5);
+    const PixelBlock centred = Drawn(kArabic, Alignment::Center, true);
+    EXPECT_NEAR(InkLeft(centred, kWhite), kWidth - 1 - InkRight(centred, kWhite), 4);
+}
+
+TEST_F(ScriptLines, LatinIsDrawTextWsOwnAndShapedLinesLandWhereItPutsThem) {
+    // Cyrillic needs no shaping, so the shaped path must place it as DrawTextW
+    // does: on the bottom, aligned, tabs expanded, '&' literal, cut at the box.
+    // Glyph by glyph the two may differ by a pixel where the fonts' advances
+    // round differently; the ink's box may not.
+    const std::wstring cyrillic = L"\u041F\u0440\u0438\u0432\u0435\u0442 && \u043C\u0438\u0440";
+    for (const Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right}) {
+        const std::wstring latin = L"Q&A && more\tX";
+        EXPECT_EQ(Drawn(latin, alignment, false).pixels, ByDrawTextW(latin, alignment).pixels);
+        for (const std::wstring& line :
+             {cyrillic + L"\tX", cyrillic + L"\t\tY\t", std::wstring(60, L'\u0416')}) {
+            const Ink shaped = InkOf(Drawn(line, alignment, false));
+            const Ink plain = InkOf(ByDrawTextW(line, alignment));
+            SCOPED_TRACE(testing::Message() << static_cast<int>(alignment) << " " << line.size());
+            EXPECT_NEAR(shaped.left, plain.left, 1);
+            EXPECT_NEAR(shaped.right, plain.right, 1);
+            EXPECT_EQ(shaped.top, plain.top);
+            EXPECT_EQ(shaped.bottom, plain.bottom);
+        }
+    }
 }
 
 } // namespace

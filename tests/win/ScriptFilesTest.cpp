@@ -150,13 +150,13 @@ TEST_F(ScriptFiles, ABinaryFileIsRefusedAndTheEditorKeepsItsScript) {
 // characters, goes back byte for byte unedited and stays in its encoding
 // when edited, Save As included.
 TEST_F(ScriptFiles, UnicodeScriptsShowTheirCharactersAndSaveInTheirOwnEncoding) {
-    const std::string shown = "Caf\xE9 \x93quoted\x94\r\nend";
+    const std::string utf8 = "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D";
+    const std::string shown = utf8 + "\r\nend";
     struct Case {
         const char* name;
         std::string bytes;
         std::string editedBytes; // after typing "A" at the start
     };
-    const std::string utf8 = "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D";
     const std::string utf16le("\xFF\xFE"
                               "C\0a\0f\0\xE9\0 \0\x1C\x20q\0",
                               16);
@@ -171,6 +171,7 @@ TEST_F(ScriptFiles, UnicodeScriptsShowTheirCharactersAndSaveInTheirOwnEncoding) 
         {"utf8.txt", utf8 + "\r\nend", "A" + utf8 + "\r\nend"},
         {"utf16le.txt", utf16le, ""},
         {"utf16be.txt", utf16be, ""},
+        {"ansi.txt", "Caf\xE9 \x93quoted\x94\r\nend", "ACaf\xE9 \x93quoted\x94\r\nend"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -180,7 +181,7 @@ TEST_F(ScriptFiles, UnicodeScriptsShowTheirCharactersAndSaveInTheirOwnEncoding) 
         if (!c.editedBytes.empty()) {
             EXPECT_EQ(memo().Text(), shown);
         } else {
-            EXPECT_EQ(memo().Text(), "Caf\xE9 \x93q");
+            EXPECT_EQ(memo().Text(), "Caf\xC3\xA9 \xE2\x80\x9Cq");
         }
         Command(MenuId::Save1);
         EXPECT_EQ(ReadFile(c.name), c.bytes) << "unedited: back byte for byte";
@@ -196,33 +197,37 @@ TEST_F(ScriptFiles, UnicodeScriptsShowTheirCharactersAndSaveInTheirOwnEncoding) 
                           (c.bytes[0] == '\xFF' ? std::string("A\0", 2) : std::string("\0A", 2)));
     }
     Command(MenuId::New1); // a new script is written in the code page again
-    Type("Caf\xE9");
+    Type("Caf\xC3\xA9");
     platform.ui.fileAnswers.push_back(Path("new.txt"));
     Command(MenuId::SaveAs1);
     EXPECT_EQ(ReadFile("new.txt"), "Caf\xE9");
 }
 
-// A script the code page cannot hold is refused whole, saying why; the
-// editor and its file stay as they were.
-TEST_F(ScriptFiles, AScriptBeyondTheCodePageIsRefusedAndNothingChanges) {
-    WriteFile("mine.txt", "\xEF\xBB\xBF"
-                          "mine");
-    Open("mine.txt");
+// A script in any language opens whatever the code page; a code-page script
+// stays in its code page until it holds a character the code page lacks, and
+// is then saved as UTF-8 with a mark, never with look-alikes or '?'.
+TEST_F(ScriptFiles, AnyLanguageOpensAndACodePageScriptBecomesUtf8WhenItMust) {
     const std::string russian = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"; // "Привет"
-    WriteFile("russian.txt", russian);
-    Open("russian.txt");
-    ASSERT_EQ(platform.ui.boxes.size(), 1u);
-    EXPECT_EQ(platform.ui.boxes[0].text,
-              "The file holds characters that this system's code page (" +
-                  std::to_string(GetACP()) +
-                  ") cannot show, Rich Text Format Error:  " + Path("russian.txt"));
-    EXPECT_EQ(memo().Text(), "mine");
-    EXPECT_EQ(ReadFile("russian.txt"), russian);
-    EXPECT_EQ(state().LastFileLoaded, Path("mine.txt"));
+    const std::string hebrew = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D";                 // "שלום"
+    WriteFile("many.txt", russian + "\r\n" + hebrew + "\r\n\xE4\xBD\xA0\xE5\xA5\xBD");
+    Open("many.txt");
+    ASSERT_TRUE(platform.ui.boxes.empty()) << platform.ui.boxes[0].text;
+    EXPECT_EQ(memo().Text(), russian + "\r\n" + hebrew + "\r\n\xE4\xBD\xA0\xE5\xA5\xBD");
+    EXPECT_EQ(memo().LineText(1), hebrew);
+    EXPECT_EQ(Panel(5), "many.txt");
+
+    WriteFile("western.txt", "Gr\xFC\xDF" "e");
+    Open("western.txt");
+    EXPECT_EQ(memo().Text(), "Gr\xC3\xBC\xC3\x9F" "e");
+    Type("!");
     Command(MenuId::Save1);
-    EXPECT_EQ(ReadFile("mine.txt"), "\xEF\xBB\xBF"
-                                    "mine")
-        << "the kept script keeps its encoding";
+    EXPECT_EQ(ReadFile("western.txt"), "!Gr\xFC\xDF" "e") << "still fits: still the code page";
+    Type(russian);
+    Command(MenuId::Save1);
+    EXPECT_EQ(ReadFile("western.txt"), "\xEF\xBB\xBF!" + russian + "Gr\xC3\xBC\xC3\x9F" "e");
+    Type("x"); // from now on the script is UTF-8
+    Command(MenuId::Save1);
+    EXPECT_EQ(ReadFile("western.txt"), "\xEF\xBB\xBF!" + russian + "xGr\xC3\xBC\xC3\x9F" "e");
 }
 
 TEST_F(ScriptFiles, LoadingAMissingFileSaysSoInThePanel) {

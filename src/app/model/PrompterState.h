@@ -5,6 +5,7 @@
 #include "app/model/EditorFont.h"
 #include "app/model/MenuModel.h"
 #include "win/Geometry.h"
+#include "win/TextConvert.h"
 
 // Text appearance record stored under the "Alte" keys of a settings file.
 struct AlternateEntry {
@@ -15,7 +16,7 @@ struct AlternateEntry {
     Color Fcolor = 0;
     std::uint8_t Style = 0;
     std::uint8_t Alignment = 0;
-    std::string FileName; // at most 255 characters
+    std::string FileName; // a whole path
     std::u16string FirstLine;
     std::int32_t FirstLineColor = 0;
     bool loop = false;
@@ -26,11 +27,10 @@ struct AlternateEntry {
 inline constexpr std::size_t kShortStringMax = 255;
 inline constexpr std::size_t kAlternateFontNameMax = 24;
 
-// Cuts a text to the capacity of the field it is stored in.
-inline std::string CutTo(std::string text, std::size_t capacity) {
-    if (text.size() > capacity)
-        text.resize(capacity);
-    return text;
+// Cuts a text to the capacity, in characters, of the field it is stored in;
+// never through a character.
+inline std::string CutTo(const std::string& text, std::size_t capacity) {
+    return CutToUnits(text, capacity);
 }
 
 // The prompter's shared state, held by the main window object. Fields named

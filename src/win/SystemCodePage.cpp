@@ -1,4 +1,4 @@
-#include "editor/SystemCodePage.h"
+#include "win/SystemCodePage.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "editor/ScriptEncoding.h"
+#include "win/TextConvert.h"
 
-// The system's ANSI code page, the one the editor control holds its text in.
+// The system's ANSI code page, the one old scripts and settings files are in.
 class SystemCodePage : public CodePage {
   public:
     std::optional<std::string> FromUnicode(std::u16string_view text) const override;

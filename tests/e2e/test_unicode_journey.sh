@@ -53,25 +53,43 @@ expect_bytes() {
     fail "$3: the file holds $(od -An -tx1 "$1" | head -c 600)"
 }
 
-# "top height left width" of each text line in region $2 (WxH+X+Y) of shot
-# $1: runs of rows with ink (gaps under 4 rows stay in the line) and the
-# extent of their ink. Leaves the ink mask in $E2E_TMP/mask.png.
-ink_lines() {
-    local rows="${2#*x}" top bottom box
-    convert "$1" -crop "$2" +repage -colorspace gray -threshold 30% "$E2E_TMP/mask.png"
-    convert "$E2E_TMP/mask.png" -scale "1x${rows%%+*}!" -depth 16 txt:- |
-        awk 'BEGIN { start = -1 }
-             NR > 1 { split($1, p, /[,:]/); match($0, /\([0-9.]+/)
-                      if (substr($0, RSTART + 1, RLENGTH - 1) > 0) {
-                          if (start >= 0 && p[2] - last > 4) { print start, last; start = -1 }
-                          if (start < 0) start = p[2]
-                          last = p[2] } }
-             END { if (start >= 0) print start, last }' |
-        while read -r top bottom; do
-            box=$(convert "$E2E_TMP/mask.png" -crop "100000x$((bottom - top + 1))+0+$top" +repage \
-                -format '%@' info:) # WxH+X+Y within the strip
-            echo "$top $((bottom - top + 1)) $(cut -d+ -f2 <<<"$box") ${box%%x*}"
-        done
+# Lines stand at a fixed pitch (rows from one line to the next), which may
+# differ between the editor and the prompter; the ink of neighbouring lines
+# may touch, so a line is a band of the pitch rather than a run of inked rows.
+
+# "X Y W H" of the ink in region $2 (WxH+X+Y) of shot $1, the region's own
+# corner 0,0; the ink is what is lighter than the black background.
+ink_box() {
+    convert "$1" -crop "$2" +repage -colorspace gray -threshold 30% -format '%@' info: |
+        tr 'x+' '  ' | awk '{ print $3, $4, $1, $2 }'
+}
+
+# "START PITCH" of the text lines in region $2 (WxH+X+Y) of shot $1: the
+# pitch from the first line's first inked row to the second's, and the row
+# where the first line's band starts, the bands meeting midway in the gap
+# between the first two lines (Cyrillic and Greek, whose ink never touches).
+line_bands() {
+    local rows="${2#*x}" top="${2##*+}"
+    convert "$1" -crop "$2" +repage -colorspace gray -threshold 30% -scale "1x${rows%%+*}!" \
+        -depth 16 txt:- |
+        awk -v top="$top" '
+            NR > 1 { split($1, p, /[,:]/); match($0, /\([0-9.]+/)
+                     ink = substr($0, RSTART + 1, RLENGTH - 1) > 0
+                     if (ink && !was) { runs++; start[runs] = p[2] }
+                     if (!ink && was && runs == 1) end1 = p[2] - 1
+                     was = ink }
+            END { if (runs >= 2) print top + int((end1 + start[2] + 1) / 2) - (start[2] - start[1]),
+                                       start[2] - start[1] }'
+}
+
+# Line $5 (from 0) of the text whose first band starts at row $3, at pitch
+# $4, within columns $2 ("WIDTH+LEFT") of shot $1: its ink, white on black
+# and cut to its box, as image $6, flipped left to right when $7 is "flop";
+# prints the ink's width.
+line_ink() {
+    convert "$1" -crop "${2%+*}x$4+${2#*+}+$(($3 + $5 * $4))" +repage -colorspace gray \
+        -threshold 30% -trim +repage ${7:+-$7} "$6"
+    convert "$6" -format '%w' info:
 }
 
 # Pixels that differ between two ink images laid over each other at their
@@ -98,30 +116,30 @@ set_setting() {
     fi
 }
 
-# A screenshot into $1 once the screen stands still with $2 lines of text.
-still_lines() {
-    for _ in $(seq 1 20); do
+# A screenshot into $1 once the screen stands still with the whole text on
+# it; prints its line bands' "START PITCH".
+still_text() {
+    local x y w h
+    for _ in $(seq 1 30); do
         steady_screenshot "$1" "$FULL"
-        [ "$(ink_lines "$1" "$FULL" | wc -l)" -eq "$2" ] && return 0
+        read -r x y w h < <(ink_box "$1" "$FULL")
+        if [ "${h:-0}" -ge $(((${#LINES[@]} - 1) * PITCH)) ]; then
+            line_bands "$1" "$FULL"
+            return 0
+        fi
     done
-    fail "$3: the screen did not come to rest with $2 lines ($(ink_lines "$1" "$FULL" | wc -l) seen)"
-}
-
-# The ink of line $2 ("top height left width") of the last ink_lines mask as
-# its own image $1, mirrored when $3 is "flop".
-line_ink() {
-    local top height left width
-    read -r top height left width <<<"$2"
-    convert "$E2E_TMP/mask.png" -crop "${width}x$height+$left+$top" +repage ${3:+-$3} "$1"
+    fail "$2: the screen did not come to rest with the whole text on it"
 }
 
 # Plays from the top, lets the script scroll in to its end, where the
-# prompter pauses, and keeps the screen as $1; Esc then stops.
+# prompter pauses, and keeps the screen as $1; sets TOP and PLAYED_PITCH to
+# the row its first line's band starts at and the pitch; Esc then stops.
 play_to_end() {
     send_keys ctrl+Home alt+p
     sleep 0.5
     send_keys Prior Prior
-    still_lines "$1" "${#LINES[@]}" "$2"
+    read -r TOP PLAYED_PITCH < <(still_text "$1" "$2")
+    [ -n "$PLAYED_PITCH" ] || fail "$2: the text did not come to rest on the screen"
     send_keys Escape
     wait_window '^Cuecraft 1\.3\.2\.44$' 10 >/dev/null || fail "$2: Esc did not bring the editor back"
     wait_settled "$MAIN"
@@ -156,25 +174,24 @@ play_to_end() {
     sleep 0.8
     read -r ex ey ew eh < <(unitext rect | tr -d '\r')
     screenshot >"$E2E_TMP/editor.png"
-    mapfile -t edited < <(ink_lines "$E2E_TMP/editor.png" "${ew}x$eh+$ex+$ey")
-    [ "${#edited[@]}" -ge "${#LINES[@]}" ] || fail "the editor shows ${#edited[@]} lines of text"
-    for i in "${!LINES[@]}"; do line_ink "$E2E_TMP/edit-$i.png" "${edited[$i]}"; done
-
+    read -r etop PITCH < <(line_bands "$E2E_TMP/editor.png" "${ew}x$eh+$ex+$ey")
+    [ -n "$PITCH" ] || fail "the editor shows no lines of text"
     play_to_end "$E2E_TMP/plain.png" "Play"
-    mapfile -t played < <(ink_lines "$E2E_TMP/plain.png" "$FULL")
-    report=""
+    plain_top=$TOP
+    report="pitch $PITCH/$PLAYED_PITCH;" faults=""
     for i in "${!LINES[@]}"; do
-        read -r _ e_h _ e_w <<<"${edited[$i]}"
-        read -r _ _ _ p_w <<<"${played[$i]}"
-        line_ink "$E2E_TMP/play-$i.png" "${played[$i]}"
+        e_w=$(line_ink "$E2E_TMP/editor.png" "$ew+$ex" "$etop" "$PITCH" "$i" "$E2E_TMP/edit-$i.png")
+        p_w=$(line_ink "$E2E_TMP/plain.png" "$SCREEN_W+0" "$plain_top" "$PLAYED_PITCH" "$i" \
+            "$E2E_TMP/play-$i.png")
         apart=$(ink_apart "$E2E_TMP/edit-$i.png" "$E2E_TMP/play-$i.png")
         report+=" $((i + 1)):$e_w/$p_w/$apart"
         [ $((e_w - p_w)) -le 2 ] && [ $((p_w - e_w)) -le 2 ] ||
-            fail "line $((i + 1)) '${LINES[$i]}' is $e_w pixels wide in the editor, $p_w on the prompter"
-        [ "$apart" -le $((e_w * e_h / 20)) ] ||
-            fail "line $((i + 1)) '${LINES[$i]}': $apart of its ${e_w}x$e_h pixels differ from the editor's"
+            faults+="; line $((i + 1)) '${LINES[$i]}' is $e_w pixels wide in the editor, $p_w on the prompter"
+        [ "$apart" -le $((e_w * PITCH / 20)) ] ||
+            faults+="; line $((i + 1)) '${LINES[$i]}': $apart of its ${e_w}x$PITCH pixels differ from the editor's"
     done
-    echo "line widths in the editor/on the prompter/pixels apart:$report"
+    echo "line pitch and widths in the editor/on the prompter, pixels apart: $report"
+    [ -z "$faults" ] || fail "the prompter shows lines otherwise than the editor${faults}"
     quit_app
 
     # 3. Mirror mode (settings key UseReverse; its menu item is hidden, and
@@ -187,16 +204,18 @@ play_to_end() {
     expect_editor "$E2E_TMP/expected.txt" "opened in mirror mode"
     [ "$(status_panel 2)" = "Reverse Mirror" ] || fail "mirror mode is not on: panel 2 reads '$(status_panel 2)'"
     play_to_end "$E2E_TMP/mirrored.png" "Play mirrored"
-    mapfile -t mirrored < <(ink_lines "$E2E_TMP/mirrored.png" "$FULL")
+    faults=""
     for i in "${!LINES[@]}"; do
-        line_ink "$E2E_TMP/flopped-$i.png" "${mirrored[$i]}" flop
-        line_ink "$E2E_TMP/mirror-$i.png" "${mirrored[$i]}"
+        p_w=$(line_ink "$E2E_TMP/mirrored.png" "$SCREEN_W+0" "$TOP" "$PLAYED_PITCH" "$i" \
+            "$E2E_TMP/flopped-$i.png" flop)
+        line_ink "$E2E_TMP/mirrored.png" "$SCREEN_W+0" "$TOP" "$PLAYED_PITCH" "$i" \
+            "$E2E_TMP/mirror-$i.png" >/dev/null
         flipped=$(ink_apart "$E2E_TMP/play-$i.png" "$E2E_TMP/flopped-$i.png")
         unflipped=$(ink_apart "$E2E_TMP/play-$i.png" "$E2E_TMP/mirror-$i.png")
-        read -r _ p_h _ p_w <<<"${played[$i]}"
-        [ "$flipped" -le $((p_w * p_h / 50)) ] && [ "$unflipped" -gt $((flipped * 4)) ] ||
-            fail "line $((i + 1)) mirrored is no flipped picture ($flipped pixels off flipped, $unflipped unflipped)"
+        [ "$flipped" -le $((p_w * PITCH / 50)) ] && [ "$unflipped" -gt $((flipped * 4)) ] ||
+            faults+="; line $((i + 1)) ($flipped pixels off flipped, $unflipped unflipped)"
     done
+    [ -z "$faults" ] || fail "mirrored lines are no flipped pictures of the plain ones${faults}"
 
     # 4. Cyrillic typed at the end and saved (File > "Save Text File"): UTF-8
     #    without a mark, as the script came.

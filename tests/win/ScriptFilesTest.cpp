@@ -215,10 +215,21 @@ TEST_F(ScriptFiles, AnyLanguageOpensAndACodePageScriptBecomesUtf8WhenItMust) {
     EXPECT_EQ(memo().Text(), russian + "\r\n" + hebrew + "\r\n\xE4\xBD\xA0\xE5\xA5\xBD");
     EXPECT_EQ(memo().LineText(1), hebrew);
     EXPECT_EQ(Panel(5), "many.txt");
+    const auto readsRightToLeft = [&] {
+        const bool control = (GetWindowLongW(memo().hwnd(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+        EXPECT_EQ(control, state().scriptRightToLeft);
+        return control;
+    };
+    EXPECT_FALSE(readsRightToLeft()) << "the first strong letter is Cyrillic";
+    WriteFile("hebrew.txt", "12. " + hebrew + " Cuecraft\r\n" + russian);
+    Open("hebrew.txt");
+    EXPECT_TRUE(readsRightToLeft()) << "digits are neutral; Hebrew decides";
+    EXPECT_EQ(memo().Text(), "12. " + hebrew + " Cuecraft\r\n" + russian);
 
     WriteFile("western.txt", "Gr\xFC\xDF" "e");
     Open("western.txt");
     EXPECT_EQ(memo().Text(), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_FALSE(readsRightToLeft());
     Type("!");
     Command(MenuId::Save1);
     EXPECT_EQ(ReadFile("western.txt"), "!Gr\xFC\xDF" "e") << "still fits: still the code page";

@@ -43,7 +43,8 @@ DWORD Memo::Style() const {
 
 bool Memo::CreateControl(HWND parent, RECT bounds) {
     lineCount_ = -1;
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", Style(), bounds.left, bounds.top,
+    const DWORD exStyle = WS_EX_CLIENTEDGE | (rightToLeft_ ? WS_EX_RTLREADING : 0);
+    hwnd_ = CreateWindowExW(exStyle, L"EDIT", L"", Style(), bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
@@ -98,6 +99,13 @@ void Memo::SetAlignment(Alignment alignment) {
     if (alignment == alignment_)
         return;
     alignment_ = alignment;
+    Recreate();
+}
+
+void Memo::SetRightToLeft(bool rightToLeft) {
+    if (rightToLeft == rightToLeft_)
+        return;
+    rightToLeft_ = rightToLeft;
     Recreate();
 }
 

@@ -44,6 +44,9 @@ class Memo {
     // it re-creates the control.
     void SetAlignment(Alignment alignment);
     Alignment GetAlignment() const { return alignment_; }
+    // Right-to-left paragraphs: also taken only at creation. Not alignment.
+    void SetRightToLeft(bool rightToLeft);
+    bool RightToLeft() const { return rightToLeft_; }
     // Whether the selection shows while the control has no focus.
     void SetHideSelection(bool hide);
     bool HideSelection() const { return hideSelection_; }
@@ -83,6 +86,7 @@ class Memo {
     bool leftDown_ = false;
     mutable int lineCount_ = -1; // displayed lines, -1 until counted
     Alignment alignment_ = Alignment::Left;
+    bool rightToLeft_ = false;
     bool hideSelection_ = false;
     std::optional<std::pair<int, int>> kept_; // a hidden selection: start, end
     UniqueHfont font_;

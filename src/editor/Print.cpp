@@ -22,8 +22,10 @@ void TForm1::Print1Click() {
         return;
     TextPrintJob job(printer_, std::string(kProductTitle));
     job.SetFont(state_.editorFont);
+    job.SetRightToLeft(state_.scriptRightToLeft);
     for (int i = 0; i < lines; ++i)
         job.PrintLine(memo_.LineText(i));
+    job.SetRightToLeft(false);
     FontSpec trailerFont = state_.editorFont;
     trailerFont.sizePt = kTrailerSizePt;
     job.SetFont(trailerFont);

@@ -63,6 +63,11 @@ void TextPrintJob::SetFont(const FontSpec& font) {
     SetTextColor(dc_.get(), PrintInkColor(font.color));
 }
 
+void TextPrintJob::SetRightToLeft(bool rightToLeft) {
+    const UINT align = GetTextAlign(dc_.get()) & ~TA_RTLREADING;
+    SetTextAlign(dc_.get(), rightToLeft ? align | TA_RTLREADING : align);
+}
+
 void TextPrintJob::PrintLine(const std::string& text) {
     HDC dc = dc_.get();
     // The layout counts UTF-8 bytes; the device counts UTF-16 characters.

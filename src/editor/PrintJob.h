@@ -21,6 +21,8 @@ class TextPrintJob {
 
     // Font for the following lines, at the printer's resolution.
     void SetFont(const FontSpec& font);
+    // The lines that follow read right to left (runs in their order, not aligned).
+    void SetRightToLeft(bool rightToLeft);
     void PrintLine(const std::string& text);
     // Ends the job, which sends it to the printer.
     void Close();

@@ -8,6 +8,7 @@
 #include "editor/mainformVantel.h"
 #include "msgbank/MsgText.h"
 #include "msgbank/ShowMsgBox.h"
+#include "render/TextDirection.h"
 #include "settings/ProfileCodec.h"
 #include "win/FileDialogOptions.h"
 #include "win/FileIo.h"
@@ -94,6 +95,7 @@ bool TForm1::LoadScript(const std::string& path) {
 
 void TForm1::ReplaceEditorText(const std::string& path) {
     ScriptText script = ReadScriptText(path);
+    SetScriptDirection(IsRightToLeftText(script.text));
     if (HoldsScriptText())
         heldText_ = std::move(script.text);
     else if (!memo_.SetText(script.text))
@@ -137,6 +139,7 @@ void TForm1::WriteScript(const std::string& path) {
 
 void TForm1::New1Click() {
     memo_.SetText("");
+    SetScriptDirection(false);
     scriptForm_ = {};
     Memo1Change(); // a multi-line edit reports no change for a replaced text
     state_.LastFileLoaded.clear();
@@ -202,6 +205,11 @@ void TForm1::LoadCommandLineScript() {
             text += "\n\n" + std::string(e.what()) + ".";
         ShowMsgBox(app_.services().ui, text, kProductTitle, 2);
     }
+}
+
+void TForm1::SetScriptDirection(bool rightToLeft) {
+    memo_.SetRightToLeft(rightToLeft);
+    state_.scriptRightToLeft = rightToLeft;
 }
 
 TForm1::EditorText TForm1::TakeTextAside() {

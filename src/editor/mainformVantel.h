@@ -147,6 +147,8 @@ class TForm1 : public Window, public EditorView {
     void ReplaceEditorText(const std::string& path);
     // The editor's script as file bytes, in the encoding it was loaded in.
     ScriptFileForm ScriptFileBytes() const;
+    // The editor and the prompter read the script this way.
+    void SetScriptDirection(bool rightToLeft);
     // While a script scrolls, asks it to stop and says so.
     bool StopIfPlaying();
     void InitFileDialogs();

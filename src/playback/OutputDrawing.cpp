@@ -7,6 +7,7 @@
 #include "render/RowSteps.h"
 #include "win/PerfCounter.h"
 #include "render/ScrollBand.h"
+#include "render/ScriptLineDrawing.h"
 #include "render/TextFormat.h"
 #include "win/Wide.h"
 
@@ -109,7 +110,8 @@ void TForm4::DrawLineText(const std::string& text) {
     const UINT format = LineTextFormat(state_.editorAlignment);
     RECT r{TextRect.left, TextRect.top, TextRect.right, TextRect.bottom};
     const std::wstring line = Widen(LineText);
-    DrawTextW(LineImage->dc(), line.c_str(), static_cast<int>(line.size()), &r, format);
+    const bool rightToLeft = state_.scriptRightToLeft;
+    DrawScriptLine(LineImage->dc(), line, r, format, rightToLeft);
     OffscreenImage* preview = editor_.PreviewImage().get();
     if (!preview || !DualScreenActive() || !Playing)
         return;
@@ -118,7 +120,7 @@ void TForm4::DrawLineText(const std::string& text) {
     if (preview->FontColor() != fontColor)
         preview->SetFontColor(fontColor);
     RECT pr{0, 0, PreviewTextRect.right, PreviewTextRect.bottom};
-    DrawTextW(preview->dc(), line.c_str(), static_cast<int>(line.size()), &pr, format);
+    DrawScriptLine(preview->dc(), line, pr, format, rightToLeft);
 }
 
 void TForm4::MirrorRowForward(std::int32_t j) {

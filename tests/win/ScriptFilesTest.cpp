@@ -1,5 +1,6 @@
 // Script files through the real editor and real files.
 #include "EditorFixture.h"
+#include "win/FileIo.h"
 #include "win/Win32Error.h"
 
 namespace {
@@ -215,10 +216,21 @@ TEST_F(ScriptFiles, AnyLanguageOpensAndACodePageScriptBecomesUtf8WhenItMust) {
     EXPECT_EQ(memo().Text(), russian + "\r\n" + hebrew + "\r\n\xE4\xBD\xA0\xE5\xA5\xBD");
     EXPECT_EQ(memo().LineText(1), hebrew);
     EXPECT_EQ(Panel(5), "many.txt");
+    const auto readsRightToLeft = [&] {
+        const bool control = (GetWindowLongW(memo().hwnd(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+        EXPECT_EQ(control, state().scriptRightToLeft);
+        return control;
+    };
+    EXPECT_FALSE(readsRightToLeft()) << "the first strong letter is Cyrillic";
+    WriteFile("hebrew.txt", "12. " + hebrew + " Cuecraft\r\n" + russian);
+    Open("hebrew.txt");
+    EXPECT_TRUE(readsRightToLeft()) << "digits are neutral; Hebrew decides";
+    EXPECT_EQ(memo().Text(), "12. " + hebrew + " Cuecraft\r\n" + russian);
 
     WriteFile("western.txt", "Gr\xFC\xDF" "e");
     Open("western.txt");
     EXPECT_EQ(memo().Text(), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_FALSE(readsRightToLeft());
     Type("!");
     Command(MenuId::Save1);
     EXPECT_EQ(ReadFile("western.txt"), "!Gr\xFC\xDF" "e") << "still fits: still the code page";
@@ -228,6 +240,36 @@ TEST_F(ScriptFiles, AnyLanguageOpensAndACodePageScriptBecomesUtf8WhenItMust) {
     Type("x"); // from now on the script is UTF-8
     Command(MenuId::Save1);
     EXPECT_EQ(ReadFile("western.txt"), "\xEF\xBB\xBF!" + russian + "xGr\xC3\xBC\xC3\x9F" "e");
+}
+
+// Paths are kept whole: one whose first 255 characters name another file
+// opens its own file, and paths past MAX_PATH open and save in place.
+TEST_F(ScriptFiles, LongPathsOpenAndSaveTheFileTheyName) {
+    const std::string folder = dir + std::string(100, 'f') + "\\" + std::string(60, 'g') + "\\";
+    CreateDirectoryW(FileSystemPath(dir + std::string(100, 'f')).c_str(), nullptr);
+    CreateDirectoryW(FileSystemPath(folder).c_str(), nullptr);
+    const std::string shortName = folder + std::string(255 - folder.size() - 4, 's') + ".txt";
+    const std::string longName = shortName + ".txt" + std::string(300 - shortName.size() - 8, 'l') +
+                                 ".txt";
+    ASSERT_EQ(shortName.size(), 255u);
+    ASSERT_EQ(longName.size(), 300u);
+    ReplaceFileContents(shortName, "the other file");
+    ReplaceFileContents(longName, "the named file");
+    platform.ui.fileAnswers.push_back(longName);
+    Command(MenuId::Open1);
+    ASSERT_TRUE(platform.ui.boxes.empty()) << platform.ui.boxes[0].text;
+    EXPECT_EQ(memo().Text(), "the named file");
+    EXPECT_EQ(state().LastFileLoaded, longName);
+    EXPECT_EQ(state().CurAlternate->FileName, longName);
+    Type("Still ");
+    Command(MenuId::Save1);
+    ASSERT_TRUE(platform.ui.boxes.empty()) << platform.ui.boxes[0].text;
+    EXPECT_EQ(ReadWholeFile(longName), "Still the named file");
+    EXPECT_EQ(ReadWholeFile(shortName), "the other file");
+    for (const std::string& file : {shortName, longName})
+        DeleteFileW(FileSystemPath(file).c_str());
+    RemoveDirectoryW(FileSystemPath(folder).c_str());
+    RemoveDirectoryW(FileSystemPath(dir + std::string(100, 'f')).c_str());
 }
 
 TEST_F(ScriptFiles, LoadingAMissingFileSaysSoInThePanel) {

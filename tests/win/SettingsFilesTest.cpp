@@ -13,6 +13,7 @@
 #include "editor/mainformVantel.h"
 #include "settings/ProfileCodec.h"
 #include "settings/SettingsFiles.h"
+#include "win/FileIo.h"
 
 namespace {
 
@@ -185,6 +186,7 @@ TEST_F(SettingsFiles, SaveThenLoadRestoresWhatTheUserSaw) {
     EXPECT_LT(at("[Options]"), at("[Control]"));
     EXPECT_LT(at("[Control]"), at("[Stuff]"));
     EXPECT_LT(at("[Stuff]"), at("[Alternate]"));
+    EXPECT_FALSE(text.starts_with("\xFF\xFE")) << "a Western file stays in the code page";
 
     state().Alternate = {};
     state().Alternate.Name = "Alte";
@@ -322,6 +324,34 @@ TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
     Command(MenuId::LoadSettings1);
     EXPECT_EQ(memo.Text(), "Their words");
     EXPECT_FALSE(memo.Modified());
+}
+
+// A script under a path in any script is remembered whole, in the one
+// Unicode form the profile functions of Windows read too: UTF-16 with its mark.
+TEST_F(SettingsFiles, AScriptUnderANonWesternPathIsReopenedFromItsWholePath) {
+    Start();
+    ShowWindow(form1().hwnd(), SW_SHOWNORMAL);
+    const std::string folder = dir + "\xD0\xA1\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0 \xE5\x89\xA7\xE6\x9C\xAC"; // Сцена 剧本
+    const std::string script = folder + "\\\xD7\xAA\xD7\xA1\xD7\xA8\xD7\x99\xD7\x98.txt"; // תסריט.txt
+    CreateDirectoryW(FileSystemPath(folder).c_str(), nullptr);
+    ReplaceFileContents(script, "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+    ASSERT_TRUE(form1().LoadScript(script));
+    state().LastFileLoaded = script;
+    state().CurAlternate->FileName = script;
+    ASSERT_EQ(form1().SaveSettings("show"), 0);
+    const std::string text = ReadBytes(SettingsFile("show"));
+    EXPECT_TRUE(text.starts_with("\xFF\xFE"));
+    EXPECT_EQ(text.find("?"), std::string::npos) << "no character was lost";
+
+    form1().Memo1().SetText("");
+    state().LastFileLoaded.clear();
+    form1().LoadSettings("show");
+    EXPECT_TRUE(platform.ui.boxes.empty());
+    EXPECT_EQ(state().LastFileLoaded, script);
+    EXPECT_EQ(state().CurAlternate->FileName, script);
+    EXPECT_EQ(form1().Memo1().Text(), "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+    DeleteFileW(FileSystemPath(script).c_str());
+    RemoveDirectoryW(FileSystemPath(folder).c_str());
 }
 
 TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {

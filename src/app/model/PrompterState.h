@@ -56,6 +56,9 @@ struct PrompterState {
     FontSpec editorFont;
     Color editorColor = 0xFFFFFF; // the editor's background colour
     Alignment editorAlignment = Alignment::Left;
+    // The script reads right to left (its first strong character says so);
+    // the editor and the prompter order its lines alike.
+    bool scriptRightToLeft = false;
 
     AlternateEntry Alternate;
     AlternateEntry* CurAlternate = nullptr;

@@ -30,9 +30,24 @@ LINES=(
     "Grüße aus München, Straße"
 )
 
-win_path() { winepath -w "$1" 2>/dev/null; }
+# The Windows name of an absolute path, through drive Z: as Wine maps it
+# (winepath cuts a name at 260 characters).
+win_path() { printf 'Z:%s\n' "${1//\//\\}"; }
 
 unitext() { "$WINE64" "$UNITEXT" "$@" </dev/null 2>/dev/null; }
+
+# Puts characters the US keyboard lacks ("lower UPPER" keysyms) on the keys
+# of the digit row, which the journey never types, before the program
+# starts, as a keyboard of that language has them: xdotool then presses
+# those keys instead of binding a spare key around each character, which
+# Wine may read only once it is undone, or gives no virtual key at all.
+add_keys() {
+    local keycode=10 pair # the key "1"
+    for pair in "$@"; do
+        xmodmap -e "keycode $keycode = $pair"
+        keycode=$((keycode + 1))
+    done
+}
 
 # Waits until the editor holds exactly the UTF-8 text of file $1.
 expect_editor() {
@@ -149,6 +164,9 @@ play_to_end() {
     use_own_display 1920x1080
     read -r SCREEN_W SCREEN_H < <(xdpyinfo | awk '/dimensions:/ { split($2, s, "x"); print s[1], s[2] }')
     FULL="${SCREEN_W}x$SCREEN_H+0+0"
+    add_keys "Cyrillic_pe Cyrillic_PE" "Cyrillic_er Cyrillic_ER" "Cyrillic_i Cyrillic_I" \
+        "Cyrillic_ve Cyrillic_VE" "Cyrillic_ie Cyrillic_IE" "Cyrillic_te Cyrillic_TE" \
+        "Cyrillic_zhe Cyrillic_ZHE" "eacute Eacute" "Greek_omega Greek_OMEGA"
     [ "$(unitext acp | tr -d '\r')" = "$CODEPAGE" ] || fail "Wine's code page is $(unitext acp), not $CODEPAGE"
 
     folder="$E2E_TMP/Сценарий 剧本 תסריט"

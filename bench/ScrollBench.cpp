@@ -15,7 +15,9 @@
 // memmove of the band's bytes, timed in the same run, is the floor the cost
 // is compared with. Each case stops itself after at most about 2 s of steps
 // and is played `tries` times (argument 1, default 3); the fastest is shown.
-// Output: one Markdown table row per case, sized by the primary screen.
+// Output: one Markdown table row per case, sized by the primary screen, and
+// "#cpu" lines (each try's first and last step, the try shown) by which
+// scripts/bench.sh adds the program's CPU time, read from outside.
 //
 // Arguments: tries, mode (single or dual), script lines, start line and the
 // delays, comma-separated; "load" as the only argument instead runs the
@@ -113,6 +115,13 @@ struct Case {
     int start = 0;
 };
 
+// The program's CPU time is read from outside the process (scripts/bench.sh
+// reads it when these lines arrive), from the first step to the last.
+void Mark(const char* what) {
+    std::printf("#cpu %s\n", what);
+    std::fflush(stdout);
+}
+
 void PlayCase(Application& app, const Case& c, std::uint8_t delay, std::size_t steps, Run& run) {
     TForm1& form1 = app.Form1();
     TForm4& out = *app.Form4();
@@ -123,9 +132,12 @@ void PlayCase(Application& app, const Case& c, std::uint8_t delay, std::size_t s
     out.RowDelay = [&](std::int32_t d) {
         const std::int64_t start = Stamp();
         if (run.enter.size() == steps) {
+            Mark("end");
             out.setkill(true); // enough: the loop ends at its next test
             return;
         }
+        if (run.enter.empty())
+            Mark("begin");
         run.enter.push_back(start);
         run.line.push_back(out.CurLine);
         wait(d);
@@ -143,13 +155,17 @@ void Report(Application& app, const Case& c, std::uint8_t delay, int tries) {
     const std::size_t steps = static_cast<std::size_t>(std::min(2000, 2000 / waitMs));
     auto span = [](const Run& r) { return r.enter.empty() ? 0 : r.enter.back() - r.enter.front(); };
     Run run;
+    int picked = 0;
     for (int t = 0; t < tries; ++t) {
         Run next;
         PlayCase(app, c, delay, steps, next);
         if (t == 0 || next.enter.size() > run.enter.size() ||
-            (next.enter.size() == run.enter.size() && span(next) < span(run)))
+            (next.enter.size() == run.enter.size() && span(next) < span(run))) {
             run = std::move(next);
+            picked = t;
+        }
     }
+    std::printf("#cpu pick %d\n", picked); // the CPU column shows this run's
     if (run.enter.size() < 3) {
         std::printf("| %d | %s | %d | %d | %d | (played only %zu steps) |\n",
                     app.services().display.ScreenWidth(), c.dual ? "dual" : "single", c.lines,

@@ -231,7 +231,7 @@ double SinceMs(std::int64_t t0) {
 struct BenchProgram {
     ScriptedUi ui;
     Services real = ProductionServices();
-    Application app{Services{ui, real.counter, real.display, real.fileExists,
+    Application app{Services{ui, real.counter, real.sleeper, real.display, real.fileExists,
                              real.commonControlsVersionMS, real.replaceFile, real.openHelpPage}};
 
     bool StartAndShow(const std::vector<std::string>& args = {}) {
@@ -405,7 +405,7 @@ int main(int argc, char** argv) {
     }
     ScriptedUi ui; // a box must not block an unattended run; it is reported below
     Services real = ProductionServices();
-    Application app(Services{ui, real.counter, real.display, real.fileExists,
+    Application app(Services{ui, real.counter, real.sleeper, real.display, real.fileExists,
                              real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
     if (!app.Start({})) {
         std::fprintf(stderr, "start-up failed\n");

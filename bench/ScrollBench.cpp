@@ -20,7 +20,8 @@
 // scripts/bench.sh adds the program's CPU time, read from outside.
 //
 // Arguments: tries, mode (single or dual), script lines, start line and the
-// delays, comma-separated; "load" as the only argument instead runs the
+// delays, comma-separated; "timers" as the only argument instead times the
+// system's timers (see Timers below), "load" runs the
 // loading cases (see Loading below).
 #include <algorithm>
 #include <cmath>
@@ -31,11 +32,14 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include "TestServices.h"
 #include "app/Application.h"
 #include "editor/Memo.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 
@@ -382,11 +386,68 @@ int RunLoading() {
     return 0;
 }
 
+// --- Timers ---
+// What the system's timers give a sleep: for each kind, sleeps of 1, 5 and
+// 13 ms (the sleep of a Delay 15 step), each timed on the counter; lateness
+// is the time slept beyond the time asked for. The step wait's margin has to
+// cover it.
+struct Lateness {
+    double median, p99, max;
+};
+
+template <class SleepFn> Lateness TimeSleeps(SleepFn sleep, int microseconds, int count) {
+    std::vector<double> late;
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t t0 = Stamp();
+        sleep(microseconds);
+        late.push_back(TicksToMs(static_cast<double>(Stamp() - t0)) - microseconds / 1000.0);
+    }
+    return {Percentile(late, 0.5), Percentile(late, 0.99), Percentile(late, 1.0)};
+}
+
+int RunTimers() {
+    using Timer = UniqueHandle<HANDLE, KernelHandleClose>;
+    const Timer fine(CreateWaitableTimerExW(nullptr, nullptr, 0x2, TIMER_ALL_ACCESS));
+    const DWORD refused = fine ? 0 : GetLastError();
+    const Timer plain(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
+    auto onTimer = [](HANDLE timer) {
+        return [timer](int microseconds) {
+            LARGE_INTEGER due{};
+            due.QuadPart = -static_cast<LONGLONG>(microseconds) * 10;
+            SetWaitableTimerEx(timer, &due, 0, nullptr, nullptr, nullptr, 0);
+            WaitForSingleObject(timer, INFINITE);
+        };
+    };
+    auto row = [](const char* kind, auto sleep) {
+        for (int us : {1000, 5000, 13000}) {
+            const Lateness l = TimeSleeps(sleep, us, 200);
+            std::printf("| %s | %d | %.3f | %.3f | %.3f |\n", kind, us / 1000, l.median, l.p99,
+                        l.max);
+            std::fflush(stdout);
+        }
+    };
+    std::printf("| Timer | Asked ms | Late median ms | Late p99 ms | Late max ms |\n");
+    std::printf("|---|---|---|---|---|\n");
+    if (fine)
+        row("waitable, high resolution", onTimer(fine.get()));
+    else
+        std::printf("| waitable, high resolution | (refused: %lu) | | | |\n", refused);
+    row("waitable", onTimer(plain.get()));
+    timeBeginPeriod(1);
+    row("waitable, timeBeginPeriod(1)", onTimer(plain.get()));
+    row("Sleep, timeBeginPeriod(1)", [](int us) { Sleep(static_cast<DWORD>(us / 1000)); });
+    timeEndPeriod(1);
+    row("Sleep", [](int us) { Sleep(static_cast<DWORD>(us / 1000)); });
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "load") == 0)
         return RunLoading();
+    if (argc > 1 && std::strcmp(argv[1], "timers") == 0)
+        return RunTimers();
     const int tries = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     Case c;
     c.dual = argc > 2 && std::strcmp(argv[2], "dual") == 0;

@@ -2,13 +2,13 @@
 # Builds the program and runs the benchmarks under Wine, printing Markdown
 # tables: the scroll loop on virtual screens of each size, single-screen and
 # on two monitors (Xorg's dummy driver), with a short and a long script; what
-# reaches the screen, counted from outside with X damage reports; and loading
-# scripts of three sizes. Not part of the tests: nothing here passes or fails
-# on a time. Works in its own copy of the Wine prefix, which remembers the
-# screen sizes it has seen.
+# reaches the screen, counted from outside with X damage reports; how late
+# the system's timers wake a sleep; and loading scripts of three sizes. Not
+# part of the tests: nothing here passes or fails on a time. Works in its own
+# copy of the Wine prefix, which remembers the screen sizes it has seen.
 # The scroll rows and the screen updates also give the program's CPU time
 # per second of scrolling, read from /proc from outside the process.
-# Usage: [BENCH_TRIES=n] [BENCH_PARTS="single dual screen load"] scripts/bench.sh
+# Usage: [BENCH_TRIES=n] [BENCH_PARTS="single dual screen timers load"] scripts/bench.sh
 # (each case played n = 3 times, the fastest run shown; BENCH_PARTS picks
 # the tables, all by default)
 set -euo pipefail
@@ -22,7 +22,7 @@ gcc -O2 -o build/tools/damagecount bench/tools/damagecount.c -lXdamage -lX11
 
 BIN="$ROOT/build/windows/bin"
 TRIES="${BENCH_TRIES:-3}"
-PARTS=" ${BENCH_PARTS:-single dual screen load} "
+PARTS=" ${BENCH_PARTS:-single dual screen timers load} "
 want() { [[ "$PARTS" == *" $1 "* ]]; }
 WORK="$(mktemp -d)"
 # A copy of the ready prefix (made first if need be) for each screen set-up.
@@ -62,6 +62,7 @@ bench() {
     (cd "$BIN" && exec "$WINE64" ./scroll_bench.exe "$@" </dev/null >"$out") &
     pid=$!
     while IFS= read -r line; do
+        line="${line%$'\r'}" # the console's line ends
         case "$line" in
         "#cpu begin")
             try=$((try + 1))
@@ -177,6 +178,18 @@ for size in 1024x768 1920x1080; do
     stop_wine
     stop_virtual_x
 done
+}
+
+want timers && {
+echo
+echo "## What the timers give a sleep (1920x1080)"
+echo
+start_virtual_x 1920x1080
+fresh_prefix
+warm_wine
+(cd "$BIN" && "$WINE64" ./scroll_bench.exe timers </dev/null) || true
+stop_wine
+stop_virtual_x
 }
 
 want load && {

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 namespace {
+// Shorter waits (Delay 0 to 2) are all spin: a late wake-up there would be a
+// large part of the step, for little saved.
+constexpr std::int64_t kShortestWaitUs = 3000;
 // No sleep is shorter: the timer's own cost would eat what it saves.
 constexpr std::int64_t kShortestSleepUs = 1000;
 // Each wait that may sleep lets the remembered lateness fall by this part.
@@ -15,7 +18,7 @@ void SpinMargin::SetTicksPerMs(std::int64_t ticks) {
 }
 
 bool SpinMargin::MaySleep(std::int64_t wait) {
-    if (ticksPerMs_ <= 0 || wait < Us(kShortestSleepUs + kGuardUs))
+    if (ticksPerMs_ <= 0 || wait < Us(kShortestWaitUs))
         return false;
     late_ -= (late_ + kAgeing - 1) / kAgeing;
     return wait - Ticks() >= Us(kShortestSleepUs);

@@ -11,8 +11,7 @@ class SpinMargin {
     // Also forgets what earlier sleeps showed: they were in other ticks.
     void SetTicksPerMs(std::int64_t ticks);
     // Whether a wait of `wait` ticks sleeps at all; each that may ages what
-    // the earlier sleeps showed. Waits of a few milliseconds are all spin: a
-    // sleep there saves little and risks a late step.
+    // the earlier sleeps showed.
     bool MaySleep(std::int64_t wait);
     // How long to sleep when `left` ticks of the wait remain; 0: spin them all.
     std::int64_t SleepTicks(std::int64_t left) const;

@@ -198,14 +198,15 @@ void Report(Application& app, const Case& c, std::uint8_t delay, int tries) {
     const double costMedian = Percentile(cost, 0.5);
     const double periodMedian = Percentile(period, 0.5);
     std::printf("| %dx%d | %s | %d | %d | %d | %dx%d | %zu | %.0f | %.0f | %.1f%% | %.3f | %.3f | "
-                "%.3f | %.2f | %.3f | %.3f | %.3f | %.3f | %.3f | %.1f | %.1f |\n",
+                "%.3f | %.2f | %.3f | %.3f | %.3f | %.3f | %.3f | %.1f | %.1f | %.2f |\n",
                 app.services().display.ScreenWidth(), app.services().display.ScreenHeight(),
                 c.dual ? "dual" : "single", c.lines, c.start, delay, band.right - band.left,
                 band.bottom - band.top, run.enter.size(), nominal, achieved,
                 100.0 * achieved / nominal, costMedian, Percentile(cost, 0.99), floorMs,
                 costMedian / floorMs, Percentile(lineCost, 0.5), meanWait, periodMedian,
                 Percentile(period, 0.99) - periodMedian, StdDev(period), Percentile(period, 1.0),
-                TicksToMs(static_cast<double>(run.enter.front() - run.play)));
+                TicksToMs(static_cast<double>(run.enter.front() - run.play)),
+                TicksToMs(static_cast<double>(app.Form4()->Engine().SpinTicks())));
     std::fflush(stdout);
 }
 

@@ -85,8 +85,8 @@ bench() {
 want single || want dual && {
 echo "## Scroll loop"
 echo
-echo "| Output | Mode | Script lines | Start line | Delay | Band | Steps | Nominal px/s | Achieved px/s | Achieved | Cost median ms | Cost p99 ms | memmove ms | Cost / memmove | Line-entry cost ms | Wait mean ms | Period median ms | Jitter p99-median ms | Period SD ms | Period max ms | Play to first row ms | CPU % of a core |"
-echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+echo "| Output | Mode | Script lines | Start line | Delay | Band | Steps | Nominal px/s | Achieved px/s | Achieved | Cost median ms | Cost p99 ms | memmove ms | Cost / memmove | Line-entry cost ms | Wait mean ms | Period median ms | Jitter p99-median ms | Period SD ms | Period max ms | Play to first row ms | Spin margin ms | CPU % of a core |"
+echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 }
 want single && for size in 1024x768 1920x1080 3840x2160; do
     start_virtual_x "$size"

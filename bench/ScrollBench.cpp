@@ -15,10 +15,13 @@
 // memmove of the band's bytes, timed in the same run, is the floor the cost
 // is compared with. Each case stops itself after at most about 2 s of steps
 // and is played `tries` times (argument 1, default 3); the fastest is shown.
-// Output: one Markdown table row per case, sized by the primary screen.
+// Output: one Markdown table row per case, sized by the primary screen, and
+// "#cpu" lines (each try's first and last step, the try shown) by which
+// scripts/bench.sh adds the program's CPU time, read from outside.
 //
 // Arguments: tries, mode (single or dual), script lines, start line and the
-// delays, comma-separated; "load" as the only argument instead runs the
+// delays, comma-separated; "timers" as the only argument instead times the
+// system's timers (see Timers below), "load" runs the
 // loading cases (see Loading below).
 #include <algorithm>
 #include <cmath>
@@ -29,11 +32,14 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include "TestServices.h"
 #include "app/Application.h"
 #include "editor/Memo.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
+#include "win/UniqueHandle.h"
 
 namespace {
 
@@ -113,6 +119,13 @@ struct Case {
     int start = 0;
 };
 
+// The program's CPU time is read from outside the process (scripts/bench.sh
+// reads it when these lines arrive), from the first step to the last.
+void Mark(const char* what) {
+    std::printf("#cpu %s\n", what);
+    std::fflush(stdout);
+}
+
 void PlayCase(Application& app, const Case& c, std::uint8_t delay, std::size_t steps, Run& run) {
     TForm1& form1 = app.Form1();
     TForm4& out = *app.Form4();
@@ -123,9 +136,12 @@ void PlayCase(Application& app, const Case& c, std::uint8_t delay, std::size_t s
     out.RowDelay = [&](std::int32_t d) {
         const std::int64_t start = Stamp();
         if (run.enter.size() == steps) {
+            Mark("end");
             out.setkill(true); // enough: the loop ends at its next test
             return;
         }
+        if (run.enter.empty())
+            Mark("begin");
         run.enter.push_back(start);
         run.line.push_back(out.CurLine);
         wait(d);
@@ -143,13 +159,17 @@ void Report(Application& app, const Case& c, std::uint8_t delay, int tries) {
     const std::size_t steps = static_cast<std::size_t>(std::min(2000, 2000 / waitMs));
     auto span = [](const Run& r) { return r.enter.empty() ? 0 : r.enter.back() - r.enter.front(); };
     Run run;
+    int picked = 0;
     for (int t = 0; t < tries; ++t) {
         Run next;
         PlayCase(app, c, delay, steps, next);
         if (t == 0 || next.enter.size() > run.enter.size() ||
-            (next.enter.size() == run.enter.size() && span(next) < span(run)))
+            (next.enter.size() == run.enter.size() && span(next) < span(run))) {
             run = std::move(next);
+            picked = t;
+        }
     }
+    std::printf("#cpu pick %d\n", picked); // the CPU column shows this run's
     if (run.enter.size() < 3) {
         std::printf("| %d | %s | %d | %d | %d | (played only %zu steps) |\n",
                     app.services().display.ScreenWidth(), c.dual ? "dual" : "single", c.lines,
@@ -178,14 +198,15 @@ void Report(Application& app, const Case& c, std::uint8_t delay, int tries) {
     const double costMedian = Percentile(cost, 0.5);
     const double periodMedian = Percentile(period, 0.5);
     std::printf("| %dx%d | %s | %d | %d | %d | %dx%d | %zu | %.0f | %.0f | %.1f%% | %.3f | %.3f | "
-                "%.3f | %.2f | %.3f | %.3f | %.3f | %.3f | %.3f | %.1f | %.1f |\n",
+                "%.3f | %.2f | %.3f | %.3f | %.3f | %.3f | %.3f | %.1f | %.1f | %.2f |\n",
                 app.services().display.ScreenWidth(), app.services().display.ScreenHeight(),
                 c.dual ? "dual" : "single", c.lines, c.start, delay, band.right - band.left,
                 band.bottom - band.top, run.enter.size(), nominal, achieved,
                 100.0 * achieved / nominal, costMedian, Percentile(cost, 0.99), floorMs,
                 costMedian / floorMs, Percentile(lineCost, 0.5), meanWait, periodMedian,
                 Percentile(period, 0.99) - periodMedian, StdDev(period), Percentile(period, 1.0),
-                TicksToMs(static_cast<double>(run.enter.front() - run.play)));
+                TicksToMs(static_cast<double>(run.enter.front() - run.play)),
+                TicksToMs(static_cast<double>(app.Form4()->Engine().SpinTicks())));
     std::fflush(stdout);
 }
 
@@ -215,7 +236,7 @@ double SinceMs(std::int64_t t0) {
 struct BenchProgram {
     ScriptedUi ui;
     Services real = ProductionServices();
-    Application app{Services{ui, real.counter, real.display, real.fileExists,
+    Application app{Services{ui, real.counter, real.sleeper, real.display, real.fileExists,
                              real.commonControlsVersionMS, real.replaceFile, real.openHelpPage}};
 
     bool StartAndShow(const std::vector<std::string>& args = {}) {
@@ -366,11 +387,68 @@ int RunLoading() {
     return 0;
 }
 
+// --- Timers ---
+// What the system's timers give a sleep: for each kind, sleeps of 1, 5 and
+// 13 ms (the sleep of a Delay 15 step), each timed on the counter; lateness
+// is the time slept beyond the time asked for. The step wait's margin has to
+// cover it.
+struct Lateness {
+    double median, p99, max;
+};
+
+template <class SleepFn> Lateness TimeSleeps(SleepFn sleep, int microseconds, int count) {
+    std::vector<double> late;
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t t0 = Stamp();
+        sleep(microseconds);
+        late.push_back(TicksToMs(static_cast<double>(Stamp() - t0)) - microseconds / 1000.0);
+    }
+    return {Percentile(late, 0.5), Percentile(late, 0.99), Percentile(late, 1.0)};
+}
+
+int RunTimers() {
+    using Timer = UniqueHandle<HANDLE, KernelHandleClose>;
+    const Timer fine(CreateWaitableTimerExW(nullptr, nullptr, 0x2, TIMER_ALL_ACCESS));
+    const DWORD refused = fine ? 0 : GetLastError();
+    const Timer plain(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
+    auto onTimer = [](HANDLE timer) {
+        return [timer](int microseconds) {
+            LARGE_INTEGER due{};
+            due.QuadPart = -static_cast<LONGLONG>(microseconds) * 10;
+            SetWaitableTimerEx(timer, &due, 0, nullptr, nullptr, nullptr, 0);
+            WaitForSingleObject(timer, INFINITE);
+        };
+    };
+    auto row = [](const char* kind, auto sleep) {
+        for (int us : {1000, 5000, 13000}) {
+            const Lateness l = TimeSleeps(sleep, us, 200);
+            std::printf("| %s | %d | %.3f | %.3f | %.3f |\n", kind, us / 1000, l.median, l.p99,
+                        l.max);
+            std::fflush(stdout);
+        }
+    };
+    std::printf("| Timer | Asked ms | Late median ms | Late p99 ms | Late max ms |\n");
+    std::printf("|---|---|---|---|---|\n");
+    if (fine)
+        row("waitable, high resolution", onTimer(fine.get()));
+    else
+        std::printf("| waitable, high resolution | (refused: %lu) | | | |\n", refused);
+    row("waitable", onTimer(plain.get()));
+    timeBeginPeriod(1);
+    row("waitable, timeBeginPeriod(1)", onTimer(plain.get()));
+    row("Sleep, timeBeginPeriod(1)", [](int us) { Sleep(static_cast<DWORD>(us / 1000)); });
+    timeEndPeriod(1);
+    row("Sleep", [](int us) { Sleep(static_cast<DWORD>(us / 1000)); });
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "load") == 0)
         return RunLoading();
+    if (argc > 1 && std::strcmp(argv[1], "timers") == 0)
+        return RunTimers();
     const int tries = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     Case c;
     c.dual = argc > 2 && std::strcmp(argv[2], "dual") == 0;
@@ -389,7 +467,7 @@ int main(int argc, char** argv) {
     }
     ScriptedUi ui; // a box must not block an unattended run; it is reported below
     Services real = ProductionServices();
-    Application app(Services{ui, real.counter, real.display, real.fileExists,
+    Application app(Services{ui, real.counter, real.sleeper, real.display, real.fileExists,
                              real.commonControlsVersionMS, real.replaceFile, real.openHelpPage});
     if (!app.Start({})) {
         std::fprintf(stderr, "start-up failed\n");

@@ -16,7 +16,7 @@ target_link_libraries(cuecraft_core PUBLIC msgbank)
 # Everything of the program but its entry point, so tests link the real code.
 add_library(rollscript_lib STATIC ${WIN_SOURCES})
 target_link_libraries(rollscript_lib PUBLIC cuecraft_core msgbank
-    comctl32 comdlg32 gdi32 shell32 user32 usp10 version winspool)
+    comctl32 comdlg32 gdi32 shell32 user32 usp10 version winmm winspool)
 
 add_executable(rollscript WIN32 src/app/WinMain.cpp src/res/rollscript.rc)
 target_link_libraries(rollscript PRIVATE rollscript_lib)

@@ -5,6 +5,7 @@
 #include "msgbank/MsgText.h"
 #include "playback/BlackScrollvantel.h"
 #include "win/PerfCounter.h"
+#include "win/Sleeper.h"
 
 OutputPlaybackHost::OutputPlaybackHost(Program& app, EditorView& editor, PrompterState& state,
                                        TForm4& form4)
@@ -16,6 +17,11 @@ void OutputPlaybackHost::mainupdate() {
 
 std::int64_t OutputPlaybackHost::Now() {
     return app_.services().counter.Now();
+}
+
+void OutputPlaybackHost::SleepFor(std::int64_t ticks) {
+    if (state_.TicksPerMs > 0)
+        app_.services().sleeper.SleepMicroseconds(ticks * 1000 / state_.TicksPerMs);
 }
 
 void OutputPlaybackHost::WaitPauseTick() {

@@ -8,7 +8,8 @@ struct PrompterState;
 class TForm4;
 
 // The scroll loop's view of the real windows: GDI steps on the output window,
-// the editor's lines, the performance counter and the message queue.
+// the editor's lines, the performance counter, its sleeps and the message
+// queue.
 class OutputPlaybackHost final : public PlaybackHost {
   public:
     OutputPlaybackHost(Program& app, EditorView& editor, PrompterState& state, TForm4& form4);
@@ -19,6 +20,7 @@ class OutputPlaybackHost final : public PlaybackHost {
 
     void mainupdate() override;
     std::int64_t Now() override;
+    void SleepFor(std::int64_t ticks) override;
     void WaitPauseTick() override;
     std::string LineText(std::int32_t index) override;
     void ClearLineImages() override;

@@ -8,6 +8,7 @@
 #include "msgbank/ShowMsgBox.h"
 #include "playback/BlackScrollvantel.h"
 #include "playback/OutputPlaybackHost.h"
+#include "win/Sleeper.h"
 
 void TForm4::StartThePrompter() {
     if (editor_.LineCount() == 0)
@@ -128,6 +129,7 @@ void TForm4::ScrollLoop(bool mirror) {
     if (state.Dual_Monitor() && HasPreviewImage())
         SyncPreviewImage();
     app_.mainupdate();
+    const FineSleeps fine(app_.services().sleeper); // the step waits sleep
     engine_.RunLines(mirror);
     ReleaseOutputContext();
     app_.mainupdate();

@@ -86,10 +86,12 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
 }
 
 void PlaybackEngine::RowDelay(std::int32_t delay) {
-    const std::int64_t target =
-        host_.Now() + static_cast<std::int64_t>(StepWaitMs(delay, f_.RunMode)) * ticksPerMs_;
+    const std::int64_t wait =
+        static_cast<std::int64_t>(StepWaitMs(delay, f_.RunMode)) * ticksPerMs_;
+    const std::int64_t target = host_.Now() + wait;
     // Inside the wait: handing the pixels over does not lengthen the step.
     host_.Present();
+    SleepMostOf(wait, target);
     std::int64_t now;
     do {
         now = host_.Now();
@@ -99,6 +101,20 @@ void PlaybackEngine::RowDelay(std::int32_t delay) {
     // The counter's last digit is arbitrary: messages run after about one step in ten.
     if (now % 10 == 0)
         host_.mainupdate();
+}
+
+// Sleeps through the part of the wait the system's timer keeps, so that only
+// the margin is spun. Nothing can ask for a stop while the thread sleeps:
+// handlers run only in the message pump at the end of a wait.
+void PlaybackEngine::SleepMostOf(std::int64_t wait, std::int64_t target) {
+    if (!margin_.MaySleep(wait) || f_.getkillnow())
+        return;
+    const std::int64_t start = host_.Now();
+    const std::int64_t ticks = margin_.SleepTicks(target - start);
+    if (ticks == 0)
+        return;
+    host_.SleepFor(ticks);
+    margin_.Slept(ticks, host_.Now() - start);
 }
 
 void PlaybackEngine::EnterPause() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "playback/PlaybackFlags.h"
+#include "playback/SpinMargin.h"
 
 // What the scroll loop needs from the windows and the clock. The output
 // window implements it with GDI; tests implement it with counters.
@@ -11,6 +12,7 @@ class PlaybackHost {
     virtual ~PlaybackHost() = default;
     virtual void mainupdate() = 0;                        // lets pending window messages run
     virtual std::int64_t Now() = 0;                       // performance counter
+    virtual void SleepFor(std::int64_t ticks) = 0;        // about that long; may wake late
     virtual void WaitPauseTick() = 0;                     // one wait of at most 100 ms
     virtual std::string LineText(std::int32_t index) = 0; // "" past the end
     virtual void ClearLineImages() = 0;
@@ -37,12 +39,18 @@ class PlaybackEngine {
   public:
     PlaybackEngine(PlaybackFlags& flags, PlaybackHost& host) : f_(flags), host_(host) {}
 
-    void SetTicksPerMs(std::int64_t ticks) { ticksPerMs_ = ticks; }
+    void SetTicksPerMs(std::int64_t ticks) {
+        ticksPerMs_ = ticks;
+        margin_.SetTicksPerMs(ticks);
+    }
 
     // Walks the lines from CurLine until the end or a stop request.
     void RunLines(bool mirror);
-    // Waits one step's time; a stop request ends the wait at once.
+    // Waits one step's time, asleep for most of it and spinning on the
+    // counter for the rest; a stop request ends the wait at once.
     void RowDelay(std::int32_t delay);
+    // The stretch the wait spins at its end, in counter ticks.
+    std::int64_t SpinTicks() const { return margin_.Ticks(); }
     // Holds the loop until the pause is lifted (returns at once if paused).
     void EnterPause();
     void PauseWait();
@@ -55,10 +63,12 @@ class PlaybackEngine {
 
   private:
     void WalkRows(bool dir, bool mirror);
+    void SleepMostOf(std::int64_t wait, std::int64_t target);
 
     PlaybackFlags& f_;
     PlaybackHost& host_;
     std::int64_t ticksPerMs_ = 1;
+    SpinMargin margin_;
 };
 
 // The wait of one step in milliseconds: backward runs twice as fast above

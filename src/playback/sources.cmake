@@ -2,6 +2,7 @@
 # WIN only for Windows.
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PlaybackEngine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SpinMargin.cpp
 )
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/OutputPlaybackHost.cpp

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -8,8 +9,9 @@
 
 namespace {
 
-// A scripted host: the counter advances by a fixed amount per read, messages
-// are whatever the test queued for the next mainupdate or pause tick.
+// A scripted host: the counter advances by a fixed amount per read and by a
+// sleep's length plus the timer's lateness per sleep, messages are whatever
+// the test queued for the next mainupdate or pause tick.
 class FakeHost : public PlaybackHost {
   public:
     void mainupdate() override {
@@ -21,6 +23,12 @@ class FakeHost : public PlaybackHost {
         if (onRead)
             onRead(counterReads);
         return now += tick;
+    }
+    void SleepFor(std::int64_t ticks) override {
+        sleeps.push_back(ticks);
+        now += ticks + sleepLate;
+        if (onSleep)
+            onSleep();
     }
     void WaitPauseTick() override {
         ++pauseTicks;
@@ -60,12 +68,14 @@ class FakeHost : public PlaybackHost {
     std::function<void()> resumeNext = [] {};
     std::function<void(std::size_t)> onStep;
     std::function<void(int)> onRead;
+    std::function<void()> onSleep;
     std::deque<std::function<void()>> onMessages, onPauseTick;
     std::vector<std::string> lines;
     std::int32_t height = 4;
     bool preview = false;
     std::uint8_t delay = 0;
-    std::int64_t now = 0, tick = 1, presentTicks = 0;
+    std::int64_t now = 0, tick = 1, presentTicks = 0, sleepLate = 0;
+    std::vector<std::int64_t> sleeps;
     int presents = 0, mainupdates = 0, counterReads = 0, pauseTicks = 0, clears = 0, captures = 0;
     std::vector<std::int32_t> drawnLines, shownLines, previewRows;
     std::vector<std::string> drawnTexts;
@@ -204,7 +214,7 @@ TEST(StepWait, DelaysAndDirections) {
     EXPECT_EQ(StepWaitMs(0, Direction::Backward), 1);
 }
 
-TEST_F(Engine, RowDelaySpinsForTheWholeWait) {
+TEST_F(Engine, RowDelayLastsTheWholeWait) {
     engine.SetTicksPerMs(1000);
     host.tick = 7;
     host.now = 0;
@@ -241,6 +251,119 @@ TEST_F(Engine, AStopArrivingDuringAWaitEndsItAtOnce) {
     };
     engine.RowDelay(30); // 300000 reads without the stop
     EXPECT_EQ(host.counterReads, 50);
+}
+
+// Wine's counter: 10,000 ticks a millisecond.
+constexpr std::int64_t kTicksPerMs = 10000;
+constexpr std::int64_t kGuard = SpinMargin::kGuardUs * kTicksPerMs / 1000;
+
+TEST_F(Engine, AWaitSleepsAllButTheMarginAndEndsOnTheFirstReadPastItsTarget) {
+    engine.SetTicksPerMs(kTicksPerMs);
+    EXPECT_EQ(engine.SpinTicks(),
+              (SpinMargin::kFirstLateUs + SpinMargin::kGuardUs) * kTicksPerMs / 1000)
+        << "before any sleep, room for a timer of 1 ms granularity";
+    engine.RowDelay(15);
+    const std::int64_t margin = engine.SpinTicks();   // as used: the punctual sleep kept it
+    const std::int64_t target = 1 + 15 * kTicksPerMs; // from the first read
+    ASSERT_EQ(host.sleeps.size(), 1u);
+    EXPECT_EQ(host.sleeps[0], target - 2 - margin) << "asked after two reads";
+    EXPECT_EQ(host.now, target + 1) << "neither early nor late";
+    EXPECT_EQ(host.counterReads, 3 + margin) << "the margin spun, read by read";
+
+    // A timer that wakes early only lengthens the spin.
+    host.now = 0;
+    host.sleepLate = -4000;
+    engine.RowDelay(15);
+    EXPECT_EQ(host.now, target + 1);
+}
+
+TEST_F(Engine, WaitsOfAFewMillisecondsOnlySpinAsBefore) {
+    engine.SetTicksPerMs(kTicksPerMs);
+    for (int i = 0; i < 1000; ++i)
+        engine.RowDelay(15); // a punctual timer: the margin at its least
+    host.sleeps.clear();
+    for (std::int32_t delay : {0, 1, 2}) {
+        host.counterReads = 0;
+        engine.RowDelay(delay);
+        EXPECT_EQ(host.counterReads, 1 + std::max(delay, 1) * kTicksPerMs + 1) << delay;
+    }
+    flags.RunMode = Direction::Backward;
+    engine.RowDelay(5); // 2 ms backward
+    EXPECT_TRUE(host.sleeps.empty());
+    engine.SetTicksPerMs(0); // no counter: nothing to time a sleep by
+    engine.RowDelay(30);
+    EXPECT_TRUE(host.sleeps.empty());
+}
+
+TEST_F(Engine, TheMarginFollowsTheTimersLatenessAndKeepsTheWaitsOnTime) {
+    engine.SetTicksPerMs(kTicksPerMs);
+    auto wait = [this] {
+        const std::int64_t start = host.now + host.tick; // the target's read
+        engine.RowDelay(15);
+        return host.now - (start + 15 * kTicksPerMs); // how late it ended
+    };
+    host.sleepLate = 11000; // 1.1 ms, steadily
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(wait(), 1) << "wait " << i;
+    EXPECT_EQ(engine.SpinTicks(), 11000 + host.tick + kGuard)
+        << "down to what the timer needs (and the reading after it)";
+    const int reads = host.counterReads;
+    wait();
+    EXPECT_LE(host.counterReads - reads, 3 + kGuard + 1) << "only the guard is spun";
+
+    host.sleepLate = 0; // a punctual timer: the margin falls to the guard
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(wait(), 1);
+    EXPECT_LT(engine.SpinTicks(), kGuard + 100);
+
+    // A wake-up later than the margin makes that wait late; the next counts
+    // from its own call, catches nothing up, and spins enough for such a timer.
+    host.sleepLate = 30000;
+    const std::int64_t late = wait();
+    EXPECT_GT(late, 30000 - kGuard - 100) << "ends on the read after the sleep";
+    EXPECT_LE(late, 30002 - kGuard);
+    EXPECT_GE(engine.SpinTicks(), 30000 + kGuard);
+    EXPECT_EQ(wait(), 1);
+}
+
+TEST_F(Engine, AnOutlandishWakeUpMeansSpinningUntilItHasAged) {
+    engine.SetTicksPerMs(kTicksPerMs);
+    host.sleepLate = 200000; // 20 ms: the thread was kept off the core
+    engine.RowDelay(15);
+    host.sleepLate = 0;
+    host.sleeps.clear();
+    int spun = 0;
+    while (host.sleeps.empty() && spun < 1000) {
+        engine.RowDelay(15);
+        ++spun;
+    }
+    EXPECT_GT(spun, 10) << "whole waits spun, as before, while it is remembered";
+    EXPECT_LT(spun, 200) << "but it is forgotten";
+}
+
+TEST_F(Engine, ASleepingWaitStillLetsMessagesInByTheCountersLastDigit) {
+    engine.SetTicksPerMs(kTicksPerMs);
+    host.tick = 10;
+    host.onSleep = [this] { host.now -= host.now % 10; };
+    engine.RowDelay(15); // every reading ends in 0
+    EXPECT_EQ(host.sleeps.size(), 1u);
+    EXPECT_EQ(host.mainupdates, 1);
+    host.onSleep = [this] { host.now += 1 - host.now % 10; };
+    engine.RowDelay(15); // the readings after the sleep end in 1
+    EXPECT_EQ(host.sleeps.size(), 2u);
+    EXPECT_EQ(host.mainupdates, 1);
+}
+
+TEST_F(Engine, AStopBeforeOrDuringTheSleepEndsTheWaitAtOnce) {
+    engine.SetTicksPerMs(kTicksPerMs);
+    host.onSleep = [this] { flags.setkill(true); };
+    engine.RowDelay(30);
+    ASSERT_EQ(host.sleeps.size(), 1u);
+    EXPECT_EQ(host.counterReads, 4) << "the target, the sleep's start and end, the stop";
+    host.counterReads = 0;
+    engine.RowDelay(30);
+    EXPECT_EQ(host.sleeps.size(), 1u) << "a stop already asked for: no sleep";
+    EXPECT_EQ(host.counterReads, 2);
 }
 
 TEST_F(Engine, TheLineBeyondTheBandEntersNextAfterLeft) {

@@ -1,8 +1,11 @@
 // Row steps land on the real output window: read back and compared row by
 // row with the line image as drawn.
+#include <algorithm>
+
 #include <windows.h>
 
 #include "OutputFixture.h"
+#include "win/SleeperWin32.h"
 
 namespace {
 
@@ -127,6 +130,34 @@ TEST_F(RowSteps, ForwardStepWaitsBeforeTheBandMoves) {
     };
     StepLine(false, false);
     EXPECT_TRUE(waitedFirst);
+}
+
+// On the real counter and timer a step's wait sleeps most of its time and
+// spins the rest: it ends after its target, and a timer that wakes later
+// than the margin would show as waits ending later than that.
+TEST_F(RowSteps, AFifteenMillisecondWaitEndsWithinTheMarginOfItsTarget) {
+    Win32PerfCounter counter;
+    Win32Sleeper sleeper;
+    const Services fake = platform.services();
+    app.reset();
+    app = std::make_unique<Application>(Services{fake.ui, counter, sleeper, fake.display,
+                                                 fake.fileExists, fake.commonControlsVersionMS,
+                                                 fake.replaceFile, fake.openHelpPage});
+    ASSERT_TRUE(app->Start({}));
+    BeginPlayback();
+    const FineSleeps fine(sleeper);
+    PlaybackEngine& engine = out().Engine();
+    const double perMs = static_cast<double>(counter.Frequency()) / 1000.0;
+    std::vector<double> late; // ms after the target, measured from before the call
+    for (int i = 0; i < 20; ++i) {
+        const std::int64_t before = counter.Now();
+        engine.RowDelay(15);
+        late.push_back(static_cast<double>(counter.Now() - before) / perMs - 15.0);
+    }
+    EXPECT_GE(*std::min_element(late.begin(), late.end()), 0.0) << "no wait ends early";
+    std::nth_element(late.begin(), late.begin() + 10, late.end());
+    EXPECT_LE(late[10], static_cast<double>(engine.SpinTicks()) / perMs)
+        << "the median wait ends within the margin (a loaded machine may delay a few)";
 }
 
 TEST_F(RowSteps, ALineImageUnderTenPixelsLeavesTheBandAsItWas) {

@@ -12,6 +12,7 @@
 #include "win/FileIo.h"
 #include "win/ModalUi.h"
 #include "win/PerfCounter.h"
+#include "win/Sleeper.h"
 
 struct ShownBox {
     std::string text;
@@ -72,10 +73,16 @@ class ScriptedUi : public IModalUi {
     }
 };
 
-class FakeCounter : public IPerfCounter {
+// The counter, and sleeps that move it on punctually.
+class FakeCounter : public IPerfCounter, public ISleeper {
   public:
     std::int64_t Now() override { return absent ? 0 : now += step; }
     std::int64_t Frequency() override { return frequency; }
+    void SleepMicroseconds(std::int64_t microseconds) override {
+        now += microseconds * frequency / 1000000;
+    }
+    void BeginFineSleeps() override {} // its sleeps are exact anyway
+    void EndFineSleeps() override {}
     std::int64_t now = 1000;
     std::int64_t step = 1;
     std::int64_t frequency = 10000000;
@@ -112,6 +119,7 @@ struct TestPlatform {
     Services services(IDisplay* realDisplay = nullptr) {
         return Services{
             ui,
+            counter,
             counter,
             realDisplay ? *realDisplay : display,
             [this](const std::string& path) {

@@ -5,6 +5,7 @@
 
 class IModalUi;
 class IPerfCounter;
+class ISleeper;
 class IDisplay;
 
 // The platform seams the program reads through. Production wires the real
@@ -12,6 +13,7 @@ class IDisplay;
 struct Services {
     IModalUi& ui;
     IPerfCounter& counter;
+    ISleeper& sleeper;
     IDisplay& display;
     std::function<bool(const std::string& path)> fileExists;
     std::function<std::uint32_t()> commonControlsVersionMS;
@@ -21,5 +23,5 @@ struct Services {
     std::function<std::uint32_t(const std::string& page)> openHelpPage;
 };
 
-// The real platform: message boxes, counter, monitors, files.
+// The real platform: message boxes, counter, sleeps, monitors, files.
 Services ProductionServices();

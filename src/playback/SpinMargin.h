@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+
+// How a step's wait passes: asleep for all but its last stretch, spinning on
+// the counter through that stretch, the margin. The margin covers how late
+// the system's timer wakes a sleep; it follows the latest wake-ups the sleeps
+// show, so it is as short as this machine's timer allows and a late wake-up
+// still comes before the wait's end. In counter ticks.
+class SpinMargin {
+  public:
+    // Also forgets what earlier sleeps showed: they were in other ticks.
+    void SetTicksPerMs(std::int64_t ticks);
+    // Whether a wait of `wait` ticks sleeps at all; each that may ages what
+    // the earlier sleeps showed.
+    bool MaySleep(std::int64_t wait);
+    // How long to sleep when `left` ticks of the wait remain; 0: spin them all.
+    std::int64_t SleepTicks(std::int64_t left) const;
+    // A sleep asked for `asked` ticks ended `took` ticks after it was asked for.
+    void Slept(std::int64_t asked, std::int64_t took);
+    // The stretch spun at the end of a wait.
+    std::int64_t Ticks() const { return late_ + Us(kGuardUs); }
+
+    // Before any sleep has been seen: enough for a timer of 1 ms granularity.
+    static constexpr std::int64_t kFirstLateUs = 2000;
+    // Above the latest wake-ups, for the spread between them.
+    static constexpr std::int64_t kGuardUs = 250;
+
+  private:
+    std::int64_t Us(std::int64_t us) const { return us * ticksPerMs_ / 1000; }
+
+    std::int64_t ticksPerMs_ = 0;
+    std::int64_t late_ = 0; // the latest wake-ups, aged
+};

@@ -46,7 +46,8 @@ void TForm4::StartPlayback() {
         ShowOutputWindow();
         if (state_.Dual_Monitor() && !editor_.PreviewPanel().IsVisible())
             ShowWindow(editor_.PreviewPanel().hwnd(), SW_SHOW);
-        state_.menu.SetCaption(MenuId::playbutton, "Stop");
+        // Alt+P stops what it started, wherever the menu bar has the keyboard.
+        state_.menu.SetCaption(MenuId::playbutton, "Sto&p");
         setkill(false);
         ScrollLoop(state_.UseReverse());
     } catch (...) {
@@ -145,7 +146,7 @@ void TForm4::EndPlayback() {
         app_.mainupdate();
     }
     editor_.RestoreAfterPlayback(caret);
-    state_.menu.SetCaption(MenuId::playbutton, "Play");
+    state_.menu.SetCaption(MenuId::playbutton, "&Play");
     if (!EditorShown())
         ReturnToEditor();
     if (IsVisible())

@@ -62,7 +62,7 @@ TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
     ResumeEveryPause();
     bool sawStop = false, sawOutput = false, editorHidden = false;
     onStep = [&](int) {
-        sawStop = sawStop || state().menu.Caption(MenuId::playbutton) == "Stop";
+        sawStop = sawStop || state().menu.Caption(MenuId::playbutton) == "Sto&p";
         sawOutput = sawOutput || out().IsVisible();
         editorHidden = editorHidden || !form1().IsVisible();
     };
@@ -78,11 +78,12 @@ TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
     EXPECT_FALSE(out().Playing);
     EXPECT_FALSE(out().IsVisible());
     EXPECT_TRUE(form1().IsVisible());
-    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "Play");
+    // Alt+P again, as before the first playback.
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "&Play");
     char caption[32] = {0};
     GetMenuStringA(GetMenu(form1().hwnd()), static_cast<UINT>(MenuId::playbutton), caption,
                    sizeof caption, MF_BYCOMMAND);
-    EXPECT_STREQ(caption, "Play");
+    EXPECT_STREQ(caption, "&Play");
 }
 
 TEST_F(Playback, StoppingWhileLineFiveEntersPutsTheCaretOnLineSix) {
@@ -273,7 +274,7 @@ TEST_F(Playback, AnErrorInsideTheLoopStillEndsThePlayback) {
     EXPECT_FALSE(out().Playing);
     EXPECT_FALSE(out().IsVisible());
     EXPECT_TRUE(form1().IsVisible());
-    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "Play");
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "&Play");
     ASSERT_EQ(platform.ui.boxes.size(), 1u);
     EXPECT_EQ(platform.ui.boxes[0].text, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
     EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript");

@@ -138,7 +138,9 @@ void TForm4::ScrollLoop(bool mirror) {
 void TForm4::EndPlayback() {
     Reverse = false;
     std::int32_t caret = -1;
-    if (Playing && CurLine >= 0 && CurLine < editor_.LineCount() - 1)
+    // Stopped at the top running backward, CurLine is -1: the control's line
+    // index of -1 is the start of the caret's own line.
+    if (Playing && CurLine < editor_.LineCount() - 1)
         caret = editor_.LineStart(CurLine);
     Playing = false;
     if (!getkill()) {

@@ -50,6 +50,16 @@ class Playback : public OutputFixture {
         }
     }
 
+    // Answers the first pause with Esc.
+    void StopAtThePause() { SetTimer(nullptr, 0, 1, Stop); }
+    static void CALLBACK Stop(HWND, UINT, UINT_PTR timer, DWORD) {
+        if (current && current->out().Paused) {
+            KillTimer(nullptr, timer);
+            current->pausedReverse.push_back({current->out().Reverse, current->out().CurLine});
+            current->out().FormKeyDown(VK_ESCAPE, false, false, false);
+        }
+    }
+
     static inline Playback* current = nullptr;
     int steps = 0;
     int resumes = 0;
@@ -209,6 +219,27 @@ TEST_F(Playback, HoldingLeftRunsBackwardAndReleasingPauses) {
     ASSERT_FALSE(pausedReverse.empty()) << "releasing Left paused";
     EXPECT_TRUE(pausedReverse.front().first) << "paused while running backward";
     EXPECT_GT(pausedReverse.front().second, 0) << "not the pause at the top";
+}
+
+// Backward past the first line the loop's line is -1; a stop there puts the
+// caret at the start of the line it is on.
+TEST_F(Playback, StoppingAtTheTopPutsTheCaretAtItsLineStart) {
+    Script(60);
+    Memo& memo = form1().Memo1();
+    memo.SetSelection(memo.LineIndex(10) + 3, 0);
+    state().CursorLine = 0;
+    const int screenful = 768 / 30 + 3;
+    onStep = [&](int) {
+        if (out().CurLine == screenful && !out().Reverse)
+            Key(VK_LEFT); // held to the top
+    };
+    StopAtThePause();
+    Play();
+    ASSERT_EQ(pausedReverse.size(), 1u);
+    EXPECT_TRUE(pausedReverse[0].first && pausedReverse[0].second == 0) << "paused at the top";
+    EXPECT_EQ(out().CurLine, -1);
+    EXPECT_EQ(memo.SelStart(), memo.LineIndex(10));
+    EXPECT_EQ(memo.SelLength(), 0);
 }
 
 TEST_F(Playback, APauseLeftByAStoppedPlaybackDoesNotCarryOver) {

@@ -92,7 +92,11 @@ void MenuModel::SetChecked(MenuId id, bool checked) {
                 state_[i].checked = false;
                 Notify(kTree[i].id);
             }
-    state_[index].checked = checked;
+    SetCheckedAlone(id, checked);
+}
+
+void MenuModel::SetCheckedAlone(MenuId id, bool checked) {
+    state_[Index(id)].checked = checked;
     Notify(id);
 }
 

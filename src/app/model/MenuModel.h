@@ -99,6 +99,9 @@ class MenuModel {
     // Setting a mark on a radio item clears every other radio item of its menu;
     // clearing a mark touches nothing else.
     void SetChecked(MenuId id, bool checked);
+    // A mark set or cleared on its own, for a choice a radio change must
+    // not take with it.
+    void SetCheckedAlone(MenuId id, bool checked);
     void Toggle(MenuId id) { SetChecked(id, !Checked(id)); }
     void SetEnabled(MenuId id, bool enabled);
     void SetCaption(MenuId id, std::string_view caption);

@@ -116,8 +116,8 @@ void TForm1::OnCommand(MenuId id) {
         TestSecondMonitor1Click();
         break;
     case MenuId::LoadSettings1:
-        if (const std::string name = settings_.ChooseSettingsToLoad(openDialog_); !name.empty())
-            LoadSettings(name);
+        if (const auto name = settings_.ChooseSettingsToLoad(openDialog_))
+            LoadSettings(*name);
         break;
     case MenuId::SaveDefaultSettings1:
         settings_.SaveDefaultSettings();

@@ -295,6 +295,16 @@ TEST_F(SettingsFiles, LoadSettingsTakesTheNameFromAnyFolderAndTheFileFromSetting
     EXPECT_EQ(platform.ui.boxes[0].text,
               "Could Not load configuration file " + SettingsFile("other"));
     EXPECT_EQ(state().editorFont.sizePt, 28) << "factory defaults";
+
+    // A name without its four-character extension reduces to nothing: that
+    // name is loaded all the same, and found missing.
+    state().editorFont.sizePt = 40;
+    platform.ui.fileAnswers.push_back("Z:\\elsewhere\\show");
+    Command(MenuId::LoadSettings1);
+    ASSERT_EQ(platform.ui.boxes.size(), 2u);
+    EXPECT_EQ(platform.ui.boxes[1].text,
+              "Could Not load configuration file " + dir + "settings\\.mes");
+    EXPECT_EQ(state().editorFont.sizePt, 28) << "factory defaults";
 }
 
 // The reopened script replaces the editor's text; one that cannot be read

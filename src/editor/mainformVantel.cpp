@@ -114,12 +114,20 @@ void TForm1::SetSdelaY(std::uint8_t delay) {
 }
 
 void TForm1::ShowStatseX() {
-    statusBar_.SetText(6, state_.LastFileLoaded);
-    statusBar_.SetText(5, "Lines " + std::to_string(memo_.LineCount()));
-    statusBar_.SetText(4, std::to_string(state_.editorFont.sizePt) + " " + state_.editorFont.name);
-    statusBar_.SetText(2, state_.UseReverse() ? "Reverse Mirror" : "");
+    RefreshPanelsBut(0);
+}
+
+void TForm1::RefreshPanelsBut(unsigned keep) {
+    const auto refresh = [&](int panel, const std::string& text) {
+        if (!(keep & (1u << panel)))
+            statusBar_.SetText(panel, text);
+    };
+    refresh(6, state_.LastFileLoaded);
+    refresh(5, "Lines " + std::to_string(memo_.LineCount()));
+    refresh(4, std::to_string(state_.editorFont.sizePt) + " " + state_.editorFont.name);
+    refresh(2, state_.UseReverse() ? "Reverse Mirror" : "");
     const bool dual = state_.Dual_Monitor() && app_.services().display.Monitors().size() > 1;
-    statusBar_.SetText(3, dual ? "Dual Monitor" : "Single Monitor");
+    refresh(3, dual ? "Dual Monitor" : "Single Monitor");
 }
 
 void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {

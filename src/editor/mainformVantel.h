@@ -145,6 +145,10 @@ class TForm1 : public Window, public EditorView {
     LRESULT OnMemoNote(MemoNote note, LPARAM detail);
     // Puts a script file's text in the editor; throws what the read throws.
     void ReplaceEditorText(const std::string& path);
+    // A script load's panel, remembered so that a refresh leaves it alone.
+    void ShowLoadPanel(int panel, const std::string& text);
+    // ShowStatseX but for the panels in `keep` (bit n for panel n).
+    void RefreshPanelsBut(unsigned keep);
     // The editor's script as file bytes, in the encoding it was loaded in.
     std::string ScriptFileBytes() const;
     // While a script scrolls, asks it to stop and says so.
@@ -182,6 +186,7 @@ class TForm1 : public Window, public EditorView {
     Hints hints_;
     Memo memo_;
     ScriptFileForm scriptForm_;
+    unsigned loadPanels_ = 0; // the panels the last script load wrote, bit n for panel n
     bool holdScriptText_ = false;
     std::optional<std::string> heldText_;
     bool settling_ = false;

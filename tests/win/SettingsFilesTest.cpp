@@ -334,6 +334,30 @@ TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
     EXPECT_FALSE(memo.Modified());
 }
 
+// The panels a load refreshes on a shown window leave what the script load
+// said: the operator sees that the named script is missing.
+TEST_F(SettingsFiles, ASettingsLoadKeepsTheMissingScriptInPanelFour) {
+    Start();
+    ShowWindow(form1().hwnd(), SW_SHOWNORMAL);
+    form1().Memo1().SetText("one\r\ntwo\r\nthree");
+    const std::string missing = dir + "missing.txt";
+    WriteBytes(SettingsFile("show"), "[Alternate]\r\nAlteSize=30\r\nAlteFontName=Arial\r\n"
+                                     "[Stuff]\r\nLastFileLoaded=" +
+                                         missing + "\r\n");
+    platform.ui.fileAnswers.push_back("show.mes");
+    Command(MenuId::LoadSettings1);
+    StatusBar& bar = form1().StatusBar1();
+    EXPECT_EQ(bar.Text(4), "Could not find: : " + missing);
+    EXPECT_EQ(bar.Text(6), missing) << "the panels the script load left are refreshed";
+    EXPECT_EQ(bar.Text(5), "Lines 3");
+
+    // Without a script to reopen, the refresh shows the new font.
+    WriteBytes(SettingsFile("show"), "[Alternate]\r\nAlteSize=30\r\nAlteFontName=Arial\r\n");
+    platform.ui.fileAnswers.push_back("show.mes");
+    Command(MenuId::LoadSettings1);
+    EXPECT_EQ(bar.Text(4), "30 Arial");
+}
+
 TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     Start();
     state().ConfigName = "show";

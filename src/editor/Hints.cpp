@@ -2,15 +2,15 @@
 
 #include <commctrl.h>
 
-bool Hints::Create(HWND mainWindow, HWND statusBar) {
+bool Hints::Create(HWND mainWindow, HWND editor, HWND statusBar) {
     tip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                mainWindow, nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!tip_)
         return false;
-    tools_[0] = mainWindow;
+    tools_[0] = editor;
     tools_[1] = statusBar;
-    SetActive(false);
+    SetActive(false, editor);
     return true;
 }
 
@@ -34,10 +34,14 @@ void Hints::SetTools(bool present) {
     }
 }
 
-void Hints::SetActive(bool on) {
-    if (on == active_)
+void Hints::SetActive(bool on, HWND editor) {
+    if (on == active_ && editor == tools_[0])
         return;
+    if (active_)
+        SetTools(false);
+    tools_[0] = editor;
     active_ = on;
-    SetTools(on);
+    if (on)
+        SetTools(true);
     SendMessageA(tip_.get(), TTM_ACTIVATE, on, 0);
 }

@@ -26,7 +26,7 @@ bool TForm1::Create() {
     });
     InitFileDialogs();
     if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd()) ||
-        !hints_.Create(hwnd(), statusBar_.hwnd()))
+        !hints_.Create(hwnd(), memo_.hwnd(), statusBar_.hwnd()))
         return false;
     // The dual-screen preview: hidden and black, above the editor.
     const int dpi = WindowDpi(hwnd());
@@ -104,9 +104,9 @@ void TForm1::UseSecondMonitorforScrolling1Click() {
 }
 
 void TForm1::ApplyEditorLook() {
-    hints_.SetActive(state_.ShowHints);
     memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
     memo_.SetAlignment(state_.editorAlignment);
+    hints_.SetActive(state_.ShowHints, memo_.hwnd());
 }
 
 void TForm1::SetSdelaY(std::uint8_t delay) {

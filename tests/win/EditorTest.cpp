@@ -493,23 +493,59 @@ TEST_F(EditorEvents, ShowingTheWindowRefreshesTheStatusBar) {
     EXPECT_EQ(Panel(4), "28 Arial");
 }
 
-TEST_F(EditorEvents, ToolTipsCarryTheirTexts) {
+// The window's hint sits where a pointer can reach it: over the editor, which
+// with the status bar covers the window's client area; it follows the editor
+// control that a new alignment makes.
+TEST_F(EditorEvents, ToolTipsCarryTheirTextsAndTheHintShowsOverTheEditor) {
     HWND tip = form1().ToolTips().hwnd();
     ASSERT_NE(tip, nullptr);
-    form1().ToolTips().SetActive(false);
-    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 0) << "hints off: nothing watches";
-    form1().ToolTips().SetActive(true);
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[80] = {0};
-        TTTOOLINFOA info{};
-        info.cbSize = sizeof info;
-        info.lpszText = text;
-        SendMessageA(tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info));
-        texts.push_back(text);
+    using Tools = std::vector<std::pair<HWND, std::string>>;
+    auto tools = [tip] {
+        Tools found;
+        const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[80] = {0};
+            TTTOOLINFOA info{};
+            info.cbSize = sizeof info;
+            info.lpszText = text;
+            SendMessageA(tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info));
+            found.push_back({reinterpret_cast<HWND>(info.uId), text});
+        }
+        return found;
+    };
+    EXPECT_TRUE(tools().empty()) << "hints off: nothing watches";
+    state().ShowHints = true;
+    form1().ApplyEditorLook();
+    const HWND bar = form1().StatusBar1().hwnd();
+    EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
+    const HWND before = memo().hwnd();
+    Command(MenuId::LeftJustify1);
+    ASSERT_NE(memo().hwnd(), before) << "a new alignment, a new control";
+    EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
+
+    // The pointer rests over the editor: the hint comes up with its text.
+    RECT area{};
+    GetClientRect(memo().hwnd(), &area);
+    POINT at{area.right / 2, area.bottom / 2};
+    POINT screen = at;
+    ClientToScreen(memo().hwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(memo().hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    for (int i = 0; i < 300 && !IsWindowVisible(tip); ++i) {
+        Sleep(10);
+        app->mainupdate();
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"Start by Opening  a File", "  "}));
+    ASSERT_TRUE(IsWindowVisible(tip));
+    char text[80] = {0};
+    TTTOOLINFOA shown{};
+    shown.cbSize = sizeof shown;
+    shown.lpszText = text;
+    ASSERT_TRUE(SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&shown)));
+    EXPECT_STREQ(text, "Start by Opening  a File");
+
+    state().ShowHints = false;
+    form1().ApplyEditorLook();
+    EXPECT_TRUE(tools().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/model/Program.h"
+#include "editor/MainMenu.h"
 #include "editor/mainformVantel.h"
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -46,6 +47,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp) && PopupOf(reinterpret_cast<HMENU>(wp)) == MenuId::Monitors1)
+            Monitors1Click();
+        break;
     case WM_MENUSELECT:
         help_.OnMenuSelect(wp, lp);
         return 0;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "editor/SystemCodePage.h"
 #include "win/Dpi.h"
 #include "win/UniqueHandle.h"
 
@@ -37,11 +38,16 @@ LRESULT StatusBar::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case SB_GETTEXTA:
     case SB_GETTEXTW:
     case SB_GETTEXTLENGTHA:
-    case SB_GETTEXTLENGTHW:
-        // Whoever reads the panel, in this process or another, reads the live text.
-        if (livePanel_ == static_cast<int>(LOWORD(wp)) + 1)
+    case SB_GETTEXTLENGTHW: {
+        // Whoever reads the panel, in this process or another, reads the live
+        // text, and all of a text shown cut.
+        const int panel = static_cast<int>(LOWORD(wp)) + 1;
+        if (livePanel_ == panel)
             HandLiveTextOver();
+        if (panel >= 1 && panel <= 6 && shown_[panel - 1] != texts_[panel - 1])
+            return WholeText(msg, panel, lp);
         break;
+    }
     case WM_PAINT: {
         // The control paints the panel empty; the live text goes on it.
         const LRESULT result = hook_.Next(msg, wp, lp);
@@ -65,6 +71,7 @@ void StatusBar::Resize() {
     RECT client{};
     GetClientRect(GetParent(hwnd_), &client);
     MoveWindow(hwnd_, 0, 0, client.right, height_, TRUE);
+    LayOut();
 }
 
 void StatusBar::SetDpi(int dpi) {
@@ -92,7 +99,6 @@ int StatusBar::TextNeed(const std::string& text) const {
 }
 
 void StatusBar::LayOut() {
-    HandLiveTextOver(); // panels may change size
     TEXTMETRICA metrics{};
     if (measure_) {
         ScopedSelect select(measure_.get(), Font());
@@ -100,29 +106,105 @@ void StatusBar::LayOut() {
     }
     height_ = std::max<int>(ScaleForDpi(kBarHeight, dpi_),
                             metrics.tmHeight + ScaleForDpi(kBarInset, dpi_));
+    RECT bar{};
+    GetClientRect(hwnd_, &bar);
+    const int room = bar.right;
+    // Each panel its design width, and wider by what its text needs; short
+    // of room, each gets a share of what there is in proportion to its need.
+    int design[6], extra[6];
+    long long extras = 0, spare = room;
+    for (int i = 0; i < 6; ++i) {
+        design[i] = ScaleForDpi(kPanelWidths[i], dpi_);
+        extra[i] = std::max(0, TextNeed(texts_[i]) - design[i]);
+        extras += extra[i];
+        spare -= design[i];
+    }
+    spare = std::max(spare, 0LL);
     int edges[6];
     int right = 0;
     for (int i = 0; i < 5; ++i) {
-        widths_[i] = std::max(ScaleForDpi(kPanelWidths[i], dpi_), TextNeed(Text(i + 1)));
-        edges[i] = right += widths_[i];
+        const long long grow = extras <= spare ? extra[i] : spare * extra[i] / extras;
+        right += design[i] + static_cast<int>(grow);
+        edges[i] = std::min(right, room);
+        widths_[i] = edges[i] - (i > 0 ? edges[i - 1] : 0);
     }
     widths_[5] = -1;
     edges[5] = -1; // the last panel takes the rest of the bar
-    SendMessageA(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    if (!std::equal(edges, edges + 6, edges_)) {
+        if (livePanel_ != 0) {
+            // The live panel's picture is of its old place.
+            const int live = livePanel_;
+            texts_[live - 1] = liveText_;
+            EndLivePanel();
+        }
+        std::copy(edges, edges + 6, edges_);
+        SendMessageA(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    }
+    for (int i = 0, left = 0; i < 6; left = edges_[i++])
+        ShowFitted(i + 1, (i < 5 ? edges_[i] : std::max(room, left)) - left);
+}
+
+void StatusBar::ShowFitted(int panel, int width) {
+    std::string shown = Cut(texts_[panel - 1], width);
+    if (shown == shown_[panel - 1])
+        return;
+    shown_[panel - 1] = std::move(shown);
+    SendMessageA(hwnd_, SB_SETTEXTA, panel - 1,
+                 reinterpret_cast<LPARAM>(shown_[panel - 1].c_str()));
+}
+
+// The text as the panel can show it: cut with an ellipsis, a path in its
+// middle so that the file name stays.
+std::string StatusBar::Cut(const std::string& text, int width) const {
+    if (TextNeed(text) <= width)
+        return text;
+    const int room = width - ScaleForDpi(kPanelInset, dpi_);
+    if (room <= 0 || !measure_)
+        return {};
+    const SystemCodePage page;
+    std::u16string wide = page.ToUnicode(text);
+    const int length = static_cast<int>(wide.size());
+    wide.append(5, u'\0'); // room for the ellipsis and an end
+    RECT box{0, 0, room, ScaleForDpi(kBarHeight, dpi_)};
+    const UINT how = text.find('\\') != std::string::npos ? DT_PATH_ELLIPSIS : DT_END_ELLIPSIS;
+    ScopedSelect select(measure_.get(), Font());
+    DrawTextW(measure_.get(), reinterpret_cast<LPWSTR>(wide.data()), length, &box,
+              DT_SINGLELINE | DT_NOPREFIX | DT_MODIFYSTRING | how);
+    wide.resize(wide.find(u'\0'));
+    return page.FromUnicode(wide).value_or(std::string());
+}
+
+// A panel's whole text, as the control answers a reading; the drawing type
+// is the control's.
+LRESULT StatusBar::WholeText(UINT msg, int panel, LPARAM buffer) const {
+    const std::string& text = texts_[panel - 1];
+    const WORD type = HIWORD(hook_.Next(SB_GETTEXTLENGTHA, panel - 1, 0));
+    if (msg == SB_GETTEXTW || msg == SB_GETTEXTLENGTHW) {
+        const std::u16string wide = SystemCodePage().ToUnicode(text);
+        if (msg == SB_GETTEXTW && buffer)
+            std::copy_n(wide.c_str(), wide.size() + 1, reinterpret_cast<char16_t*>(buffer));
+        return MAKELRESULT(wide.size(), type);
+    }
+    if (msg == SB_GETTEXTA && buffer)
+        std::copy_n(text.c_str(), text.size() + 1, reinterpret_cast<char*>(buffer));
+    return MAKELRESULT(text.size(), type);
 }
 
 void StatusBar::SetText(int panel, const std::string& text) {
-    if (panel == livePanel_)
+    if (panel == livePanel_) {
         EndLivePanel();
-    SendMessageA(hwnd_, SB_SETTEXTA, panel - 1, reinterpret_cast<LPARAM>(text.c_str()));
-    if (panel < 6 && TextNeed(text) > widths_[panel - 1])
-        LayOut();
+        const RECT part = PanelRect(panel); // the live text was drawn over it
+        InvalidateRect(hwnd_, &part, TRUE);
+    }
+    texts_[panel - 1] = text;
+    LayOut();
 }
 
 void StatusBar::SetTextLive(int panel, const std::string& text) {
-    // A text that needs a wider panel goes the control's way, which lays
-    // the bar out again.
-    if (panel < 1 || panel >= 6 || TextNeed(text) > widths_[panel - 1]) {
+    // A text that needs another width than the panel's goes the control's
+    // way, which lays the bar out again.
+    if (panel < 1 || panel >= 6 || TextNeed(text) > widths_[panel - 1] ||
+        widths_[panel - 1] > ScaleForDpi(kPanelWidths[panel - 1], dpi_)) {
         SetText(panel, text);
         return;
     }

@@ -36,10 +36,13 @@ TEST_F(Editor, StatusPanelsShowTheScriptAndTheSettings) {
 }
 
 // Whatever the display's scaling: the bar is high enough for its font, each
-// panel wide enough for its longest usual text, the preview scaled alike.
+// panel wide enough for its longest usual text where the window has room for
+// them all, the preview scaled alike.
 TEST_F(Editor, StatusPanelsFitTheirTextsAtTheDisplaysScaling) {
     StatusBar& bar = form1().StatusBar1();
     const int dpi = WindowDpi(form1().hwnd());
+    SetWindowPos(form1().hwnd(), nullptr, 0, 0, ScaleForDpi(1000, dpi), 600,
+                 SWP_NOZORDER | SWP_NOMOVE);
     if (const char* expected = std::getenv("CUECRAFT_EXPECT_DPI")) {
         ASSERT_EQ(dpi, std::atoi(expected)) << "the run is not at the scaling it was set to";
     }
@@ -126,6 +129,59 @@ TEST_F(Editor, ALiveStatusTextLooksAndReadsAsASetOne) {
     bar.SetTextLive(1, longer);
     EXPECT_GT(bar.PanelWidth(1), width);
     EXPECT_EQ(Panel(1), longer);
+}
+
+// A long text widens its panel only while it is there and only as far as the
+// bar has room; what does not fit shows cut, a path in its middle, and reads
+// whole.
+TEST_F(Editor, StatusPanelsStayOnTheBarAndGiveBackTheirWidth) {
+    StatusBar& bar = form1().StatusBar1();
+    const int dpi = WindowDpi(form1().hwnd());
+    RECT client{};
+    GetClientRect(bar.hwnd(), &client);
+    const std::string name = "evening-news-script.txt";
+    const std::string path = "C:\\Scripts\\Season twelve\\Episode four, the long cut with all "
+                             "the notes of the studio\\" +
+                             name;
+    bar.SetText(6, path);
+    bar.SetText(5, "Loading " + path);
+    ScopedGetDC dc(bar.hwnd());
+    ScopedSelect font(dc.get(),
+                      reinterpret_cast<HFONT>(SendMessageA(bar.hwnd(), WM_GETFONT, 0, 0)));
+    for (int panel = 1; panel <= 6; ++panel) {
+        RECT part{};
+        SendMessageA(bar.hwnd(), SB_GETRECT, panel - 1, reinterpret_cast<LPARAM>(&part));
+        EXPECT_LE(part.right, client.right) << "panel " << panel << " ends off the bar";
+        const std::string& shown = bar.ShownText(panel);
+        SIZE need{};
+        GetTextExtentPoint32A(dc.get(), shown.c_str(), static_cast<int>(shown.size()), &need);
+        EXPECT_LE(need.cx, part.right - part.left) << "'" << shown << "'";
+    }
+    for (int panel : {5, 6}) {
+        const std::string& shown = bar.ShownText(panel);
+        EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+        EXPECT_EQ(shown.substr(shown.size() - name.size() - 1), "\\" + name) << "cut in the middle";
+    }
+    EXPECT_EQ(Panel(5), "Loading " + path);
+    EXPECT_EQ(Panel(6), path);
+    std::wstring wide(path.size() + 1, L'\0');
+    EXPECT_EQ(LOWORD(SendMessageW(bar.hwnd(), SB_GETTEXTLENGTHW, 5, 0)), path.size());
+    SendMessageW(bar.hwnd(), SB_GETTEXTW, 5, reinterpret_cast<LPARAM>(wide.data()));
+    EXPECT_EQ(wide, std::wstring(path.begin(), path.end()) + L'\0');
+
+    // The load over, panel 5 is back at its width and panel 6 has the room.
+    auto sixthWidth = [&] {
+        int width = client.right;
+        for (int panel = 1; panel <= 5; ++panel)
+            width -= bar.PanelWidth(panel);
+        return width;
+    };
+    const int squeezed = sixthWidth();
+    bar.SetText(5, "news.txt");
+    EXPECT_EQ(bar.PanelWidth(5), ScaleForDpi(100, dpi));
+    EXPECT_GT(sixthWidth(), squeezed);
+    bar.SetText(6, name);
+    EXPECT_EQ(bar.ShownText(6), name);
 }
 
 TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {

@@ -121,8 +121,7 @@ void TForm1::OnCommand(MenuId id) {
         TestSecondMonitor1Click();
         break;
     case MenuId::LoadSettings1:
-        if (const auto name = settings_.ChooseSettingsToLoad(openDialog_))
-            LoadSettings(*name);
+        LoadSettings1Click();
         break;
     case MenuId::SaveDefaultSettings1:
         settings_.SaveDefaultSettings();

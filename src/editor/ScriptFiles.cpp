@@ -225,6 +225,11 @@ void TForm1::PutTextBack(const EditorText& aside) {
     memo_.ScrollCaret();
 }
 
+void TForm1::LoadSettings1Click() {
+    if (const auto name = settings_.ChooseSettingsToLoad(openDialog_))
+        LoadSettings(*name);
+}
+
 void TForm1::LoadSettings(const std::string& name) {
     switch (settings_.ReadSettings(name)) {
     case SettingsCommands::LoadResult::Refused:

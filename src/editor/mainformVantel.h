@@ -117,6 +117,8 @@ class TForm1 : public Window, public EditorView {
     static constexpr int kSettingsNotSaved = SettingsCommands::kSettingsNotSaved;
     // Loads a settings file and shows what it holds.
     void LoadSettings(const std::string& name) override;
+    // Load Settings...: the file of the chosen name in the settings folder.
+    void LoadSettings1Click();
     int SaveSettings(const std::string& name) { return settings_.WriteSettingsFile(name); }
     void SetProfileOpener(ProfileOpener opener) { settings_.SetProfileOpener(std::move(opener)); }
 

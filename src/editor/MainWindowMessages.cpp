@@ -120,14 +120,14 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::TestSecondMonitor1:
         TestSecondMonitor1Click();
         break;
-    case MenuId::LoadSettings1:
-        LoadSettings1Click();
+    case MenuId::LoadConfiguration1:
+        LoadConfiguration1Click();
         break;
-    case MenuId::SaveDefaultSettings1:
-        settings_.SaveDefaultSettings();
+    case MenuId::SaveConfiguration1:
+        settings_.SaveConfiguration1Click();
         break;
-    case MenuId::SaveSettingsAs1:
-        settings_.SaveSettingsAs(saveDialog_);
+    case MenuId::SaveConfigurationAs1:
+        settings_.SaveConfigurationAs1Click(saveDialog_);
         break;
     case MenuId::Print1:
         Print1Click();
@@ -135,10 +135,10 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::PrintSetup1:
         PrintSetup1Click();
         break;
-    case MenuId::Help2:
+    case MenuId::MenuHelp1:
         help_.MenuHelp1Click();
         break;
-    case MenuId::About1:
+    case MenuId::About2:
         help_.About2Click(hwnd());
         break;
     default:

@@ -225,7 +225,7 @@ void TForm1::PutTextBack(const EditorText& aside) {
     memo_.ScrollCaret();
 }
 
-void TForm1::LoadSettings1Click() {
+void TForm1::LoadConfiguration1Click() {
     if (const auto name = settings_.ChooseSettingsToLoad(openDialog_))
         LoadSettings(*name);
 }

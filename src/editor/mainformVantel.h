@@ -118,7 +118,7 @@ class TForm1 : public Window, public EditorView {
     // Loads a settings file and shows what it holds.
     void LoadSettings(const std::string& name) override;
     // Load Settings...: the file of the chosen name in the settings folder.
-    void LoadSettings1Click();
+    void LoadConfiguration1Click();
     int SaveSettings(const std::string& name) { return settings_.WriteSettingsFile(name); }
     void SetProfileOpener(ProfileOpener opener) { settings_.SetProfileOpener(std::move(opener)); }
 

@@ -31,11 +31,11 @@ std::optional<std::string> SettingsCommands::ChooseSettingsToLoad(FileDialogSpec
     return state_.ConfigName;
 }
 
-void SettingsCommands::SaveDefaultSettings() {
+void SettingsCommands::SaveConfiguration1Click() {
     WriteSettingsFile(std::string(kDefaultSettingsName));
 }
 
-void SettingsCommands::SaveSettingsAs(FileDialogSpec& dialog) {
+void SettingsCommands::SaveConfigurationAs1Click(FileDialogSpec& dialog) {
     // The dialog gets back all it had, whichever way the command ends; only
     // the file name is cleared.
     const ScopeExit restore([&dialog, saved = dialog] {

@@ -33,8 +33,8 @@ class SettingsCommands {
     // Load Settings: asks for a file; the name to load (it may be empty),
     // or nothing when the dialog is cancelled.
     std::optional<std::string> ChooseSettingsToLoad(FileDialogSpec& dialog);
-    void SaveDefaultSettings();
-    void SaveSettingsAs(FileDialogSpec& dialog);
+    void SaveConfiguration1Click();
+    void SaveConfigurationAs1Click(FileDialogSpec& dialog);
     // How settings files are opened; tests hand in one that fails half-way.
     void SetProfileOpener(ProfileOpener opener) { opener_ = std::move(opener); }
 

@@ -15,9 +15,9 @@ enum class MenuId : std::uint16_t {
     Save1,
     SaveAs1,
     N1,
-    LoadSettings1,
-    SaveDefaultSettings1,
-    SaveSettingsAs1,
+    LoadConfiguration1,
+    SaveConfiguration1,
+    SaveConfigurationAs1,
     N2,
     Print1,
     PrintSetup1,
@@ -56,9 +56,9 @@ enum class MenuId : std::uint16_t {
     ShowEditorOnly1,
     HideButtonBar1,
     // Help
-    Help1 = 700,
-    Help2,
-    About1,
+    About1 = 700,
+    MenuHelp1,
+    About2,
     // Exit (a command on the bar itself)
     Exit2 = 800,
 };

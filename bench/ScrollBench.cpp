@@ -287,7 +287,7 @@ double SettingsLoadMs(const std::string& path, bool reopen) {
     WritePrivateProfileStringA("Stuff", "LastFileLoaded", reopen ? path.c_str() : "", file.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
     const std::int64_t t0 = Stamp();
-    program.Command(MenuId::LoadSettings1, file);
+    program.Command(MenuId::LoadConfiguration1, file);
     const double ms = SinceMs(t0);
     DeleteFileA(file.c_str());
     return ms;

@@ -7,8 +7,8 @@ using M = MenuId;
 constexpr std::array<MenuHelpTopic, kMenuHelpTopicCount> kTopics = {{
     {M::File1, 11},          {M::New1, 12},
     {M::Open1, 13},          {M::Save1, 14},
-    {M::SaveAs1, 15},        {M::SaveDefaultSettings1, 16},
-    {M::LoadSettings1, 17},  {M::SaveSettingsAs1, 18},
+    {M::SaveAs1, 15},        {M::SaveConfiguration1, 16},
+    {M::LoadConfiguration1, 17},  {M::SaveConfigurationAs1, 18},
     {M::Print1, 19},         {M::PrintSetup1, 110},
     {M::Exit1, 199},         {M::Edit1, 21},
     {M::Undo1, 22},          {M::Cut1, 23},
@@ -16,8 +16,8 @@ constexpr std::array<MenuHelpTopic, kMenuHelpTopicCount> kTopics = {{
     {M::TypeansSize1, 41},   {M::Bold, 45},
     {M::Underline, 46},      {M::Italic, 47},
     {M::LeftJustify1, 48},   {M::CenterText1, 49},
-    {M::RightJustify1, 410}, {M::Help1, 96},
-    {M::Help2, 91},
+    {M::RightJustify1, 410}, {M::About1, 96},
+    {M::MenuHelp1, 91},
 }};
 
 std::string HelpFolder(std::string_view programDir) {

@@ -4,15 +4,15 @@
 
 #include "win/Wide.h"
 
-bool Hints::Create(HWND mainWindow, HWND statusBar) {
+bool Hints::Create(HWND mainWindow, HWND editor, HWND statusBar) {
     tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                mainWindow, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!tip_)
         return false;
-    tools_[0] = mainWindow;
+    tools_[0] = editor;
     tools_[1] = statusBar;
-    SetActive(false);
+    SetActive(false, editor);
     return true;
 }
 
@@ -36,10 +36,14 @@ void Hints::SetTools(bool present) {
     }
 }
 
-void Hints::SetActive(bool on) {
-    if (on == active_)
+void Hints::SetActive(bool on, HWND editor) {
+    if (on == active_ && editor == tools_[0])
         return;
+    if (active_)
+        SetTools(false);
+    tools_[0] = editor;
     active_ = on;
-    SetTools(on);
+    if (on)
+        SetTools(true);
     SendMessageW(tip_.get(), TTM_ACTIVATE, on, 0);
 }

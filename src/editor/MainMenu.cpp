@@ -43,6 +43,17 @@ HMENU BuildMainMenu(const MenuModel& model) {
     return bar;
 }
 
+MenuId PopupOf(HMENU popup) {
+    const int count = GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i) {
+        const UINT id = GetMenuItemID(popup, i);
+        for (const MenuItemDef& def : MenuTree())
+            if (static_cast<UINT>(def.id) == id && def.parent != MenuId::None)
+                return def.parent;
+    }
+    return MenuId::None;
+}
+
 void SyncMenuItem(HMENU menu, const MenuModel& model, MenuId id) {
     const MenuItemDef& def = MenuDef(id);
     if (def.hidden || def.separator)

@@ -8,3 +8,7 @@ HMENU BuildMainMenu(const MenuModel& model);
 
 // Brings one item of a built menu in line with the model.
 void SyncMenuItem(HMENU menu, const MenuModel& model, MenuId id);
+
+// The top item whose menu `popup` is, known by its items; None for a menu
+// not built from the tree.
+MenuId PopupOf(HMENU popup);

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/model/Program.h"
+#include "editor/MainMenu.h"
 #include "editor/mainformVantel.h"
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -46,6 +47,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp) && PopupOf(reinterpret_cast<HMENU>(wp)) == MenuId::Monitors1)
+            Monitors1Click();
+        break;
     case WM_MENUSELECT:
         help_.OnMenuSelect(wp, lp);
         return 0;
@@ -115,15 +120,14 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::TestSecondMonitor1:
         TestSecondMonitor1Click();
         break;
-    case MenuId::LoadSettings1:
-        if (const std::string name = settings_.ChooseSettingsToLoad(openDialog_); !name.empty())
-            LoadSettings(name);
+    case MenuId::LoadConfiguration1:
+        LoadConfiguration1Click();
         break;
-    case MenuId::SaveDefaultSettings1:
-        settings_.SaveDefaultSettings();
+    case MenuId::SaveConfiguration1:
+        settings_.SaveConfiguration1Click();
         break;
-    case MenuId::SaveSettingsAs1:
-        settings_.SaveSettingsAs(saveDialog_);
+    case MenuId::SaveConfigurationAs1:
+        settings_.SaveConfigurationAs1Click(saveDialog_);
         break;
     case MenuId::Print1:
         Print1Click();
@@ -131,10 +135,10 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::PrintSetup1:
         PrintSetup1Click();
         break;
-    case MenuId::Help2:
+    case MenuId::MenuHelp1:
         help_.MenuHelp1Click();
         break;
-    case MenuId::About1:
+    case MenuId::About2:
         help_.About2Click(hwnd());
         break;
     default:

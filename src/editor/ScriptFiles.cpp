@@ -66,25 +66,31 @@ bool IsBlankPath(const std::string& path) {
 
 } // namespace
 
+void TForm1::ShowLoadPanel(int panel, const std::string& text) {
+    loadPanels_ |= 1u << panel;
+    statusBar_.SetText(panel, text);
+}
+
 bool TForm1::LoadScript(const std::string& path) {
+    loadPanels_ = 0;
     if (!memo_.hwnd()) {
-        statusBar_.SetText(4, "Editor not ready to load: " + path);
+        ShowLoadPanel(4, "Editor not ready to load: " + path);
         return false;
     }
     if (IsVisible())
         for (int panel = 1; panel <= 4; ++panel)
-            statusBar_.SetText(panel, "");
+            ShowLoadPanel(panel, "");
     if (!FileExists(path)) {
-        statusBar_.SetText(4, GetMsgText(40) + ": " + path);
+        ShowLoadPanel(4, GetMsgText(40) + ": " + path);
         return false;
     }
     if (IsWindowVisible(statusBar_.hwnd()))
-        statusBar_.SetText(5, "Loading " + path);
+        ShowLoadPanel(5, "Loading " + path);
     bool loaded = false;
     try {
         ReplaceEditorText(path);
         openDialog_.initialDir = FolderPart(path);
-        statusBar_.SetText(5, FileNamePart(path));
+        ShowLoadPanel(5, FileNamePart(path));
         loaded = true;
     } catch (const std::exception& e) {
         ShowMsgBox(app_.services().ui, FileErrorText(e, 449, path), kProductTitle, 2);
@@ -225,6 +231,11 @@ void TForm1::PutTextBack(const EditorText& aside) {
     memo_.ScrollCaret();
 }
 
+void TForm1::LoadConfiguration1Click() {
+    if (const auto name = settings_.ChooseSettingsToLoad(openDialog_))
+        LoadSettings(*name);
+}
+
 void TForm1::LoadSettings(const std::string& name) {
     switch (settings_.ReadSettings(name)) {
     case SettingsCommands::LoadResult::Refused:
@@ -243,10 +254,12 @@ void TForm1::LoadSettings(const std::string& name) {
     if (reopen)
         aside = TakeTextAside();
     ApplyEditorLook();
+    loadPanels_ = 0;
     if (!IsBlank(state_.LastFileLoaded) && !LoadScript(state_.LastFileLoaded) && aside)
         PutTextBack(*aside);
     // A hidden window is refreshed when it is shown; a shown one would
-    // otherwise keep the old font, line count and file in its panels.
+    // otherwise keep the old font, line count and file in its panels. What
+    // the script load said there (a missing script) stays.
     if (IsVisible())
-        ShowStatseX();
+        RefreshPanelsBut(loadPanels_);
 }

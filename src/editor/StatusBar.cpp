@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "win/Dpi.h"
+#include "win/SystemCodePage.h"
 #include "win/UniqueHandle.h"
 #include "win/Wide.h"
 
@@ -38,11 +39,16 @@ LRESULT StatusBar::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case SB_GETTEXTA:
     case SB_GETTEXTW:
     case SB_GETTEXTLENGTHA:
-    case SB_GETTEXTLENGTHW:
-        // Whoever reads the panel, in this process or another, reads the live text.
-        if (livePanel_ == static_cast<int>(LOWORD(wp)) + 1)
+    case SB_GETTEXTLENGTHW: {
+        // Whoever reads the panel, in this process or another, reads the live
+        // text, and all of a text shown cut.
+        const int panel = static_cast<int>(LOWORD(wp)) + 1;
+        if (livePanel_ == panel)
             HandLiveTextOver();
+        if (panel >= 1 && panel <= 6 && shown_[panel - 1] != texts_[panel - 1])
+            return WholeText(msg, panel, lp);
         break;
+    }
     case WM_PAINT: {
         // The control paints the panel empty; the live text goes on it.
         const LRESULT result = hook_.Next(msg, wp, lp);
@@ -66,6 +72,7 @@ void StatusBar::Resize() {
     RECT client{};
     GetClientRect(GetParent(hwnd_), &client);
     MoveWindow(hwnd_, 0, 0, client.right, height_, TRUE);
+    LayOut();
 }
 
 void StatusBar::SetDpi(int dpi) {
@@ -87,14 +94,13 @@ int StatusBar::TextNeed(const std::string& text) const {
     // A memory context of its own: panel 1 changes at every line of a
     // dual-screen playback, and a window's context can cost a server trip.
     ScopedSelect select(measure_.get(), Font());
-    const std::wstring wide = Widen(text);
     SIZE size{};
+    const std::wstring wide = Widen(text);
     GetTextExtentPoint32W(measure_.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx + ScaleForDpi(kPanelInset, dpi_);
 }
 
 void StatusBar::LayOut() {
-    HandLiveTextOver(); // panels may change size
     TEXTMETRICW metrics{};
     if (measure_) {
         ScopedSelect select(measure_.get(), Font());
@@ -102,29 +108,106 @@ void StatusBar::LayOut() {
     }
     height_ = std::max<int>(ScaleForDpi(kBarHeight, dpi_),
                             metrics.tmHeight + ScaleForDpi(kBarInset, dpi_));
+    RECT bar{};
+    GetClientRect(hwnd_, &bar);
+    const int room = bar.right;
+    // Each panel its design width, and wider by what its text needs; short
+    // of room, each gets a share of what there is in proportion to its need.
+    int design[6], extra[6];
+    long long extras = 0, spare = room;
+    for (int i = 0; i < 6; ++i) {
+        design[i] = ScaleForDpi(kPanelWidths[i], dpi_);
+        extra[i] = std::max(0, TextNeed(texts_[i]) - design[i]);
+        extras += extra[i];
+        spare -= design[i];
+    }
+    spare = std::max(spare, 0LL);
     int edges[6];
     int right = 0;
     for (int i = 0; i < 5; ++i) {
-        widths_[i] = std::max(ScaleForDpi(kPanelWidths[i], dpi_), TextNeed(Text(i + 1)));
-        edges[i] = right += widths_[i];
+        const long long grow = extras <= spare ? extra[i] : spare * extra[i] / extras;
+        right += design[i] + static_cast<int>(grow);
+        edges[i] = std::min(right, room);
+        widths_[i] = edges[i] - (i > 0 ? edges[i - 1] : 0);
     }
     widths_[5] = -1;
     edges[5] = -1; // the last panel takes the rest of the bar
-    SendMessageW(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    if (!std::equal(edges, edges + 6, edges_)) {
+        if (livePanel_ != 0) {
+            // The live panel's picture is of its old place.
+            const int live = livePanel_;
+            texts_[live - 1] = liveText_;
+            EndLivePanel();
+        }
+        std::copy(edges, edges + 6, edges_);
+        SendMessageW(hwnd_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    }
+    for (int i = 0, left = 0; i < 6; left = edges_[i++])
+        ShowFitted(i + 1, (i < 5 ? edges_[i] : std::max(room, left)) - left);
+}
+
+void StatusBar::ShowFitted(int panel, int width) {
+    std::string shown = Cut(texts_[panel - 1], width);
+    if (shown == shown_[panel - 1])
+        return;
+    shown_[panel - 1] = std::move(shown);
+    SendMessageW(hwnd_, SB_SETTEXTW, panel - 1,
+                 reinterpret_cast<LPARAM>(Widen(shown_[panel - 1]).c_str()));
+}
+
+// The text as the panel can show it: cut with an ellipsis, a path in its
+// middle so that the file name stays.
+std::string StatusBar::Cut(const std::string& text, int width) const {
+    if (TextNeed(text) <= width)
+        return text;
+    const int room = width - ScaleForDpi(kPanelInset, dpi_);
+    if (room <= 0 || !measure_)
+        return {};
+    std::u16string wide = Utf8ToUtf16(text);
+    const int length = static_cast<int>(wide.size());
+    wide.append(5, u'\0'); // room for the ellipsis and an end
+    RECT box{0, 0, room, ScaleForDpi(kBarHeight, dpi_)};
+    const UINT how = text.find('\\') != std::string::npos ? DT_PATH_ELLIPSIS : DT_END_ELLIPSIS;
+    ScopedSelect select(measure_.get(), Font());
+    DrawTextW(measure_.get(), reinterpret_cast<LPWSTR>(wide.data()), length, &box,
+              DT_SINGLELINE | DT_NOPREFIX | DT_MODIFYSTRING | how);
+    wide.resize(wide.find(u'\0'));
+    return Utf16ToUtf8(wide);
+}
+
+// A panel's whole text, as the control answers a reading; the drawing type
+// is the control's.
+LRESULT StatusBar::WholeText(UINT msg, int panel, LPARAM buffer) const {
+    const std::string& text = texts_[panel - 1];
+    const WORD type = HIWORD(hook_.Next(SB_GETTEXTLENGTHW, panel - 1, 0));
+    if (msg == SB_GETTEXTW || msg == SB_GETTEXTLENGTHW) {
+        const std::u16string wide = Utf8ToUtf16(text);
+        if (msg == SB_GETTEXTW && buffer)
+            std::copy_n(wide.c_str(), wide.size() + 1, reinterpret_cast<char16_t*>(buffer));
+        return MAKELRESULT(wide.size(), type);
+    }
+    // A single-byte reader gets the text in the system's code page.
+    const std::string bytes = SystemCodePage().FromUnicode(Utf8ToUtf16(text)).value_or("");
+    if (msg == SB_GETTEXTA && buffer)
+        std::copy_n(bytes.c_str(), bytes.size() + 1, reinterpret_cast<char*>(buffer));
+    return MAKELRESULT(bytes.size(), type);
 }
 
 void StatusBar::SetText(int panel, const std::string& text) {
-    if (panel == livePanel_)
+    if (panel == livePanel_) {
         EndLivePanel();
-    SendMessageW(hwnd_, SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(Widen(text).c_str()));
-    if (panel < 6 && TextNeed(text) > widths_[panel - 1])
-        LayOut();
+        const RECT part = PanelRect(panel); // the live text was drawn over it
+        InvalidateRect(hwnd_, &part, TRUE);
+    }
+    texts_[panel - 1] = text;
+    LayOut();
 }
 
 void StatusBar::SetTextLive(int panel, const std::string& text) {
-    // A text that needs a wider panel goes the control's way, which lays
-    // the bar out again.
-    if (panel < 1 || panel >= 6 || TextNeed(text) > widths_[panel - 1]) {
+    // A text that needs another width than the panel's goes the control's
+    // way, which lays the bar out again.
+    if (panel < 1 || panel >= 6 || TextNeed(text) > widths_[panel - 1] ||
+        widths_[panel - 1] > ScaleForDpi(kPanelWidths[panel - 1], dpi_)) {
         SetText(panel, text);
         return;
     }

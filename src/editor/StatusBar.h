@@ -8,12 +8,16 @@
 
 // The six-panel status bar docked at the top of the main window. Panels are
 // numbered 1 to 6 from the left; the sixth reaches the right end. Sizes are
-// designed at 96 DPI and scaled to the window's; a panel grows to its text.
+// designed at 96 DPI and scaled to the window's; a panel is wider while its
+// text needs it and the bar has room. No panel reaches past the bar's right
+// edge: a text that does not fit shows cut with an ellipsis (a path in its
+// middle), and reading the panel still gives all of it.
 class StatusBar {
   public:
     bool Create(HWND parent);
     HWND hwnd() const { return hwnd_; }
     int Height() const;
+    // Follows the parent's width.
     void Resize();
     // Lays the bar out again for a new scaling.
     void SetDpi(int dpi);
@@ -26,6 +30,8 @@ class StatusBar {
     std::string Text(int panel) const;
     // Panel widths in pixels, as laid out (the sixth: -1, the rest).
     int PanelWidth(int panel) const { return widths_[panel - 1]; }
+    // What the panel shows: its text, or the text cut to fit.
+    const std::string& ShownText(int panel) const { return shown_[panel - 1]; }
 
   private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -35,6 +41,9 @@ class StatusBar {
     void HandLiveTextOver();
     RECT PanelRect(int panel) const;
     void LayOut();
+    void ShowFitted(int panel, int width);
+    std::string Cut(const std::string& text, int width) const;
+    LRESULT WholeText(UINT msg, int panel, LPARAM buffer) const;
     int TextNeed(const std::string& text) const;
     HFONT Font() const;
     HWND hwnd_ = nullptr;
@@ -51,4 +60,7 @@ class StatusBar {
     int dpi_ = 96;
     int height_ = 18;
     int widths_[6] = {};
+    int edges_[6] = {};
+    std::string texts_[6]; // as set; the control holds shown_
+    std::string shown_[6];
 };

@@ -27,7 +27,7 @@ bool TForm1::Create() {
     });
     InitFileDialogs();
     if (!statusBar_.Create(hwnd()) || !memo_.Create(hwnd()) ||
-        !hints_.Create(hwnd(), statusBar_.hwnd()))
+        !hints_.Create(hwnd(), memo_.hwnd(), statusBar_.hwnd()))
         return false;
     // The dual-screen preview: hidden and black, above the editor.
     const int dpi = WindowDpi(hwnd());
@@ -105,9 +105,9 @@ void TForm1::UseSecondMonitorforScrolling1Click() {
 }
 
 void TForm1::ApplyEditorLook() {
-    hints_.SetActive(state_.ShowHints);
     memo_.ApplyLook(state_.editorFont, state_.editorColor, pixelsPerInch_);
     memo_.SetAlignment(state_.editorAlignment);
+    hints_.SetActive(state_.ShowHints, memo_.hwnd());
 }
 
 void TForm1::SetSdelaY(std::uint8_t delay) {
@@ -115,12 +115,20 @@ void TForm1::SetSdelaY(std::uint8_t delay) {
 }
 
 void TForm1::ShowStatseX() {
-    statusBar_.SetText(6, state_.LastFileLoaded);
-    statusBar_.SetText(5, "Lines " + std::to_string(memo_.LineCount()));
-    statusBar_.SetText(4, std::to_string(state_.editorFont.sizePt) + " " + state_.editorFont.name);
-    statusBar_.SetText(2, state_.UseReverse() ? "Reverse Mirror" : "");
+    RefreshPanelsBut(0);
+}
+
+void TForm1::RefreshPanelsBut(unsigned keep) {
+    const auto refresh = [&](int panel, const std::string& text) {
+        if (!(keep & (1u << panel)))
+            statusBar_.SetText(panel, text);
+    };
+    refresh(6, state_.LastFileLoaded);
+    refresh(5, "Lines " + std::to_string(memo_.LineCount()));
+    refresh(4, std::to_string(state_.editorFont.sizePt) + " " + state_.editorFont.name);
+    refresh(2, state_.UseReverse() ? "Reverse Mirror" : "");
     const bool dual = state_.Dual_Monitor() && app_.services().display.Monitors().size() > 1;
-    statusBar_.SetText(3, dual ? "Dual Monitor" : "Single Monitor");
+    refresh(3, dual ? "Dual Monitor" : "Single Monitor");
 }
 
 void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {

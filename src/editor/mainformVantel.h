@@ -117,6 +117,8 @@ class TForm1 : public Window, public EditorView {
     static constexpr int kSettingsNotSaved = SettingsCommands::kSettingsNotSaved;
     // Loads a settings file and shows what it holds.
     void LoadSettings(const std::string& name) override;
+    // Load Settings...: the file of the chosen name in the settings folder.
+    void LoadConfiguration1Click();
     int SaveSettings(const std::string& name) { return settings_.WriteSettingsFile(name); }
     void SetProfileOpener(ProfileOpener opener) { settings_.SetProfileOpener(std::move(opener)); }
 
@@ -145,6 +147,10 @@ class TForm1 : public Window, public EditorView {
     LRESULT OnMemoNote(MemoNote note, LPARAM detail);
     // Puts a script file's text in the editor; throws what the read throws.
     void ReplaceEditorText(const std::string& path);
+    // A script load's panel, remembered so that a refresh leaves it alone.
+    void ShowLoadPanel(int panel, const std::string& text);
+    // ShowStatseX but for the panels in `keep` (bit n for panel n).
+    void RefreshPanelsBut(unsigned keep);
     // The editor's script as file bytes, in the encoding it was loaded in.
     ScriptFileForm ScriptFileBytes() const;
     // The editor and the prompter read the script this way.
@@ -184,6 +190,7 @@ class TForm1 : public Window, public EditorView {
     Hints hints_;
     Memo memo_;
     ScriptFileForm scriptForm_;
+    unsigned loadPanels_ = 0; // the panels the last script load wrote, bit n for panel n
     bool holdScriptText_ = false;
     std::optional<std::string> heldText_;
     bool settling_ = false;

@@ -80,7 +80,7 @@ void OutputPlacement::Show(bool show) {
     }
 }
 
-void OutputPlacement::ShowOnTalent() {
+void OutputPlacement::ShowOnTalentMonitor() {
     try {
         if (IsVisible())
             Show(false);
@@ -103,7 +103,7 @@ void OutputPlacement::ToggleTalentTest() {
         return;
     SetBoundsIfDifferent(MonitorBounds(1));
     if (!IsVisible())
-        ShowOnTalent();
+        ShowOnTalentMonitor();
     else
         Show(false);
 }
@@ -111,10 +111,10 @@ void OutputPlacement::ToggleTalentTest() {
 void OutputPlacement::SwitchMode(bool dual, bool playing) {
     if (IsVisible())
         Show(false);
-    ApplyMode(dual, playing);
+    ApplyScreenMode(dual, playing);
 }
 
-void OutputPlacement::ApplyMode(bool dualSwitch, bool playing) {
+void OutputPlacement::ApplyScreenMode(bool dualSwitch, bool playing) {
     if (!dualSwitch) {
         MoveToMonitor(0);
         defaultMonitor_ = DefaultMonitor::MainForm;

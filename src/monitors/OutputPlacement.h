@@ -32,11 +32,11 @@ class OutputPlacement {
     // the monitor is misaligned or, for the talent monitor, of another size.
     bool MoveToMonitor(int index);
     void Show(bool show);
-    void ShowOnTalent();
+    void ShowOnTalentMonitor();
     void ToggleTalentTest();
     // Hides the output and applies single or dual screen.
     void SwitchMode(bool dual, bool playing);
-    void ApplyMode(bool dualSwitch, bool playing);
+    void ApplyScreenMode(bool dualSwitch, bool playing);
     void BackToEditor();
 
     // Which monitor the window system would first show the window on.

@@ -47,7 +47,8 @@ void TForm4::StartPlayback() {
         ShowOutputWindow();
         if (state_.Dual_Monitor() && !editor_.PreviewPanel().IsVisible())
             ShowWindow(editor_.PreviewPanel().hwnd(), SW_SHOW);
-        state_.menu.SetCaption(MenuId::playbutton, "Stop");
+        // Alt+P stops what it started, wherever the menu bar has the keyboard.
+        state_.menu.SetCaption(MenuId::playbutton, "Sto&p");
         setkill(false);
         ScrollLoop(state_.UseReverse());
     } catch (...) {
@@ -139,7 +140,9 @@ void TForm4::ScrollLoop(bool mirror) {
 void TForm4::EndPlayback() {
     Reverse = false;
     std::int32_t caret = -1;
-    if (Playing && CurLine >= 0 && CurLine < editor_.LineCount() - 1)
+    // Stopped at the top running backward, CurLine is -1: the control's line
+    // index of -1 is the start of the caret's own line.
+    if (Playing && CurLine < editor_.LineCount() - 1)
         caret = editor_.LineStart(CurLine);
     Playing = false;
     if (!getkill()) {
@@ -147,7 +150,7 @@ void TForm4::EndPlayback() {
         app_.mainupdate();
     }
     editor_.RestoreAfterPlayback(caret);
-    state_.menu.SetCaption(MenuId::playbutton, "Play");
+    state_.menu.SetCaption(MenuId::playbutton, "&Play");
     if (!EditorShown())
         ReturnToEditor();
     if (IsVisible())

@@ -17,24 +17,25 @@
 #include "win/FileDialogOptions.h"
 #include "win/UniqueHandle.h"
 
-std::string SettingsCommands::ChooseSettingsToLoad(FileDialogSpec& dialog) {
+std::optional<std::string> SettingsCommands::ChooseSettingsToLoad(FileDialogSpec& dialog) {
     dialog.initialDir = SettingsFolder(state_.ProgramDir);
     dialog.defaultExt = GetMsgText(174);
     dialog.filter = "Configuration File|*.mes";
     dialog.title = GetMsgText(28) + " " + std::string(kProgramName) + " " + GetMsgText(225);
     dialog.options = kOpenDialogOptions;
     if (!program_.services().ui.RunOpenDialog(dialog))
-        return {};
-    // Only the name counts: the file of that name in the settings folder loads.
+        return std::nullopt;
+    // Only the name counts: the file of that name in the settings folder
+    // loads. A name that reduces to nothing loads too, and is found missing.
     state_.ConfigName = BaseConfigName(dialog.fileName);
     return state_.ConfigName;
 }
 
-void SettingsCommands::SaveDefaultSettings() {
+void SettingsCommands::SaveConfiguration1Click() {
     WriteSettingsFile(std::string(kDefaultSettingsName));
 }
 
-void SettingsCommands::SaveSettingsAs(FileDialogSpec& dialog) {
+void SettingsCommands::SaveConfigurationAs1Click(FileDialogSpec& dialog) {
     // The dialog gets back all it had, whichever way the command ends; only
     // the file name is cleared.
     const ScopeExit restore([&dialog, saved = dialog] {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <windows.h>
@@ -29,10 +30,11 @@ class SettingsCommands {
     enum class LoadResult : std::uint8_t { Refused, Missing, Read };
     LoadResult ReadSettings(const std::string& name);
     int WriteSettingsFile(const std::string& name);
-    // Load Settings: asks for a file; the name to load, or empty.
-    std::string ChooseSettingsToLoad(FileDialogSpec& dialog);
-    void SaveDefaultSettings();
-    void SaveSettingsAs(FileDialogSpec& dialog);
+    // Load Settings: asks for a file; the name to load (it may be empty),
+    // or nothing when the dialog is cancelled.
+    std::optional<std::string> ChooseSettingsToLoad(FileDialogSpec& dialog);
+    void SaveConfiguration1Click();
+    void SaveConfigurationAs1Click(FileDialogSpec& dialog);
     // How settings files are opened; tests hand in one that fails half-way.
     void SetProfileOpener(ProfileOpener opener) { opener_ = std::move(opener); }
 

@@ -1,7 +1,11 @@
 #include "win/ModalUi.h"
 
+#include <algorithm>
+#include <string>
+
 #include <windows.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include "win/UniqueHandle.h"
 #include "win/Wide.h"
@@ -33,6 +37,61 @@ using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
 // Room for a path up to the system's limit.
 constexpr std::size_t kPathRoom = 32768;
 
+bool RunsOnWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+BOOL CALLBACK FindEdit(HWND child, LPARAM found) {
+    wchar_t cls[8] = {};
+    GetClassNameW(child, cls, 8);
+    if (lstrcmpiW(cls, L"Edit") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+// The edit part of the name box: the box itself, or inside a box with a list,
+// plain or extended.
+HWND FileNameEdit(HWND dialog) {
+    HWND box = GetDlgItem(dialog, cmb13);
+    if (!box)
+        return GetDlgItem(dialog, edt1);
+    HWND edit = nullptr;
+    EnumChildWindows(box, FindEdit, reinterpret_cast<LPARAM>(&edit));
+    return edit;
+}
+
+// Wine's file dialog puts the folder and the typed name together in a buffer
+// of MAX_PATH characters without a check: a longer name overruns its stack
+// and ends the program, unsaved script and all. So the name box takes no
+// more than fits beside the folder shown, and loses what no longer fits
+// when the folder changes.
+UINT_PTR CALLBACK FileNameLimitHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
+    if (msg != WM_NOTIFY)
+        return 0;
+    const UINT code = reinterpret_cast<const NMHDR*>(lp)->code;
+    if (code != CDN_INITDONE && code != CDN_FOLDERCHANGE)
+        return 0;
+    const HWND dialog = GetParent(hook);
+    wchar_t folder[MAX_PATH * 2] = {};
+    const auto size = static_cast<int>(
+        SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH * 2, reinterpret_cast<LPARAM>(folder)));
+    // The folder, a backslash, the name and the end of the text.
+    const int limit = std::max(1, MAX_PATH - 1 - std::max(size, 1));
+    const HWND box = FileNameEdit(dialog);
+    if (!box)
+        return 0;
+    SendMessageW(box, EM_LIMITTEXT, limit, 0);
+    if (GetWindowTextLengthW(box) > limit) {
+        std::wstring name(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+        GetWindowTextW(box, name.data(), static_cast<int>(name.size()));
+        name.resize(static_cast<std::size_t>(limit));
+        SetWindowTextW(box, name.c_str());
+    }
+    return 0;
+}
+
 bool RunFileDialog(FileDialogSpec& dialog, FileDialogFn run) {
     std::wstring file = Widen(dialog.fileName);
     file.resize(kPathRoom, L'\0');
@@ -51,6 +110,11 @@ bool RunFileDialog(FileDialogSpec& dialog, FileDialogFn run) {
     ofn.lpstrTitle = OrDefault(title);
     ofn.lpstrDefExt = OrDefault(defaultExt);
     ofn.Flags = dialog.options | OFN_EXPLORER;
+    // Elsewhere a hook would cost the system's newer dialog, which needs none.
+    if (RunsOnWine()) {
+        ofn.Flags |= OFN_ENABLEHOOK | OFN_ENABLESIZING;
+        ofn.lpfnHook = FileNameLimitHook;
+    }
     if (!run(&ofn))
         return false;
     dialog.fileName = Narrow(file.c_str());

@@ -3,8 +3,9 @@
 # 1024x768 outputs side by side, and runs the in-process dual-screen test
 # against them in a private copy of the Wine prefix. Then the operator's
 # journey: the shipped settings with dual-screen mode on, the sample script,
-# Play from the keyboard; the status line stays readable above the preview
-# and a right click in the editor leaves the text moving on the talent monitor.
+# Play from the keyboard; the status line stays readable above the preview,
+# a right click in the editor leaves the text moving on the talent monitor,
+# Exit stops, Alt+P plays again and, from the editor, stops.
 # Exits 77 (skipped) when Xorg cannot run here.
 set -uo pipefail
 DIST="$1"
@@ -46,6 +47,18 @@ sed -i 's/^Dual_Monitor=0/Dual_Monitor=1/' "$E2E_TMP/app/settings/rollscript.mes
 
 TALENT="1024x768+1024+0"
 
+# Waits up to 5 s until panel 1 tells a line being prompted (yes) or not (no).
+await_prompting() {
+    local want="$1" now
+    for _ in $(seq 1 50); do
+        now=no
+        [[ "$(status_panel 1)" =~ ^Line\ \  ]] && now=yes
+        [ "$now" = "$want" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 start_app
 focus_main
 [ "$(status_panel 3)" = "Dual Monitor" ] || fail "panel 3 reads '$(status_panel 3)' with two monitors"
@@ -81,14 +94,19 @@ screenshot >"$E2E_TMP/t2.png"
 moved=$(region_diff "$E2E_TMP/t1.png" "$TALENT" "$E2E_TMP/t2.png" "$TALENT")
 [ "$moved" != 0 ] || fail "the text stood still on the talent monitor after a right click"
 
-# Exit stops the scrolling first (the Play item reads "Stop", which has no
-# access key); a second Exit ends the program.
+# Exit stops the scrolling first.
 send_keys alt+x
-for _ in $(seq 1 50); do
-    [[ "$(status_panel 1)" =~ ^Line\ \  ]] || break
-    sleep 0.1
-done
-[[ "$(status_panel 1)" =~ ^Line\ \  ]] && fail "Exit did not stop the scrolling"
+await_prompting no || fail "Exit did not stop the scrolling"
+
+# Alt+P plays again; once a click has given the editor the keyboard, Alt+P,
+# the item reading "Sto&p", stops it.
+send_keys alt+p
+await_prompting yes || fail "Alt+P did not play a second time"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT * 3 / 4)) click 1
+send_keys alt+p
+await_prompting no || fail "Alt+P did not stop the scrolling"
+
+# A second Exit ends the program.
 send_keys alt+x
 wait_exit 20 >/dev/null || fail "Exit did not end the program"
 echo "PASS (panel 1 '$line', $dark dark pixels there; $moved pixels moved after the right click)"

@@ -15,8 +15,8 @@ TEST(HelpContexts, EveryMenuItemGetsItsTopicAndAllOthersNone) {
     const std::map<MenuId, int> expected = {
         {MenuId::File1, 11},          {MenuId::New1, 12},
         {MenuId::Open1, 13},          {MenuId::Save1, 14},
-        {MenuId::SaveAs1, 15},        {MenuId::SaveDefaultSettings1, 16},
-        {MenuId::LoadSettings1, 17},  {MenuId::SaveSettingsAs1, 18},
+        {MenuId::SaveAs1, 15},        {MenuId::SaveConfiguration1, 16},
+        {MenuId::LoadConfiguration1, 17},  {MenuId::SaveConfigurationAs1, 18},
         {MenuId::Print1, 19},         {MenuId::PrintSetup1, 110},
         {MenuId::Exit1, 199},         {MenuId::Edit1, 21},
         {MenuId::Undo1, 22},          {MenuId::Cut1, 23},
@@ -24,14 +24,14 @@ TEST(HelpContexts, EveryMenuItemGetsItsTopicAndAllOthersNone) {
         {MenuId::TypeansSize1, 41},   {MenuId::Bold, 45},
         {MenuId::Underline, 46},      {MenuId::Italic, 47},
         {MenuId::LeftJustify1, 48},   {MenuId::CenterText1, 49},
-        {MenuId::RightJustify1, 410}, {MenuId::Help1, 96},
-        {MenuId::Help2, 91},
+        {MenuId::RightJustify1, 410}, {MenuId::About1, 96},
+        {MenuId::MenuHelp1, 91},
     };
     for (const MenuItemDef& def : MenuTree()) {
         const auto it = expected.find(def.id);
         EXPECT_EQ(menu.HelpContext(def.id), it == expected.end() ? 0 : it->second) << def.caption;
     }
-    EXPECT_EQ(menu.HelpContext(MenuId::About1), 0);
+    EXPECT_EQ(menu.HelpContext(MenuId::About2), 0);
     EXPECT_EQ(menu.HelpContext(MenuId::BlackonWhite1), 0);
     EXPECT_EQ(menu.HelpContext(MenuId::playbutton), 0);
 }

@@ -49,7 +49,7 @@ TEST(MenuModel, ObserverHearsEveryChangedItem) {
 }
 
 TEST(MenuTree, CaptionsAndFlagsAreAsShownToUsers) {
-    EXPECT_EQ(MenuDef(MenuId::Help2).caption, "&Help ");
+    EXPECT_EQ(MenuDef(MenuId::MenuHelp1).caption, "&Help ");
     EXPECT_EQ(MenuDef(MenuId::Exit2).caption, "E&xit");
     EXPECT_EQ(MenuDef(MenuId::Exit2).parent, MenuId::None);
     EXPECT_EQ(MenuDef(MenuId::playbutton).caption, "&Play");

@@ -136,13 +136,16 @@ TEST_F(FactoryDefaults, KeepColoursFaceAndChoices) {
     EXPECT_TRUE(state.ShowHints);
 }
 
-TEST(FactoryDefaultsMirror, CheckingCenterTextSwitchesMirrorOff) {
-    // The Font menu's radio rule holds for the defaults too.
-    PrompterState state;
-    state.menu.SetChecked(MenuId::ReversMirrorText1, true);
-    ApplyFactoryValues(state, Rect32{0, 0, 800, 600});
-    EXPECT_FALSE(state.UseReverse());
-    EXPECT_TRUE(state.menu.Checked(MenuId::CenterText1));
+TEST(FactoryDefaultsMirror, KeepTheMirrorChoiceBesideCenterText) {
+    // Checking Center Text would clear the mirror mark by the Font menu's
+    // radio rule; the defaults keep the choice either way.
+    for (const bool mirror : {true, false}) {
+        PrompterState state;
+        state.menu.SetChecked(MenuId::ReversMirrorText1, mirror);
+        ApplyFactoryValues(state, Rect32{0, 0, 800, 600});
+        EXPECT_EQ(state.UseReverse(), mirror);
+        EXPECT_TRUE(state.menu.Checked(MenuId::CenterText1));
+    }
 }
 
 TEST_F(FactoryDefaults, TheRecordTakesTheEditorsColours) {

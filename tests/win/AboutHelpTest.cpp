@@ -75,7 +75,7 @@ SeenAbout OpenAbout(HWND form, WPARAM closingKey) {
         seen.okRect = ClientRectIn(ok, dlg);
         PostMessageA(GetFocus() ? GetFocus() : dlg, WM_KEYDOWN, closingKey, 0);
     });
-    SendMessageA(form, WM_COMMAND, static_cast<WPARAM>(MenuId::About1), 0);
+    SendMessageA(form, WM_COMMAND, static_cast<WPARAM>(MenuId::About2), 0);
     seen.closed = box && !IsWindow(box);
     return seen;
 }
@@ -118,7 +118,7 @@ TEST_F(AboutAndHelp, AboutBoxBeforeAnyOutputAreaAndWithoutVersionClosesWithEsc) 
 }
 
 TEST_F(AboutAndHelp, HelpCommandOpensTheContentsPage) {
-    Command(MenuId::Help2);
+    Command(MenuId::MenuHelp1);
     EXPECT_EQ(platform.helpPages,
               (std::vector<std::string>{form1().State().ProgramDir + "help\\index.html"}));
 }
@@ -155,7 +155,7 @@ TEST_F(AboutAndHelp, F1OnEveryItemOfTheTableOpensItsTopic) {
 }
 
 TEST_F(AboutAndHelp, ItemsWithoutATopicOpenNothing) {
-    for (MenuId item : {MenuId::About1, MenuId::BlackonWhite1, MenuId::playbutton, MenuId::Exit2}) {
+    for (MenuId item : {MenuId::About2, MenuId::BlackonWhite1, MenuId::playbutton, MenuId::Exit2}) {
         SendMessageA(form1().hwnd(), WM_MENUSELECT, MAKEWPARAM(static_cast<UINT>(item), 0),
                      reinterpret_cast<LPARAM>(GetMenu(form1().hwnd())));
         HELPINFO info{sizeof info, HELPINFO_MENUITEM, static_cast<int>(item), nullptr, 0, {}};
@@ -212,13 +212,13 @@ TEST_F(AboutAndHelp, F1InTheOpenMenuOpensTheHighlightedItemsTopic) {
 
 TEST_F(AboutAndHelp, AMissingHelpPageIsReportedInTheStandardErrorBox) {
     platform.helpError = ERROR_FILE_NOT_FOUND;
-    Command(MenuId::Help2);
+    Command(MenuId::MenuHelp1);
     ASSERT_EQ(platform.ui.boxes.size(), 1u);
     EXPECT_NE(platform.ui.boxes[0].text.find("help\\index.html"), std::string::npos);
     EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript");
 
     platform.helpError = ERROR_NO_ASSOCIATION;
-    Command(MenuId::Help2);
+    Command(MenuId::MenuHelp1);
     ASSERT_EQ(platform.ui.boxes.size(), 2u);
     const std::string& text = platform.ui.boxes[1].text;
     EXPECT_EQ(text.find("No program is set up to open the help pages. They are in "), 0u) << text;

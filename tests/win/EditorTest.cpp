@@ -36,10 +36,13 @@ TEST_F(Editor, StatusPanelsShowTheScriptAndTheSettings) {
 }
 
 // Whatever the display's scaling: the bar is high enough for its font, each
-// panel wide enough for its longest usual text, the preview scaled alike.
+// panel wide enough for its longest usual text where the window has room for
+// them all, the preview scaled alike.
 TEST_F(Editor, StatusPanelsFitTheirTextsAtTheDisplaysScaling) {
     StatusBar& bar = form1().StatusBar1();
     const int dpi = WindowDpi(form1().hwnd());
+    SetWindowPos(form1().hwnd(), nullptr, 0, 0, ScaleForDpi(1000, dpi), 600,
+                 SWP_NOZORDER | SWP_NOMOVE);
     if (const char* expected = std::getenv("CUECRAFT_EXPECT_DPI")) {
         ASSERT_EQ(dpi, std::atoi(expected)) << "the run is not at the scaling it was set to";
     }
@@ -126,6 +129,59 @@ TEST_F(Editor, ALiveStatusTextLooksAndReadsAsASetOne) {
     bar.SetTextLive(1, longer);
     EXPECT_GT(bar.PanelWidth(1), width);
     EXPECT_EQ(Panel(1), longer);
+}
+
+// A long text widens its panel only while it is there and only as far as the
+// bar has room; what does not fit shows cut, a path in its middle, and reads
+// whole.
+TEST_F(Editor, StatusPanelsStayOnTheBarAndGiveBackTheirWidth) {
+    StatusBar& bar = form1().StatusBar1();
+    const int dpi = WindowDpi(form1().hwnd());
+    RECT client{};
+    GetClientRect(bar.hwnd(), &client);
+    const std::string name = "evening-news-script.txt";
+    const std::string path = "C:\\Scripts\\Season twelve\\Episode four, the long cut with all "
+                             "the notes of the studio\\" +
+                             name;
+    bar.SetText(6, path);
+    bar.SetText(5, "Loading " + path);
+    ScopedGetDC dc(bar.hwnd());
+    ScopedSelect font(dc.get(),
+                      reinterpret_cast<HFONT>(SendMessageA(bar.hwnd(), WM_GETFONT, 0, 0)));
+    for (int panel = 1; panel <= 6; ++panel) {
+        RECT part{};
+        SendMessageA(bar.hwnd(), SB_GETRECT, panel - 1, reinterpret_cast<LPARAM>(&part));
+        EXPECT_LE(part.right, client.right) << "panel " << panel << " ends off the bar";
+        const std::string& shown = bar.ShownText(panel);
+        SIZE need{};
+        GetTextExtentPoint32A(dc.get(), shown.c_str(), static_cast<int>(shown.size()), &need);
+        EXPECT_LE(need.cx, part.right - part.left) << "'" << shown << "'";
+    }
+    for (int panel : {5, 6}) {
+        const std::string& shown = bar.ShownText(panel);
+        EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+        EXPECT_EQ(shown.substr(shown.size() - name.size() - 1), "\\" + name) << "cut in the middle";
+    }
+    EXPECT_EQ(Panel(5), "Loading " + path);
+    EXPECT_EQ(Panel(6), path);
+    std::wstring wide(path.size() + 1, L'\0');
+    EXPECT_EQ(LOWORD(SendMessageW(bar.hwnd(), SB_GETTEXTLENGTHW, 5, 0)), path.size());
+    SendMessageW(bar.hwnd(), SB_GETTEXTW, 5, reinterpret_cast<LPARAM>(wide.data()));
+    EXPECT_EQ(wide, std::wstring(path.begin(), path.end()) + L'\0');
+
+    // The load over, panel 5 is back at its width and panel 6 has the room.
+    auto sixthWidth = [&] {
+        int width = client.right;
+        for (int panel = 1; panel <= 5; ++panel)
+            width -= bar.PanelWidth(panel);
+        return width;
+    };
+    const int squeezed = sixthWidth();
+    bar.SetText(5, "news.txt");
+    EXPECT_EQ(bar.PanelWidth(5), ScaleForDpi(100, dpi));
+    EXPECT_GT(sixthWidth(), squeezed);
+    bar.SetText(6, name);
+    EXPECT_EQ(bar.ShownText(6), name);
 }
 
 TEST_F(Editor, LinesCountDisplayedRowsOfAWrappedParagraph) {
@@ -493,23 +549,59 @@ TEST_F(EditorEvents, ShowingTheWindowRefreshesTheStatusBar) {
     EXPECT_EQ(Panel(4), "28 Arial");
 }
 
-TEST_F(EditorEvents, ToolTipsCarryTheirTexts) {
+// The window's hint sits where a pointer can reach it: over the editor, which
+// with the status bar covers the window's client area; it follows the editor
+// control that a new alignment makes.
+TEST_F(EditorEvents, ToolTipsCarryTheirTextsAndTheHintShowsOverTheEditor) {
     HWND tip = form1().ToolTips().hwnd();
     ASSERT_NE(tip, nullptr);
-    form1().ToolTips().SetActive(false);
-    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 0) << "hints off: nothing watches";
-    form1().ToolTips().SetActive(true);
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[80] = {0};
-        TTTOOLINFOA info{};
-        info.cbSize = sizeof info;
-        info.lpszText = text;
-        SendMessageA(tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info));
-        texts.push_back(text);
+    using Tools = std::vector<std::pair<HWND, std::string>>;
+    auto tools = [tip] {
+        Tools found;
+        const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[80] = {0};
+            TTTOOLINFOA info{};
+            info.cbSize = sizeof info;
+            info.lpszText = text;
+            SendMessageA(tip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info));
+            found.push_back({reinterpret_cast<HWND>(info.uId), text});
+        }
+        return found;
+    };
+    EXPECT_TRUE(tools().empty()) << "hints off: nothing watches";
+    state().ShowHints = true;
+    form1().ApplyEditorLook();
+    const HWND bar = form1().StatusBar1().hwnd();
+    EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
+    const HWND before = memo().hwnd();
+    Command(MenuId::LeftJustify1);
+    ASSERT_NE(memo().hwnd(), before) << "a new alignment, a new control";
+    EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
+
+    // The pointer rests over the editor: the hint comes up with its text.
+    RECT area{};
+    GetClientRect(memo().hwnd(), &area);
+    POINT at{area.right / 2, area.bottom / 2};
+    POINT screen = at;
+    ClientToScreen(memo().hwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(memo().hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    for (int i = 0; i < 300 && !IsWindowVisible(tip); ++i) {
+        Sleep(10);
+        app->mainupdate();
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"Start by Opening  a File", "  "}));
+    ASSERT_TRUE(IsWindowVisible(tip));
+    char text[80] = {0};
+    TTTOOLINFOA shown{};
+    shown.cbSize = sizeof shown;
+    shown.lpszText = text;
+    ASSERT_TRUE(SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&shown)));
+    EXPECT_STREQ(text, "Start by Opening  a File");
+
+    state().ShowHints = false;
+    form1().ApplyEditorLook();
+    EXPECT_TRUE(tools().empty());
 }
 
 } // namespace

@@ -135,6 +135,31 @@ TEST_F(Monitors, MonitorsMenuEnablesItsItemsOnlyWithTwoMonitors) {
     EXPECT_TRUE(state().menu.Enabled(MenuId::TestSecondMonitor1));
 }
 
+// The menu is hidden in the layout; were it shown, opening it runs its handler.
+TEST_F(Monitors, OpeningTheMonitorsMenuEnablesItsItems) {
+    HMENU monitors = CreatePopupMenu();
+    AppendMenuA(monitors, MF_STRING, static_cast<UINT>(MenuId::UseSecondMonitorforScrolling1),
+                "Use Dual Screen Mode");
+    AppendMenuA(monitors, MF_STRING, static_cast<UINT>(MenuId::TestSecondMonitor1),
+                "Test Talent Monitor");
+    auto open = [&](HMENU popup) {
+        SendMessageA(form1().hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+                     MAKELPARAM(0, FALSE));
+    };
+    state().menu.SetEnabled(MenuId::TestSecondMonitor1, false);
+    TwoMonitors({1024, 0, 2048, 768});
+    open(GetSubMenu(GetMenu(form1().hwnd()), 0)); // the File menu
+    EXPECT_FALSE(state().menu.Enabled(MenuId::TestSecondMonitor1)) << "another menu opened";
+    open(monitors);
+    EXPECT_TRUE(state().menu.Enabled(MenuId::UseSecondMonitorforScrolling1));
+    EXPECT_TRUE(state().menu.Enabled(MenuId::TestSecondMonitor1));
+    platform.display.monitors.pop_back();
+    open(monitors);
+    EXPECT_FALSE(state().menu.Enabled(MenuId::UseSecondMonitorforScrolling1));
+    EXPECT_FALSE(state().menu.Enabled(MenuId::TestSecondMonitor1));
+    DestroyMenu(monitors);
+}
+
 TEST_F(Monitors, ReturnToEditorShowsTheEditorAndHidesTheOutput) {
     out().SetOutputVisible(true);
     EXPECT_TRUE(out().IsVisible());

@@ -50,6 +50,16 @@ class Playback : public OutputFixture {
         }
     }
 
+    // Answers the first pause with Esc.
+    void StopAtThePause() { SetTimer(nullptr, 0, 1, Stop); }
+    static void CALLBACK Stop(HWND, UINT, UINT_PTR timer, DWORD) {
+        if (current && current->out().Paused) {
+            KillTimer(nullptr, timer);
+            current->pausedReverse.push_back({current->out().Reverse, current->out().CurLine});
+            current->out().FormKeyDown(VK_ESCAPE, false, false, false);
+        }
+    }
+
     static inline Playback* current = nullptr;
     int steps = 0;
     int resumes = 0;
@@ -62,7 +72,7 @@ TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
     ResumeEveryPause();
     bool sawStop = false, sawOutput = false, editorHidden = false;
     onStep = [&](int) {
-        sawStop = sawStop || state().menu.Caption(MenuId::playbutton) == "Stop";
+        sawStop = sawStop || state().menu.Caption(MenuId::playbutton) == "Sto&p";
         sawOutput = sawOutput || out().IsVisible();
         editorHidden = editorHidden || !form1().IsVisible();
     };
@@ -78,11 +88,12 @@ TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
     EXPECT_FALSE(out().Playing);
     EXPECT_FALSE(out().IsVisible());
     EXPECT_TRUE(form1().IsVisible());
-    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "Play");
+    // Alt+P again, as before the first playback.
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "&Play");
     char caption[32] = {0};
     GetMenuStringA(GetMenu(form1().hwnd()), static_cast<UINT>(MenuId::playbutton), caption,
                    sizeof caption, MF_BYCOMMAND);
-    EXPECT_STREQ(caption, "Play");
+    EXPECT_STREQ(caption, "&Play");
 }
 
 TEST_F(Playback, StoppingWhileLineFiveEntersPutsTheCaretOnLineSix) {
@@ -210,6 +221,27 @@ TEST_F(Playback, HoldingLeftRunsBackwardAndReleasingPauses) {
     EXPECT_GT(pausedReverse.front().second, 0) << "not the pause at the top";
 }
 
+// Backward past the first line the loop's line is -1; a stop there puts the
+// caret at the start of the line it is on.
+TEST_F(Playback, StoppingAtTheTopPutsTheCaretAtItsLineStart) {
+    Script(60);
+    Memo& memo = form1().Memo1();
+    memo.SetSelection(memo.LineIndex(10) + 3, 0);
+    state().CursorLine = 0;
+    const int screenful = 768 / 30 + 3;
+    onStep = [&](int) {
+        if (out().CurLine == screenful && !out().Reverse)
+            Key(VK_LEFT); // held to the top
+    };
+    StopAtThePause();
+    Play();
+    ASSERT_EQ(pausedReverse.size(), 1u);
+    EXPECT_TRUE(pausedReverse[0].first && pausedReverse[0].second == 0) << "paused at the top";
+    EXPECT_EQ(out().CurLine, -1);
+    EXPECT_EQ(memo.SelStart(), memo.LineIndex(10));
+    EXPECT_EQ(memo.SelLength(), 0);
+}
+
 TEST_F(Playback, APauseLeftByAStoppedPlaybackDoesNotCarryOver) {
     Script(3);
     out().Paused = true; // as a stop during a pause leaves it
@@ -273,7 +305,7 @@ TEST_F(Playback, AnErrorInsideTheLoopStillEndsThePlayback) {
     EXPECT_FALSE(out().Playing);
     EXPECT_FALSE(out().IsVisible());
     EXPECT_TRUE(form1().IsVisible());
-    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "Play");
+    EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "&Play");
     ASSERT_EQ(platform.ui.boxes.size(), 1u);
     EXPECT_EQ(platform.ui.boxes[0].text, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
     EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript");

@@ -1,7 +1,12 @@
 // Script files through the real editor and real files.
+#include "DialogWatcher.h"
 #include "EditorFixture.h"
 #include "win/FileIo.h"
+#include "win/FileDialogOptions.h"
+#include "win/ModalUi.h"
 #include "win/Win32Error.h"
+
+#include <dlgs.h>
 
 namespace {
 
@@ -447,6 +452,71 @@ TEST_F(ScriptFileFaults, AReplaceThatFailsLeavesNoTemporaryFileAndTheOriginal) {
     EXPECT_EQ(ReadFile("held.txt"), "Original\r\n");
     EXPECT_FALSE(Exists("held.txt.cuecraft-tmp"));
     EXPECT_TRUE(memo().Modified());
+}
+
+BOOL CALLBACK CancelDialog(HWND window, LPARAM) {
+    char cls[16] = {0};
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0)
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+// Should the dialogs not be answered, they are closed rather than left waiting.
+void CALLBACK CancelDialogs(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+}
+
+// A path typed into the real dialog longer than the dialog can hold once
+// joined to its folder: the box takes only what fits, and Open neither
+// overruns the dialog nor ends the program.
+TEST(RealFileDialog, ATypedNameTakesOnlyWhatFitsBesideTheFolder) {
+    char temp[MAX_PATH] = {0};
+    GetTempPathA(MAX_PATH, temp);
+    FileDialogSpec spec{"Open a text file", "Text Files Only |*.txt", "TXT", temp, "",
+                        kOpenDialogOptions};
+    Win32ModalUi ui;
+    HWND open = nullptr;
+    int typed = -1;
+    DialogWatcher watch([&](HWND dialog) {
+        if (!open) {
+            open = dialog;
+            // The box with a list may be an extended one: its edit part is
+            // further down.
+            HWND box = GetDlgItem(dialog, cmb13);
+            HWND edit = box ? nullptr : GetDlgItem(dialog, edt1);
+            EnumChildWindows(
+                box,
+                [](HWND child, LPARAM found) -> BOOL {
+                    char cls[8] = {0};
+                    GetClassNameA(child, cls, sizeof cls);
+                    if (lstrcmpiA(cls, "Edit") != 0)
+                        return TRUE;
+                    *reinterpret_cast<HWND*>(found) = child;
+                    return FALSE;
+                },
+                reinterpret_cast<LPARAM>(&edit));
+            const std::string path = "C:\\" + std::string(267, 'n');
+            for (char c : path)
+                SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+            typed = GetWindowTextLengthW(edit);
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+            return;
+        }
+        if (dialog != open) // the dialog's own word on the missing file
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
+    });
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, CancelDialogs);
+    EXPECT_FALSE(ui.RunOpenDialog(spec));
+    KillTimer(nullptr, watchdog);
+    ASSERT_NE(open, nullptr);
+    EXPECT_GT(typed, 100);
+    std::string folder(temp);
+    if (folder.size() > 3 && folder.back() == '\\')
+        folder.pop_back();
+    EXPECT_LE(folder.size() + 1 + static_cast<std::size_t>(typed), MAX_PATH - 1u)
+        << "the folder, a backslash and the name fill " << MAX_PATH << " characters";
 }
 
 } // namespace

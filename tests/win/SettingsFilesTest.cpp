@@ -144,7 +144,7 @@ TEST_F(SettingsFiles, AStartWithoutTheFileShowsMessage35AndTheFactoryDefaultsSav
     EXPECT_EQ(state().editorFont.sizePt, 28);
     EXPECT_EQ(state().Alternate.Bcolor, state().editorColor);
 
-    Command(MenuId::SaveDefaultSettings1);
+    Command(MenuId::SaveConfiguration1);
     EXPECT_EQ(platform.ui.boxes.size(), 1u) << "a save shows nothing";
     EXPECT_EQ(Profile(path, "Alternate", "AlteFontName"), "Arial");
     EXPECT_EQ(Profile(path, "Alternate", "AlteSize"), "26");
@@ -245,7 +245,7 @@ TEST_F(SettingsFiles, AFailedSaveLeavesTheFileByteForByteAndSaysSo) {
         Start();
         WriteBytes(path, original);
         c.breakIt(form1(), path);
-        Command(MenuId::SaveDefaultSettings1);
+        Command(MenuId::SaveConfiguration1);
         ASSERT_EQ(platform.ui.boxes.size(), 1u) << c.name;
         EXPECT_EQ(platform.ui.boxes[0].text, "Unable to write to " + path) << c.name;
         EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript") << c.name;
@@ -258,7 +258,7 @@ TEST_F(SettingsFiles, AFailedSaveLeavesTheFileByteForByteAndSaysSo) {
 TEST_F(SettingsFiles, ASaveIntoAMissingFolderFailsAndCreatesNothing) {
     Start();
     state().ProgramDir = dir + "nowhere\\";
-    Command(MenuId::SaveDefaultSettings1);
+    Command(MenuId::SaveConfiguration1);
     ASSERT_EQ(platform.ui.boxes.size(), 1u);
     EXPECT_EQ(platform.ui.boxes[0].text,
               "Unable to write to " + dir + "nowhere\\settings\\rollscript.mes");
@@ -275,7 +275,7 @@ TEST_F(SettingsFiles, LoadSettingsTakesTheNameFromAnyFolderAndTheFileFromSetting
                                          dir + "script.txt\r\n");
     WriteBytes(dir + "script.txt", "First line\r\nSecond line");
     platform.ui.fileAnswers.push_back("Z:\\elsewhere\\Show.mes");
-    Command(MenuId::LoadSettings1);
+    Command(MenuId::LoadConfiguration1);
     ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
     const FileDialogSpec& shown = platform.ui.fileDialogs[0].second;
     EXPECT_EQ(platform.ui.fileDialogs[0].first, "open");
@@ -292,10 +292,20 @@ TEST_F(SettingsFiles, LoadSettingsTakesTheNameFromAnyFolderAndTheFileFromSetting
     EXPECT_TRUE(form1().IsVisible()) << "a load from the menu keeps the window shown";
 
     platform.ui.fileAnswers.push_back("Z:\\elsewhere\\other.mes");
-    Command(MenuId::LoadSettings1);
+    Command(MenuId::LoadConfiguration1);
     ASSERT_EQ(platform.ui.boxes.size(), 1u);
     EXPECT_EQ(platform.ui.boxes[0].text,
               "Could Not load configuration file " + SettingsFile("other"));
+    EXPECT_EQ(state().editorFont.sizePt, 28) << "factory defaults";
+
+    // A name without its four-character extension reduces to nothing: that
+    // name is loaded all the same, and found missing.
+    state().editorFont.sizePt = 40;
+    platform.ui.fileAnswers.push_back("Z:\\elsewhere\\show");
+    Command(MenuId::LoadConfiguration1);
+    ASSERT_EQ(platform.ui.boxes.size(), 2u);
+    EXPECT_EQ(platform.ui.boxes[1].text,
+              "Could Not load configuration file " + dir + "settings\\.mes");
     EXPECT_EQ(state().editorFont.sizePt, 28) << "factory defaults";
 }
 
@@ -312,7 +322,7 @@ TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
                                      "[Stuff]\r\nLastFileLoaded=" +
                                          dir + "script.txt\r\n");
     platform.ui.fileAnswers.push_back("show.mes");
-    Command(MenuId::LoadSettings1);
+    Command(MenuId::LoadConfiguration1);
     ASSERT_EQ(platform.ui.boxes.size(), 1u) << "the refusal";
     EXPECT_EQ(memo.Text(), "My own words");
     EXPECT_EQ(memo.SelStart(), 3);
@@ -321,7 +331,7 @@ TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
 
     WriteBytes(dir + "script.txt", "Their words");
     platform.ui.fileAnswers.push_back("show.mes");
-    Command(MenuId::LoadSettings1);
+    Command(MenuId::LoadConfiguration1);
     EXPECT_EQ(memo.Text(), "Their words");
     EXPECT_FALSE(memo.Modified());
 }
@@ -354,6 +364,30 @@ TEST_F(SettingsFiles, AScriptUnderANonWesternPathIsReopenedFromItsWholePath) {
     RemoveDirectoryW(FileSystemPath(folder).c_str());
 }
 
+// The panels a load refreshes on a shown window leave what the script load
+// said: the operator sees that the named script is missing.
+TEST_F(SettingsFiles, ASettingsLoadKeepsTheMissingScriptInPanelFour) {
+    Start();
+    ShowWindow(form1().hwnd(), SW_SHOWNORMAL);
+    form1().Memo1().SetText("one\r\ntwo\r\nthree");
+    const std::string missing = dir + "missing.txt";
+    WriteBytes(SettingsFile("show"), "[Alternate]\r\nAlteSize=30\r\nAlteFontName=Arial\r\n"
+                                     "[Stuff]\r\nLastFileLoaded=" +
+                                         missing + "\r\n");
+    platform.ui.fileAnswers.push_back("show.mes");
+    Command(MenuId::LoadConfiguration1);
+    StatusBar& bar = form1().StatusBar1();
+    EXPECT_EQ(bar.Text(4), "Could not find: : " + missing);
+    EXPECT_EQ(bar.Text(6), missing) << "the panels the script load left are refreshed";
+    EXPECT_EQ(bar.Text(5), "Lines 3");
+
+    // Without a script to reopen, the refresh shows the new font.
+    WriteBytes(SettingsFile("show"), "[Alternate]\r\nAlteSize=30\r\nAlteFontName=Arial\r\n");
+    platform.ui.fileAnswers.push_back("show.mes");
+    Command(MenuId::LoadConfiguration1);
+    EXPECT_EQ(bar.Text(4), "30 Arial");
+}
+
 TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     Start();
     state().ConfigName = "show";
@@ -364,7 +398,7 @@ TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     dialog.initialDir = "Y:\\Scripts";
     const std::uint32_t scriptOptions = dialog.options;
     platform.ui.fileAnswers.push_back("  Y:\\Shows\\Other.mes ");
-    Command(MenuId::SaveSettingsAs1);
+    Command(MenuId::SaveConfigurationAs1);
     ASSERT_EQ(platform.ui.fileDialogs.size(), 1u);
     const FileDialogSpec& shown = platform.ui.fileDialogs[0].second;
     EXPECT_EQ(shown.fileName, "show");
@@ -381,7 +415,7 @@ TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     EXPECT_EQ(dialog.options, scriptOptions) << "the script save keeps its own options";
     EXPECT_EQ(dialog.fileName, "");
 
-    Command(MenuId::SaveSettingsAs1); // cancelled
+    Command(MenuId::SaveConfigurationAs1); // cancelled
     EXPECT_EQ(dialog.title, "Save File");
     EXPECT_FALSE(Exists(SettingsFile("show")));
 }

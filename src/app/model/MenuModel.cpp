@@ -22,9 +22,9 @@ const std::array<MenuItemDef, kMenuItemCount> kTree = {{
     Item(M::Save1, M::File1, "&Save Text File"),
     Item(M::SaveAs1, M::File1, "Save Text File &As..."),
     Separator(M::N1, M::File1),
-    Item(M::LoadSettings1, M::File1, "Load Settings..."),
-    Item(M::SaveDefaultSettings1, M::File1, "Save Default Settings"),
-    Item(M::SaveSettingsAs1, M::File1, "Save Settings As..."),
+    Item(M::LoadConfiguration1, M::File1, "Load Settings..."),
+    Item(M::SaveConfiguration1, M::File1, "Save Default Settings"),
+    Item(M::SaveConfigurationAs1, M::File1, "Save Settings As..."),
     Separator(M::N2, M::File1),
     Item(M::Print1, M::File1, "&Print..."),
     Item(M::PrintSetup1, M::File1, "P&rint Setup..."),
@@ -57,9 +57,9 @@ const std::array<MenuItemDef, kMenuItemCount> kTree = {{
     Top(M::Window1, "&Window", true),
     Item(M::ShowEditorOnly1, M::Window1, "Show Editor Only", false),
     Item(M::HideButtonBar1, M::Window1, "Hide Button Bar", false),
-    Top(M::Help1, "&Help"),
-    Item(M::Help2, M::Help1, "&Help ", false),
-    Item(M::About1, M::Help1, "About", false),
+    Top(M::About1, "&Help"),
+    Item(M::MenuHelp1, M::About1, "&Help ", false),
+    Item(M::About2, M::About1, "About", false),
     Top(M::Exit2, "E&xit"),
 }};
 } // namespace
@@ -92,7 +92,11 @@ void MenuModel::SetChecked(MenuId id, bool checked) {
                 state_[i].checked = false;
                 Notify(kTree[i].id);
             }
-    state_[index].checked = checked;
+    SetCheckedAlone(id, checked);
+}
+
+void MenuModel::SetCheckedAlone(MenuId id, bool checked) {
+    state_[Index(id)].checked = checked;
     Notify(id);
 }
 

@@ -15,9 +15,9 @@ enum class MenuId : std::uint16_t {
     Save1,
     SaveAs1,
     N1,
-    LoadSettings1,
-    SaveDefaultSettings1,
-    SaveSettingsAs1,
+    LoadConfiguration1,
+    SaveConfiguration1,
+    SaveConfigurationAs1,
     N2,
     Print1,
     PrintSetup1,
@@ -56,9 +56,9 @@ enum class MenuId : std::uint16_t {
     ShowEditorOnly1,
     HideButtonBar1,
     // Help
-    Help1 = 700,
-    Help2,
-    About1,
+    About1 = 700,
+    MenuHelp1,
+    About2,
     // Exit (a command on the bar itself)
     Exit2 = 800,
 };
@@ -99,6 +99,9 @@ class MenuModel {
     // Setting a mark on a radio item clears every other radio item of its menu;
     // clearing a mark touches nothing else.
     void SetChecked(MenuId id, bool checked);
+    // A mark set or cleared on its own, for a choice a radio change must
+    // not take with it.
+    void SetCheckedAlone(MenuId id, bool checked);
     void Toggle(MenuId id) { SetChecked(id, !Checked(id)); }
     void SetEnabled(MenuId id, bool enabled);
     void SetCaption(MenuId id, std::string_view caption);

@@ -50,6 +50,9 @@ void ApplyFactoryValues(PrompterState& state, const Rect32& monitor0) {
     state.wState = 2;
     state.Sc_Tr = {2, 2, monitor0.Width() - 2, monitor0.Height() - 2};
     MenuModel& menu = state.menu;
+    // The alignment marks below would take the mirror mark with them; the
+    // defaults keep the mirror choice.
+    const bool mirror = state.UseReverse();
     menu.SetChecked(MenuId::Bold, false);
     menu.SetChecked(MenuId::Underline, false);
     menu.SetChecked(MenuId::Italic, false);
@@ -57,6 +60,7 @@ void ApplyFactoryValues(PrompterState& state, const Rect32& monitor0) {
     menu.SetChecked(MenuId::CenterText1, true);
     menu.SetChecked(MenuId::LeftJustify1, false);
     menu.SetChecked(MenuId::RightJustify1, false);
+    menu.SetCheckedAlone(MenuId::ReversMirrorText1, mirror);
     state.OutLineW = 0;
     state.OutLineC = 0xFF0000;
     menu.SetChecked(MenuId::Bold, false);

@@ -305,8 +305,9 @@ TEST_F(Engine, TheMarginFollowsTheTimersLatenessAndKeepsTheWaitsOnTime) {
     host.sleepLate = 11000; // 1.1 ms, steadily
     for (int i = 0; i < 300; ++i)
         ASSERT_EQ(wait(), 1) << "wait " << i;
-    EXPECT_EQ(engine.SpinTicks(), 11000 + host.tick + kGuard)
+    EXPECT_LE(engine.SpinTicks(), 11000 + host.tick + kGuard)
         << "down to what the timer needs (and the reading after it)";
+    EXPECT_GT(engine.SpinTicks(), 11000 + kGuard / 2) << "aged by one wait at most";
     const int reads = host.counterReads;
     wait();
     EXPECT_LE(host.counterReads - reads, 3 + kGuard + 1) << "only the guard is spun";
@@ -317,28 +318,46 @@ TEST_F(Engine, TheMarginFollowsTheTimersLatenessAndKeepsTheWaitsOnTime) {
     EXPECT_LT(engine.SpinTicks(), kGuard + 100);
 
     // A wake-up later than the margin makes that wait late; the next counts
-    // from its own call, catches nothing up, and spins enough for such a timer.
+    // from its own call and catches nothing up. One such wake-up alone is
+    // not followed; after a second the margin covers such a timer.
     host.sleepLate = 30000;
-    const std::int64_t late = wait();
-    EXPECT_GT(late, 30000 - kGuard - 100) << "ends on the read after the sleep";
-    EXPECT_LE(late, 30002 - kGuard);
-    EXPECT_GE(engine.SpinTicks(), 30000 + kGuard);
+    for (int i = 0; i < 2; ++i) {
+        const std::int64_t late = wait();
+        EXPECT_GT(late, 30000 - kGuard - 100) << "ends on the read after the sleep";
+        EXPECT_LE(late, 30002 - kGuard);
+        EXPECT_EQ(engine.SpinTicks() > 30000 + kGuard / 2, i == 1) << i;
+    }
     EXPECT_EQ(wait(), 1);
 }
 
-TEST_F(Engine, AnOutlandishWakeUpMeansSpinningUntilItHasAged) {
+TEST_F(Engine, OutlandishWakeUpsMeanSpinningUntilTheyHaveAgedButOneAloneIsIgnored) {
     engine.SetTicksPerMs(kTicksPerMs);
+    auto spunBeforeASleep = [this](std::int32_t delay) {
+        host.sleepLate = 0;
+        host.sleeps.clear();
+        int spun = 0;
+        while (host.sleeps.empty() && spun < 1000) {
+            engine.RowDelay(delay);
+            ++spun;
+        }
+        return spun - 1;
+    };
     host.sleepLate = 200000; // 20 ms: the thread was kept off the core
     engine.RowDelay(15);
-    host.sleepLate = 0;
-    host.sleeps.clear();
-    int spun = 0;
-    while (host.sleeps.empty() && spun < 1000) {
-        engine.RowDelay(15);
-        ++spun;
+    EXPECT_EQ(spunBeforeASleep(15), 0) << "once is chance";
+
+    std::vector<int> spunMs;
+    for (std::int32_t delay : {15, 30}) {
+        engine.SetTicksPerMs(kTicksPerMs);
+        host.sleepLate = delay * kTicksPerMs * 3 / 2; // longer than the wait
+        engine.RowDelay(delay);
+        engine.RowDelay(delay);
+        const int spun = spunBeforeASleep(delay);
+        EXPECT_GT(spun, 10) << "whole waits spun, as before, while remembered: Delay " << delay;
+        spunMs.push_back(spun * delay);
     }
-    EXPECT_GT(spun, 10) << "whole waits spun, as before, while it is remembered";
-    EXPECT_LT(spun, 200) << "but it is forgotten";
+    EXPECT_NEAR(spunMs[0], spunMs[1], 250) << "forgotten in about the same time at any delay";
+    EXPECT_LT(spunMs[0], 2000) << "within a couple of seconds";
 }
 
 TEST_F(Engine, ASleepingWaitStillLetsMessagesInByTheCountersLastDigit) {

@@ -7,6 +7,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include "win/RunsOnWine.h"
 #include "win/UniqueHandle.h"
 #include "win/Wide.h"
 
@@ -36,11 +37,6 @@ using FileDialogFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 // Room for a path up to the system's limit.
 constexpr std::size_t kPathRoom = 32768;
-
-bool RunsOnWine() {
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
 
 BOOL CALLBACK FindEdit(HWND child, LPARAM found) {
     wchar_t cls[8] = {};

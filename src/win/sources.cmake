@@ -12,6 +12,7 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ModalUiWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PerfCounterWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintDialogsWin32.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RunsOnWine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SleeperWin32.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SystemCodePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32Error.cpp

@@ -5,6 +5,7 @@
 // Sleeps on a high-resolution waitable timer (Windows 10 1803 and later).
 // Where the system refuses that kind, on a plain waitable timer with the
 // system's timer rate raised to 1 ms while fine sleeps are asked for.
+// Under Wine the thread's own delay, which wakes tighter there.
 class Win32Sleeper final : public ISleeper {
   public:
     Win32Sleeper();
@@ -17,6 +18,9 @@ class Win32Sleeper final : public ISleeper {
     void EndFineSleeps() override;
 
   private:
+    using DelayFn = LONG(WINAPI*)(BOOLEAN alertable, const LARGE_INTEGER* interval);
+
+    DelayFn localDelay_ = nullptr;
     UniqueHandle<HANDLE, KernelHandleClose> timer_;
     bool highResolution_ = false;
     bool rateRaised_ = false;

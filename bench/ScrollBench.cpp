@@ -39,6 +39,7 @@
 #include "editor/Memo.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
+#include "win/SleeperWin32.h"
 #include "win/UniqueHandle.h"
 
 namespace {
@@ -429,6 +430,11 @@ int RunTimers() {
     };
     std::printf("| Timer | Asked ms | Late median ms | Late p99 ms | Late max ms |\n");
     std::printf("|---|---|---|---|---|\n");
+    Win32Sleeper program;
+    {
+        FineSleeps during(program);
+        row("the program's sleeper", [&program](int us) { program.SleepMicroseconds(us); });
+    }
     if (fine)
         row("waitable, high resolution", onTimer(fine.get()));
     else

@@ -108,30 +108,14 @@ void StatusBar::LayOut() {
     }
     height_ = std::max<int>(ScaleForDpi(kBarHeight, dpi_),
                             metrics.tmHeight + ScaleForDpi(kBarInset, dpi_));
-    RECT bar{};
-    GetClientRect(hwnd_, &bar);
-    const int room = bar.right;
-    // Each panel its design width, and wider by what its text needs; short
-    // of room, each gets a share of what there is in proportion to its need.
-    int design[6], extra[6];
-    long long extras = 0, spare = room;
-    for (int i = 0; i < 6; ++i) {
-        design[i] = ScaleForDpi(kPanelWidths[i], dpi_);
-        extra[i] = std::max(0, TextNeed(texts_[i]) - design[i]);
-        extras += extra[i];
-        spare -= design[i];
-    }
-    spare = std::max(spare, 0LL);
+    for (int i = 0; i < 6; ++i)
+        needs_[i] = TextNeed(texts_[i]);
     int edges[6];
-    int right = 0;
-    for (int i = 0; i < 5; ++i) {
-        const long long grow = extras <= spare ? extra[i] : spare * extra[i] / extras;
-        right += design[i] + static_cast<int>(grow);
-        edges[i] = std::min(right, room);
+    Place(needs_, edges);
+    const int room = Room();
+    for (int i = 0; i < 5; ++i)
         widths_[i] = edges[i] - (i > 0 ? edges[i - 1] : 0);
-    }
     widths_[5] = -1;
-    edges[5] = -1; // the last panel takes the rest of the bar
     if (!std::equal(edges, edges + 6, edges_)) {
         if (livePanel_ != 0) {
             // The live panel's picture is of its old place.
@@ -146,7 +130,37 @@ void StatusBar::LayOut() {
         ShowFitted(i + 1, (i < 5 ? edges_[i] : std::max(room, left)) - left);
 }
 
+int StatusBar::Room() const {
+    RECT bar{};
+    GetClientRect(hwnd_, &bar);
+    return bar.right;
+}
+
+// Each panel its design width, and wider by what its text needs; short of
+// room, each gets a share of what there is in proportion to its need.
+void StatusBar::Place(const int (&needs)[6], int (&edges)[6]) const {
+    const int room = Room();
+    int design[6], extra[6];
+    long long extras = 0, spare = room;
+    for (int i = 0; i < 6; ++i) {
+        design[i] = ScaleForDpi(kPanelWidths[i], dpi_);
+        extra[i] = std::max(0, needs[i] - design[i]);
+        extras += extra[i];
+        spare -= design[i];
+    }
+    spare = std::max(spare, 0LL);
+    int right = 0;
+    for (int i = 0; i < 5; ++i) {
+        const long long grow = extras <= spare ? extra[i] : spare * extra[i] / extras;
+        right += design[i] + static_cast<int>(grow);
+        edges[i] = std::min(right, room);
+    }
+    edges[5] = -1; // the last panel takes the rest of the bar
+}
+
 void StatusBar::ShowFitted(int panel, int width) {
+    if (panel == livePanel_)
+        return; // the control holds it empty, its text is drawn over it
     std::string shown = Cut(texts_[panel - 1], width);
     if (shown == shown_[panel - 1])
         return;
@@ -204,10 +218,10 @@ void StatusBar::SetText(int panel, const std::string& text) {
 }
 
 void StatusBar::SetTextLive(int panel, const std::string& text) {
-    // A text that needs another width than the panel's goes the control's
+    // A text that would move the panels' edges or be cut goes the control's
     // way, which lays the bar out again.
-    if (panel < 1 || panel >= 6 || TextNeed(text) > widths_[panel - 1] ||
-        widths_[panel - 1] > ScaleForDpi(kPanelWidths[panel - 1], dpi_)) {
+    const int need = TextNeed(text);
+    if (panel < 1 || panel >= 6 || !KeepsTheLayout(panel, need)) {
         SetText(panel, text);
         return;
     }
@@ -215,15 +229,27 @@ void StatusBar::SetTextLive(int panel, const std::string& text) {
         SetText(panel, text);
         return;
     }
+    texts_[panel - 1] = text; // what the bar is laid out for
+    needs_[panel - 1] = need;
     liveText_ = text;
     DrawLiveText();
 }
 
+bool StatusBar::KeepsTheLayout(int panel, int need) const {
+    int needs[6], edges[6];
+    std::copy(needs_, needs_ + 6, needs);
+    needs[panel - 1] = need;
+    Place(needs, edges);
+    return std::equal(edges, edges + 6, edges_) && need <= widths_[panel - 1];
+}
+
 // The control paints the panel empty once; its picture is kept to draw
-// each live text on, as the control draws a text.
+// each live text on, as the control draws a text. The panel keeps the width
+// laid out for its text.
 bool StatusBar::StartLivePanel(int panel) {
     HandLiveTextOver(); // one live panel at a time
-    SetText(panel, "");
+    shown_[panel - 1].clear();
+    SendMessageW(hwnd_, SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(L""));
     // All of the bar: a neighbour's edge may reach into the panel.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const RECT part = PanelRect(panel);

@@ -41,6 +41,9 @@ class StatusBar {
     void HandLiveTextOver();
     RECT PanelRect(int panel) const;
     void LayOut();
+    int Room() const;
+    void Place(const int (&needs)[6], int (&edges)[6]) const;
+    bool KeepsTheLayout(int panel, int need) const;
     void ShowFitted(int panel, int width);
     std::string Cut(const std::string& text, int width) const;
     LRESULT WholeText(UINT msg, int panel, LPARAM buffer) const;
@@ -61,6 +64,7 @@ class StatusBar {
     int height_ = 18;
     int widths_[6] = {};
     int edges_[6] = {};
+    int needs_[6] = {}; // what each panel's text needs, as laid out
     std::string texts_[6]; // as set; the control holds shown_
     std::string shown_[6];
 };

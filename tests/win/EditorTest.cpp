@@ -127,8 +127,24 @@ TEST_F(Editor, ALiveStatusTextLooksAndReadsAsASetOne) {
     const int width = bar.PanelWidth(1);
     const std::string longer = "Line  1000000000 of 2000000000 in a very long script";
     bar.SetTextLive(1, longer);
-    EXPECT_GT(bar.PanelWidth(1), width);
+    const int widened = bar.PanelWidth(1);
+    EXPECT_GT(widened, width);
     EXPECT_EQ(Panel(1), longer);
+
+    // The widened panel stays live for the next texts of its width (a long
+    // script's line numbers), its picture that of a set text.
+    const std::string next = "Line  1000000001 of 2000000000 in a very long script";
+    SendMessageA(bar.hwnd(), SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+    bar.SetText(1, next);
+    const auto setWide = repainted();
+    bar.SetText(1, longer);
+    ASSERT_NE(repainted(), setWide);
+    bar.SetTextLive(1, next);
+    EXPECT_EQ(bar.ShownText(1), "") << "the control's panel held empty, the text drawn over it";
+    EXPECT_EQ(shown(), setWide);
+    EXPECT_EQ(repainted(), setWide);
+    EXPECT_EQ(bar.PanelWidth(1), widened);
+    EXPECT_EQ(Panel(1), next);
 }
 
 // A long text widens its panel only while it is there and only as far as the

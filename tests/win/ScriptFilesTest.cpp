@@ -473,7 +473,7 @@ void CALLBACK CancelDialogs(HWND, UINT, UINT_PTR, DWORD) {
 TEST(RealFileDialog, ATypedNameTakesOnlyWhatFitsBesideTheFolder) {
     char temp[MAX_PATH] = {0};
     GetTempPathA(MAX_PATH, temp);
-    FileDialogSpec spec{"Open a text file", "Text Files Only |*.txt", "TXT", temp, "",
+    FileDialogSpec request{"Open a text file", "Text Files Only |*.txt", "TXT", temp, "",
                         kOpenDialogOptions};
     Win32ModalUi ui;
     HWND open = nullptr;
@@ -508,7 +508,7 @@ TEST(RealFileDialog, ATypedNameTakesOnlyWhatFitsBesideTheFolder) {
         PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
     });
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, CancelDialogs);
-    EXPECT_FALSE(ui.RunOpenDialog(spec));
+    EXPECT_FALSE(ui.RunOpenDialog(request));
     KillTimer(nullptr, watchdog);
     ASSERT_NE(open, nullptr);
     EXPECT_GT(typed, 100);

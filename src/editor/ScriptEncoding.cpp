@@ -149,11 +149,8 @@ std::string EncodeUnicode(std::u16string_view text, ScriptEncoding encoding) {
     if (encoding == ScriptEncoding::Ansi)
         return {};
     std::string out(BomOf(encoding));
-    if (encoding == ScriptEncoding::Utf8 || encoding == ScriptEncoding::Utf8Bom) {
-        out.reserve(out.size() + text.size() * 3 / 2);
-        ForEachCodePoint(text, [&](char32_t c) { AppendUtf8(out, c); });
-        return out;
-    }
+    if (encoding == ScriptEncoding::Utf8 || encoding == ScriptEncoding::Utf8Bom)
+        return out + Utf16ToUtf8(text);
     const bool bigEndian = encoding == ScriptEncoding::Utf16Be;
     out.reserve(out.size() + text.size() * 2);
     ForEachCodePoint(text, [&](char32_t c) {

@@ -1,10 +1,27 @@
 #include "win/FileIo.h"
 
+#include <optional>
+
 #include <windows.h>
 
 #include "win/UniqueHandle.h"
 #include "win/Wide.h"
 #include "win/Win32Error.h"
+
+namespace {
+// The path made full by the system, or nothing where it cannot be.
+std::optional<std::wstring> WholePath(const std::wstring& wide) {
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return std::nullopt;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return std::nullopt;
+    full.resize(length);
+    return full;
+}
+} // namespace
 
 std::wstring FileSystemPath(const std::string& path) {
     std::wstring wide = Widen(path);
@@ -12,14 +29,10 @@ std::wstring FileSystemPath(const std::string& path) {
     // long-path opt-in is a machine setting); that form takes a full path.
     if (wide.size() < MAX_PATH - 12 || wide.starts_with(L"\\\\?\\"))
         return wide;
-    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
+    const std::optional<std::wstring> whole = WholePath(wide);
+    if (!whole)
         return wide;
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
-    if (length == 0 || length >= size)
-        return wide;
-    full.resize(length);
+    const std::wstring& full = *whole;
     if (full.starts_with(L"\\\\"))
         return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
@@ -113,14 +126,8 @@ bool FlushToDisk(const std::string& path) {
 }
 
 std::string FullPath(const std::string& path) {
-    const std::wstring wide = Widen(path);
-    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD length = size ? GetFullPathNameW(wide.c_str(), size, full.data(), nullptr) : 0;
-    if (length == 0 || length >= size)
-        return path;
-    full.resize(length);
-    return Narrow(full);
+    const std::optional<std::wstring> whole = WholePath(Widen(path));
+    return whole ? Narrow(*whole) : path;
 }
 
 bool FileExists(const std::string& path) {

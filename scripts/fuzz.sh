@@ -12,7 +12,7 @@ mkdir -p "$out"
 
 clang++ -std=c++20 -g -O1 -Wall -Wextra \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -Isrc tests/fuzz/ScriptEncodingFuzz.cpp src/editor/ScriptEncoding.cpp src/win/TextConvert.cpp \
+    -Isrc -Itests/host tests/fuzz/ScriptEncodingFuzz.cpp src/editor/ScriptEncoding.cpp src/win/TextConvert.cpp \
     -o "$out/script_encoding_fuzz"
 
 # libFuzzer adds what it finds to the corpus folder: keep the seeds clean.

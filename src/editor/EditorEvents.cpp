@@ -93,5 +93,7 @@ void TForm1::FormShow() {
     PutHeldTextIn(); // however the window came to be shown
     OnSize();
     app_.mainupdate();
-    ShowStatseX();
+    // A load notice given while the window was hidden is kept for the user.
+    RefreshPanelsBut(noticeHeld_ ? 1u << 4 : 0);
+    noticeHeld_ = false;
 }

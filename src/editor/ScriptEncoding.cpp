@@ -168,10 +168,13 @@ ScriptLoad DecodeScript(std::string_view fileBytes, const CodePage& codePage) {
     ScriptLoad load;
     load.encoding = DetectScriptEncoding(fileBytes);
     if (load.encoding == ScriptEncoding::Ansi) {
-        if (HoldsBinaryData(fileBytes))
+        if (HoldsBinaryData(fileBytes)) {
             load.status = ScriptLoadStatus::Binary;
-        else
-            load.text = Utf16ToUtf8(codePage.ToUnicode(fileBytes));
+            return load;
+        }
+        std::optional<std::u16string> exact = codePage.ToUnicodeExact(fileBytes);
+        load.replaced = !exact;
+        load.text = Utf16ToUtf8(exact ? *exact : codePage.ToUnicode(fileBytes));
         return load;
     }
     const std::optional<std::u16string> unicode = DecodeUnicode(fileBytes, load.encoding);
@@ -199,4 +202,13 @@ ScriptFileForm EncodeScript(std::string_view text, ScriptEncoding encoding,
         encoding = ScriptEncoding::Utf8Bom;
     }
     return {encoding, EncodeUnicode(unicode, encoding)};
+}
+
+ScriptFileForm ScriptSaveForm(std::string_view text, const ScriptFileForm& loaded,
+                              const CodePage& codePage) {
+    if (!loaded.bytes.empty())
+        return loaded;
+    ScriptFileForm form = EncodeScript(text, loaded.encoding, codePage);
+    form.replaced = loaded.replaced;
+    return form;
 }

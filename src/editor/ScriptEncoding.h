@@ -53,6 +53,9 @@ struct ScriptLoad {
     std::string text;
     // As detected, refused files included; a save writes this encoding back.
     ScriptEncoding encoding = ScriptEncoding::Ansi;
+    // Some bytes have no character in the code page and were read as
+    // replacements: writing the text would put those in their place.
+    bool replaced = false;
 };
 
 // A loaded file's bytes to the editor's text: a file without a mark that is
@@ -64,7 +67,14 @@ ScriptLoad DecodeScript(std::string_view fileBytes, const CodePage& codePage);
 struct ScriptFileForm {
     ScriptEncoding encoding = ScriptEncoding::Ansi;
     std::string bytes;
+    // The text holds replacements for bytes its reading could not read.
+    bool replaced = false;
 };
+
+// The bytes a save writes: those the script was loaded from while it is
+// unedited (bytes kept), else the text encoded anew.
+ScriptFileForm ScriptSaveForm(std::string_view text, const ScriptFileForm& loaded,
+                              const CodePage& codePage);
 
 // The editor's UTF-8 text to file bytes in the encoding. A text the code page
 // cannot hold whole is never written with look-alikes: it becomes UTF-8 with

@@ -39,6 +39,7 @@ struct ScriptText {
     std::string bytes;
     std::string text;
     ScriptEncoding encoding = ScriptEncoding::Ansi;
+    bool replaced = false;
 };
 
 // The file as editor text, in whatever encoding today's editors save;
@@ -50,7 +51,12 @@ ScriptText ReadScriptText(const std::string& path) {
     if (load.status != ScriptLoadStatus::Loaded)
         throw ScriptRefusal(RefusalText(load.status, load.encoding));
     script.encoding = load.encoding;
+    script.replaced = load.replaced;
     script.text = NormalizeLineEnds(load.text);
+    // Code page bytes go back as they came but for their line ends, which
+    // no lead or trail byte of any code page can be.
+    if (script.encoding == ScriptEncoding::Ansi)
+        script.bytes = NormalizeLineEnds(script.bytes);
     return script;
 }
 
@@ -58,6 +64,14 @@ ScriptText ReadScriptText(const std::string& path) {
 std::string FileErrorText(const std::exception& error, std::uint16_t message,
                           const std::string& path) {
     return std::string(error.what()) + ", " + GetMsgText(message) + " " + path;
+}
+
+// Asked before a save writes the stand-ins of bytes the reading could not read.
+std::string ReplacedBytesQuestion(const std::string& path) {
+    return FileNamePart(path) + ": some bytes of the file could not be read in code page " +
+           std::to_string(SystemCodePage::Number()) +
+           " and show as replacement characters. Saving writes those characters in their "
+           "place. Save anyway?";
 }
 
 bool IsBlankPath(const std::string& path) {
@@ -68,6 +82,9 @@ bool IsBlankPath(const std::string& path) {
 
 void TForm1::ShowLoadPanel(int panel, const std::string& text) {
     loadPanels_ |= 1u << panel;
+    // Said before the window is shown, a notice must outlast the first show.
+    if (panel == 4 && !IsVisible())
+        noticeHeld_ = !text.empty();
     statusBar_.SetText(panel, text);
 }
 
@@ -89,6 +106,7 @@ bool TForm1::LoadScript(const std::string& path) {
     bool loaded = false;
     try {
         ReplaceEditorText(path);
+        ShowReadNotice();
         openDialog_.initialDir = FolderPart(path);
         ShowLoadPanel(5, FileNamePart(path));
         loaded = true;
@@ -106,14 +124,27 @@ void TForm1::ReplaceEditorText(const std::string& path) {
         heldText_ = std::move(script.text);
     else if (!memo_.SetText(script.text))
         throw std::runtime_error("Text exceeds memo capacity");
-    scriptForm_ = {script.encoding, std::move(script.bytes)};
+    scriptForm_ = {script.encoding, std::move(script.bytes), script.replaced};
+}
+
+void TForm1::ShowReadNotice() {
+    if (scriptForm_.replaced)
+        ShowLoadPanel(4, "Some bytes could not be read in code page " +
+                             std::to_string(SystemCodePage::Number()) +
+                             "; they show as replacement characters");
 }
 
 ScriptFileForm TForm1::ScriptFileBytes() const {
-    // An unedited Unicode script goes back exactly as it came.
-    if (scriptForm_.encoding != ScriptEncoding::Ansi && !scriptForm_.bytes.empty())
-        return scriptForm_;
-    return EncodeScript(memo_.Text(), scriptForm_.encoding, SystemCodePage());
+    return ScriptSaveForm(memo_.Text(), scriptForm_, SystemCodePage());
+}
+
+bool TForm1::MayWriteReplacements(const ScriptFileForm& form, const std::string& path) {
+    // Unedited, the file's own bytes go back; edited, the stand-ins would
+    // take the place of what the reading could not read.
+    if (!form.replaced || !scriptForm_.bytes.empty())
+        return true;
+    return ShowMsgBox(app_.services().ui, ReplacedBytesQuestion(path), kProductTitle, 9) ==
+           msgbox::kYes;
 }
 
 void TForm1::WriteScript(const std::string& path) {
@@ -126,10 +157,14 @@ void TForm1::WriteScript(const std::string& path) {
         return;
     }
     ScriptFileForm form = ScriptFileBytes();
+    if (!MayWriteReplacements(form, path))
+        return;
     try {
         app_.services().replaceFile(path, form.bytes);
         // A script its code page could no longer hold is UTF-8 from now on.
         scriptForm_.encoding = form.encoding;
+        if (scriptForm_.bytes.empty())
+            scriptForm_.replaced = false; // asked once, and written
     } catch (const std::exception& e) {
         ShowMsgBox(app_.services().ui, FileErrorText(e, 41, path), kProductTitle, 3);
         return;
@@ -190,12 +225,18 @@ void TForm1::SaveAs1Click() {
 }
 
 void TForm1::LoadCommandLineScript() {
-    if (!state_.CmdLineFileGiven)
-        return;
     const std::string argument = app_.Args().empty() ? std::string() : app_.Args()[0];
+    if (!state_.CmdLineFileGiven) {
+        // Said as a settings load says its missing script; the start goes on.
+        if (!IsBlankPath(argument))
+            ShowLoadPanel(4, GetMsgText(40) + ": " + FullPath(argument));
+        return;
+    }
     try {
         EmptyEditor();
+        ShowLoadPanel(4, "");
         ReplaceEditorText(state_.CmdLineFile);
+        ShowReadNotice();
         state_.CmdLineFile = argument;
         // The script on screen is this file now; a Save must not go to the
         // script the settings reopened.
@@ -206,6 +247,10 @@ void TForm1::LoadCommandLineScript() {
         state_.CmdLineFileGiven = false;
         EmptyEditor();
         state_.CmdLineFile.clear();
+        // The editor holds a new script now: a Save must not go to the one
+        // the settings reopened, nor to the file that was refused.
+        state_.LastFileLoaded.clear();
+        scriptForm_ = {};
         std::string text = "Could not open " + argument;
         if (dynamic_cast<const ScriptRefusal*>(&e))
             text += "\n\n" + std::string(e.what()) + ".";
@@ -237,6 +282,7 @@ void TForm1::LoadConfiguration1Click() {
 }
 
 void TForm1::LoadSettings(const std::string& name) {
+    const std::string editorName = state_.LastFileLoaded;
     switch (settings_.ReadSettings(name)) {
     case SettingsCommands::LoadResult::Refused:
         return;
@@ -255,8 +301,12 @@ void TForm1::LoadSettings(const std::string& name) {
         aside = TakeTextAside();
     ApplyEditorLook();
     loadPanels_ = 0;
-    if (!IsBlank(state_.LastFileLoaded) && !LoadScript(state_.LastFileLoaded) && aside)
+    if (!IsBlank(state_.LastFileLoaded) && !LoadScript(state_.LastFileLoaded) && aside) {
         PutTextBack(*aside);
+        // The editor kept its text, so it keeps that text's name: naming it
+        // after the refused file would have the next Save write over that file.
+        state_.LastFileLoaded = editorName;
+    }
     // A hidden window is refreshed when it is shown; a shown one would
     // otherwise keep the old font, line count and file in its panels. What
     // the script load said there (a missing script) stays.

@@ -153,6 +153,10 @@ class TForm1 : public Window, public EditorView {
     void RefreshPanelsBut(unsigned keep);
     // The editor's script as file bytes, in the encoding it was loaded in.
     ScriptFileForm ScriptFileBytes() const;
+    // False when the user keeps the file rather than write stand-ins over it.
+    bool MayWriteReplacements(const ScriptFileForm& form, const std::string& path);
+    // Panel 4 says when the reading had to stand characters in for bytes.
+    void ShowReadNotice();
     // The editor and the prompter read the script this way.
     void SetScriptDirection(bool rightToLeft);
     // While a script scrolls, asks it to stop and says so.
@@ -190,6 +194,7 @@ class TForm1 : public Window, public EditorView {
     Hints hints_;
     Memo memo_;
     ScriptFileForm scriptForm_;
+    bool noticeHeld_ = false; // panel 4 holds a load notice the first show keeps
     unsigned loadPanels_ = 0; // the panels the last script load wrote, bit n for panel n
     bool holdScriptText_ = false;
     std::optional<std::string> heldText_;

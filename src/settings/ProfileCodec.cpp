@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <vector>
 
 #include "app/model/EditorFont.h"
 
@@ -107,13 +108,20 @@ std::uint8_t CodeToStyle(std::int32_t code) {
 }
 
 std::string BaseConfigName(std::string_view path) {
-    std::string name;
-    for (std::size_t i = path.size() >= 4 ? path.size() - 4 : 0; i-- > 0;) {
-        const char c = path[i];
-        if (c == '\\')
-            break;
-        name.insert(name.begin(), (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
+    if (const std::size_t slash = path.find_last_of('\\'); slash != std::string_view::npos)
+        path.remove_prefix(slash + 1);
+    // The extension is four characters, whatever their bytes.
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < path.size();) {
+        starts.push_back(at);
+        if (NextCodePoint(path, at) == kIllFormedUtf8)
+            ++at;
     }
+    const std::size_t end = starts.size() >= 4 ? starts[starts.size() - 4] : 0;
+    std::string name(path.substr(0, end));
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return CutToUnits(name, 255);
 }
 

@@ -28,16 +28,30 @@ std::optional<std::string> SystemCodePage::FromUnicode(std::u16string_view text)
     return out;
 }
 
-std::u16string SystemCodePage::ToUnicode(std::string_view text) const {
-    if (text.empty() || text.size() > INT_MAX)
+namespace {
+std::optional<std::u16string> Decode(std::string_view text, DWORD flags) {
+    if (text.empty())
         return std::u16string();
+    if (text.size() > INT_MAX)
+        return std::nullopt;
     const int length = static_cast<int>(text.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    const int size = MultiByteToWideChar(CP_ACP, flags, text.data(), length, nullptr, 0);
     if (size <= 0)
-        return std::u16string();
+        return std::nullopt;
     std::u16string out(static_cast<std::size_t>(size), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<LPWSTR>(out.data()), size);
+    if (MultiByteToWideChar(CP_ACP, flags, text.data(), length,
+                            reinterpret_cast<LPWSTR>(out.data()), size) != size)
+        return std::nullopt;
     return out;
+}
+} // namespace
+
+std::u16string SystemCodePage::ToUnicode(std::string_view text) const {
+    return Decode(text, 0).value_or(std::u16string());
+}
+
+std::optional<std::u16string> SystemCodePage::ToUnicodeExact(std::string_view text) const {
+    return Decode(text, MB_ERR_INVALID_CHARS);
 }
 
 unsigned SystemCodePage::Number() {

@@ -16,7 +16,13 @@ class CodePage {
     // nullopt when some character has no place in the code page: never a
     // best-fit look-alike or a '?'.
     virtual std::optional<std::string> FromUnicode(std::u16string_view text) const = 0;
+    // Every byte read; one without a character stands as a replacement.
     virtual std::u16string ToUnicode(std::string_view text) const = 0;
+    // nullopt when some byte has no character in the code page (a stray
+    // lead byte of a double-byte page, invalid UTF-8 on a UTF-8 system).
+    virtual std::optional<std::u16string> ToUnicodeExact(std::string_view text) const {
+        return ToUnicode(text);
+    }
 };
 
 // What NextCodePoint gives for a sequence UTF-8 forbids.

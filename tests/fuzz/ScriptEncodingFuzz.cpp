@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Utf8CodePage.h"
 #include "editor/ScriptEncoding.h"
 
 namespace {
@@ -16,6 +17,7 @@ void Check(bool holds, const char* what) {
 }
 
 const Windows1252CodePage cp1252{};
+const Utf8CodePage utf8System{};
 
 } // namespace
 
@@ -32,6 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         Check(EncodeScript(load.text, load.encoding, cp1252).bytes == bytes, "a load saves back as is");
     else
         Check(load.text.empty(), "a refused file leaves no text");
+
+    // A code page that cannot read every byte: whatever would not save back
+    // as it came is flagged, and the unedited script goes back byte for byte.
+    const ScriptLoad lossy = DecodeScript(bytes, utf8System);
+    if (lossy.status == ScriptLoadStatus::Loaded) {
+        const ScriptFileForm again = EncodeScript(lossy.text, lossy.encoding, utf8System);
+        Check(again.bytes == bytes || lossy.replaced, "no reading loses bytes unflagged");
+        const ScriptFileForm kept{lossy.encoding, std::string(bytes), lossy.replaced};
+        Check(bytes.empty() || ScriptSaveForm(lossy.text, kept, utf8System).bytes == bytes,
+              "an unedited script saves back byte for byte");
+    }
 
     // The same bytes as editor text (UTF-8, what is not made whole), saved in
     // each encoding that marks itself.

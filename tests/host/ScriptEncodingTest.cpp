@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Utf8CodePage.h"
 #include "editor/ScriptEncoding.h"
 
 using namespace std::string_literals;
@@ -154,6 +155,30 @@ TEST(ScriptEncodingRefusals, NothingIsLoadedLossily) {
     EXPECT_EQ(statusOf(cafeUtf16Le.substr(0, cafeUtf16Le.size() - 1)), ScriptLoadStatus::Invalid);
     EXPECT_EQ(statusOf("\xFE\xFF\xDC\0\0A"s), ScriptLoadStatus::Invalid) << "lone low surrogate";
     EXPECT_EQ(statusOf("\xEF\xBB\xBF" + cafeAnsi), ScriptLoadStatus::Invalid) << "code page body";
+}
+
+// On a system whose code page cannot read every byte, the reading says so,
+// and an unedited script still goes back byte for byte.
+TEST(ScriptEncodingRefusals, BytesTheCodePageCannotReadAreFlaggedAndKept) {
+    const Utf8CodePage utf8System;
+    const std::string file = "Caf\xE9 \x93quoted\x94\r\n"; // code page 1252 bytes
+    const ScriptLoad load = DecodeScript(file, utf8System);
+    ASSERT_EQ(load.status, ScriptLoadStatus::Loaded);
+    EXPECT_EQ(load.encoding, ScriptEncoding::Ansi);
+    EXPECT_TRUE(load.replaced);
+    EXPECT_EQ(load.text, "Caf\xEF\xBF\xBD \xEF\xBF\xBDquoted\xEF\xBF\xBD\r\n");
+
+    const ScriptFileForm unedited = ScriptSaveForm(load.text, {load.encoding, file, true}, utf8System);
+    EXPECT_EQ(unedited.bytes, file);
+    const ScriptFileForm edited = ScriptSaveForm(load.text, {load.encoding, "", true}, utf8System);
+    EXPECT_TRUE(edited.replaced) << "the save must ask before writing the stand-ins";
+    EXPECT_NE(edited.bytes, file);
+
+    EXPECT_FALSE(DecodeScript("plain text", utf8System).replaced);
+    std::string every;
+    for (int b = 1; b < 256; ++b)
+        every += static_cast<char>(b);
+    EXPECT_FALSE(DecodeScript(every, cp1252).replaced) << "code page 1252 reads every byte";
 }
 
 TEST(Windows1252CodePage, EveryByteHasOneCharacterAndBack) {

@@ -43,6 +43,11 @@ TEST(BaseConfigName, TakesTheLowerCaseNameBetweenFolderAndExtension) {
     EXPECT_EQ(BaseConfigName("x:\\A/B.mes"), "a/b") << "only a backslash ends the name";
     const std::string longName = "C:\\" + std::string(300, 'N') + ".mes";
     EXPECT_EQ(BaseConfigName(longName), std::string(255, 'n'));
+    // The extension is four characters, not four bytes.
+    EXPECT_EQ(BaseConfigName("C:\\Shows\\\xD0\x92\xD0\xB5\xD1\x87\xD0\xB5\xD1\x80.mes"),
+              "\xD0\x92\xD0\xB5\xD1\x87\xD0\xB5\xD1\x80");
+    EXPECT_EQ(BaseConfigName("C:\\a\\Show.\xE6\x96\x87\xE6\x9C\xAC\xE6\xA1\xA3"), "show")
+        << "a Chinese extension";
 }
 
 TEST(IsBlank, IgnoresBlanksAndControlCharacters) {

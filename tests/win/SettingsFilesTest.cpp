@@ -310,13 +310,15 @@ TEST_F(SettingsFiles, LoadSettingsTakesTheNameFromAnyFolderAndTheFileFromSetting
 }
 
 // The reopened script replaces the editor's text; one that cannot be read
-// leaves that text and its selection as they were, in the new look.
+// leaves that text, its selection and its name as they were, in the new look:
+// the next Save writes the file the text came from, never the refused one.
 TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
     Start();
     ShowWindow(form1().hwnd(), SW_SHOWNORMAL);
     Memo& memo = form1().Memo1();
     memo.SetText("My own words");
     memo.SetSelection(3, 3);
+    state().LastFileLoaded = dir + "mine.txt";
     WriteBytes(dir + "script.txt", std::string("not\0text", 8));
     WriteBytes(SettingsFile("show"), "[Options]\r\nCentering=0\r\nRJustify=1\r\n"
                                      "[Stuff]\r\nLastFileLoaded=" +
@@ -328,6 +330,11 @@ TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
     EXPECT_EQ(memo.SelStart(), 3);
     EXPECT_EQ(memo.SelLength(), 3);
     EXPECT_EQ(memo.GetAlignment(), Alignment::Right) << "the look went on";
+    EXPECT_EQ(state().LastFileLoaded, dir + "mine.txt");
+    EXPECT_EQ(form1().StatusBar1().Text(6), dir + "mine.txt");
+    Command(MenuId::Save1);
+    EXPECT_EQ(ReadBytes(dir + "script.txt"), std::string("not\0text", 8)) << "the refused file";
+    EXPECT_EQ(ReadBytes(dir + "mine.txt"), "My own words");
 
     WriteBytes(dir + "script.txt", "Their words");
     platform.ui.fileAnswers.push_back("show.mes");

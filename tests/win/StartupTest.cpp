@@ -141,10 +141,14 @@ TEST_F(Startup, AnExistingCommandLineFileIsNoted) {
     DeleteFileA(path.c_str());
 }
 
-TEST_F(Startup, AMissingCommandLineFileIsIgnoredSilently) {
+// Named in panel 4 as a settings load names its missing script, no box.
+TEST_F(Startup, AMissingCommandLineFileIsNamedOnceTheWindowShows) {
     ASSERT_TRUE(StartWith({"C:\\no\\such\\script.txt"}));
     EXPECT_FALSE(app->Form1().State().CmdLineFileGiven);
     EXPECT_EQ(app->Form1().State().CmdLineFile, "");
+    app->Form1().State().wState = 0;
+    app->Form1().ShowAtStart();
+    EXPECT_EQ(app->Form1().StatusBar1().Text(4), "Could not find: : C:\\no\\such\\script.txt");
     EXPECT_TRUE(platform.ui.boxes.empty());
 }
 

@@ -11,8 +11,6 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
-constexpr char32_t kReplacement = 0xFFFD;
-
 std::string_view BomOf(ScriptEncoding encoding) {
     switch (encoding) {
     case ScriptEncoding::Utf8Bom:
@@ -26,16 +24,7 @@ std::string_view BomOf(ScriptEncoding encoding) {
     }
 }
 
-bool IsSurrogate(char32_t c) {
-    return c >= 0xD800 && c <= 0xDFFF;
-}
-bool IsHighSurrogate(char16_t u) {
-    return u >= 0xD800 && u <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t u) {
-    return u >= 0xDC00 && u <= 0xDFFF;
-}
-
+// Any units: a lone half of a surrogate pair is kept, as the editor holds it.
 std::optional<std::u16string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
     if (bytes.size() % 2 != 0)
         return std::nullopt;
@@ -46,26 +35,7 @@ std::optional<std::u16string> DecodeUtf16(std::string_view bytes, bool bigEndian
         const unsigned second = static_cast<unsigned char>(bytes[at + 1]);
         text += static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
     }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
-            ++i;
-        else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i]))
-            return std::nullopt;
-    }
     return text;
-}
-
-// The code points of a UTF-16 text, a lone surrogate read as U+FFFD.
-template <typename Sink> void ForEachCodePoint(std::u16string_view text, Sink sink) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i];
-        if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            sink(0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
-            ++i;
-        } else {
-            sink(IsSurrogate(u) ? kReplacement : char32_t(u));
-        }
-    }
 }
 
 void AppendUtf16(std::string& out, char16_t unit, bool bigEndian) {
@@ -150,17 +120,11 @@ std::string EncodeUnicode(std::u16string_view text, ScriptEncoding encoding) {
         return {};
     std::string out(BomOf(encoding));
     if (encoding == ScriptEncoding::Utf8 || encoding == ScriptEncoding::Utf8Bom)
-        return out + Utf16ToUtf8(text);
+        return out + Utf16ToUtf8Replacing(text);
     const bool bigEndian = encoding == ScriptEncoding::Utf16Be;
     out.reserve(out.size() + text.size() * 2);
-    ForEachCodePoint(text, [&](char32_t c) {
-        if (c >= 0x10000) {
-            AppendUtf16(out, static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), bigEndian);
-            AppendUtf16(out, static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)), bigEndian);
-        } else {
-            AppendUtf16(out, static_cast<char16_t>(c), bigEndian);
-        }
-    });
+    for (const char16_t unit : text)
+        AppendUtf16(out, unit, bigEndian);
     return out;
 }
 
@@ -201,7 +165,10 @@ ScriptFileForm EncodeScript(std::string_view text, ScriptEncoding encoding,
             return {encoding, std::move(*ansi)};
         encoding = ScriptEncoding::Utf8Bom;
     }
-    return {encoding, EncodeUnicode(unicode, encoding)};
+    ScriptFileForm form{encoding, EncodeUnicode(unicode, encoding)};
+    const bool utf16 = encoding == ScriptEncoding::Utf16Le || encoding == ScriptEncoding::Utf16Be;
+    form.loneHalves = utf16 ? 0 : LoneSurrogates(unicode);
+    return form;
 }
 
 ScriptFileForm ScriptSaveForm(std::string_view text, const ScriptFileForm& loaded,

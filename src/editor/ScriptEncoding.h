@@ -32,13 +32,12 @@ ScriptEncoding DetectScriptEncoding(std::string_view fileBytes);
 
 // Whole file bytes in a Unicode encoding, its byte order mark included, to
 // UTF-16. nullopt when the mark is missing or the rest is not well formed
-// (overlong, surrogate or cut-off UTF-8; odd length or lone surrogates in
-// UTF-16), and always for Ansi, which needs a code page.
+// (overlong, surrogate or cut-off UTF-8; odd length in UTF-16), and always for Ansi, which needs a code page.
 std::optional<std::u16string> DecodeUnicode(std::string_view fileBytes, ScriptEncoding encoding);
 
 // UTF-16 to whole file bytes with the encoding's byte order mark: the inverse
-// of DecodeUnicode for every text it returns. Lone surrogates, which no
-// decoded text holds, are written as U+FFFD. Empty for Ansi.
+// of DecodeUnicode for every text it returns. UTF-16 keeps a lone half of a
+// surrogate pair; UTF-8 cannot, and writes U+FFFD. Empty for Ansi.
 std::string EncodeUnicode(std::u16string_view text, ScriptEncoding encoding);
 
 enum class ScriptLoadStatus {
@@ -69,6 +68,8 @@ struct ScriptFileForm {
     std::string bytes;
     // The text holds replacements for bytes its reading could not read.
     bool replaced = false;
+    // Lone halves of surrogate pairs the encoding cannot hold, written as U+FFFD.
+    std::size_t loneHalves = 0;
 };
 
 // The bytes a save writes: those the script was loaded from while it is

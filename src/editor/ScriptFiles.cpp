@@ -66,12 +66,21 @@ std::string FileErrorText(const std::exception& error, std::uint16_t message,
     return std::string(error.what()) + ", " + GetMsgText(message) + " " + path;
 }
 
-// Asked before a save writes the stand-ins of bytes the reading could not read.
-std::string ReplacedBytesQuestion(const std::string& path) {
-    return FileNamePart(path) + ": some bytes of the file could not be read in code page " +
-           std::to_string(SystemCodePage::Number()) +
-           " and show as replacement characters. Saving writes those characters in their "
-           "place. Save anyway?";
+// Asked before a save writes stand-ins: for bytes the reading could not
+// read (edited is whether the text is encoded anew), or for halves of
+// surrogate pairs the file's encoding cannot hold. Empty: nothing to ask.
+std::string StandInQuestion(const ScriptFileForm& form, bool edited, const std::string& path) {
+    if (form.replaced && edited)
+        return FileNamePart(path) + ": some bytes of the file could not be read in code page " +
+               std::to_string(SystemCodePage::Number()) +
+               " and show as replacement characters. Saving writes those characters in their "
+               "place. Save anyway?";
+    if (form.loneHalves > 0)
+        return FileNamePart(path) + ": " + std::to_string(form.loneHalves) +
+               " character(s) of the script are halves of surrogate pairs, which UTF-8 cannot "
+               "hold. Saving writes the replacement character U+FFFD in their place. Save "
+               "anyway?";
+    return {};
 }
 
 bool IsBlankPath(const std::string& path) {
@@ -141,10 +150,9 @@ ScriptFileForm TForm1::ScriptFileBytes() const {
 bool TForm1::MayWriteReplacements(const ScriptFileForm& form, const std::string& path) {
     // Unedited, the file's own bytes go back; edited, the stand-ins would
     // take the place of what the reading could not read.
-    if (!form.replaced || !scriptForm_.bytes.empty())
-        return true;
-    return ShowMsgBox(app_.services().ui, ReplacedBytesQuestion(path), kProductTitle, 9) ==
-           msgbox::kYes;
+    const std::string question = StandInQuestion(form, scriptForm_.bytes.empty(), path);
+    return question.empty() ||
+           ShowMsgBox(app_.services().ui, question, kProductTitle, 9) == msgbox::kYes;
 }
 
 void TForm1::WriteScript(const std::string& path) {

@@ -1,5 +1,7 @@
 #include "win/FileIo.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 
 #include <windows.h>
@@ -58,7 +60,14 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 std::string ReplacementName(const std::string& path) {
-    return path + ".cuecraft-tmp";
+    const std::size_t slash = path.find_last_of("\\/");
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::uint32_t hash = 2166136261u; // FNV-1a of the file's name
+    for (std::size_t i = nameStart; i < path.size(); ++i)
+        hash = (hash ^ static_cast<unsigned char>(path[i])) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+    return path.substr(0, nameStart) + "~cuecraft-" + hex + ".tmp";
 }
 
 namespace {

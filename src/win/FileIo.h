@@ -10,7 +10,9 @@ std::wstring FileSystemPath(const std::string& path);
 // carrying the system's text.
 std::string ReadWholeFile(const std::string& path);
 
-// The temporary file beside `path` that a replacement goes through.
+// The temporary file beside `path` that a replacement goes through: a short
+// name of its own, so a file whose name is as long as names may be can still
+// be replaced; the same for the same file, so an interrupted one is found.
 std::string ReplacementName(const std::string& path);
 
 // Replaces a file without risking the old one: `fill` writes the new

@@ -82,8 +82,9 @@ UINT_PTR CALLBACK FileNameLimitHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
     if (GetWindowTextLengthW(box) > limit) {
         std::wstring name(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
         GetWindowTextW(box, name.data(), static_cast<int>(name.size()));
-        name.resize(static_cast<std::size_t>(limit));
-        SetWindowTextW(box, name.c_str());
+        name.resize(static_cast<std::size_t>(GetWindowTextLengthW(box)));
+        // Cut between whole characters: never half of a surrogate pair.
+        SetWindowTextW(box, Widen(CutToUnits(Narrow(name), static_cast<std::size_t>(limit))).c_str());
     }
     return 0;
 }

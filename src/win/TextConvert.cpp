@@ -16,24 +16,64 @@ void AppendUtf16(std::u16string& out, char32_t c) {
     }
 }
 
+// A lone half of a surrogate pair as the program keeps it: ED A0..BF 80..BF.
+char32_t KeptSurrogate(std::string_view bytes, std::size_t at) {
+    if (bytes.size() - at < 3 || static_cast<unsigned char>(bytes[at]) != 0xED)
+        return kIllFormedUtf8;
+    const unsigned second = static_cast<unsigned char>(bytes[at + 1]);
+    const unsigned third = static_cast<unsigned char>(bytes[at + 2]);
+    if (second < 0xA0 || second > 0xBF || (third & 0xC0) != 0x80)
+        return kIllFormedUtf8;
+    return 0xD000 | (second & 0x3F) << 6 | (third & 0x3F);
+}
+
+// One character of the program's text from bytes[at], moving at past it: a
+// kept lone half is one, and so is each byte that is not UTF-8 (as
+// kIllFormedUtf8).
+char32_t NextCharacter(std::string_view bytes, std::size_t& at) {
+    const char32_t c = NextCodePoint(bytes, at);
+    if (c != kIllFormedUtf8)
+        return c;
+    const char32_t half = KeptSurrogate(bytes, at);
+    at += half == kIllFormedUtf8 ? 1 : 3;
+    return half;
+}
+
 template <bool Strict> std::optional<std::u16string> ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        char32_t c = NextCodePoint(utf8, at);
-        if (c == kIllFormedUtf8) {
-            if (Strict)
+        if (Strict) {
+            const char32_t c = NextCodePoint(utf8, at);
+            if (c == kIllFormedUtf8)
                 return std::nullopt;
-            c = kReplacement;
-            ++at;
+            AppendUtf16(out, c);
+            continue;
         }
-        AppendUtf16(out, c);
+        const char32_t c = NextCharacter(utf8, at);
+        AppendUtf16(out, c == kIllFormedUtf8 ? kReplacement : c);
     }
     return out;
 }
 
 std::size_t UnitsOf(char32_t c) {
     return c >= 0x10000 && c != kIllFormedUtf8 ? 2 : 1;
+}
+
+template <bool Replacing> std::string ToUtf8(std::u16string_view utf16) {
+    std::string out;
+    out.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char32_t u = utf16[i];
+        const bool pair = u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() &&
+                          utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF;
+        if (pair) {
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (char32_t(utf16[++i]) - 0xDC00));
+            continue;
+        }
+        AppendUtf8(out, Replacing && IsSurrogate(u) ? kReplacement : u);
+    }
+    return out;
 }
 } // namespace
 
@@ -99,29 +139,30 @@ void AppendUtf8(std::string& out, char32_t c) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {
-    std::string out;
-    out.reserve(utf16.size());
+    return ToUtf8<false>(utf16);
+}
+
+std::string Utf16ToUtf8Replacing(std::u16string_view utf16) {
+    return ToUtf8<true>(utf16);
+}
+
+std::size_t LoneSurrogates(std::u16string_view utf16) {
+    std::size_t lone = 0;
     for (std::size_t i = 0; i < utf16.size(); ++i) {
-        const char32_t u = utf16[i];
-        const bool pair = u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() &&
-                          utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF;
-        if (pair) {
-            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (char32_t(utf16[++i]) - 0xDC00));
-            continue;
-        }
-        AppendUtf8(out, IsSurrogate(u) ? kReplacement : u);
+        const char16_t u = utf16[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF)
+            ++i;
+        else if (IsSurrogate(u))
+            ++lone;
     }
-    return out;
+    return lone;
 }
 
 std::size_t Utf16Length(std::string_view utf8) {
     std::size_t units = 0;
-    for (std::size_t at = 0; at < utf8.size();) {
-        const char32_t c = NextCodePoint(utf8, at);
-        if (c == kIllFormedUtf8)
-            ++at;
-        units += UnitsOf(c);
-    }
+    for (std::size_t at = 0; at < utf8.size();)
+        units += UnitsOf(NextCharacter(utf8, at));
     return units;
 }
 
@@ -130,9 +171,7 @@ std::string CutToUnits(std::string_view utf8, std::size_t maxUnits) {
     std::size_t at = 0;
     while (at < utf8.size()) {
         std::size_t next = at;
-        const char32_t c = NextCodePoint(utf8, next);
-        if (c == kIllFormedUtf8)
-            next = at + 1;
+        const char32_t c = NextCharacter(utf8, next);
         if (units + UnitsOf(c) > maxUnits)
             break;
         units += UnitsOf(c);

@@ -32,12 +32,21 @@ inline constexpr char32_t kIllFormedUtf8 = 0xFFFFFFFF;
 // at unmoved) for an overlong, surrogate, cut-off or out-of-range one.
 char32_t NextCodePoint(std::string_view bytes, std::size_t& at);
 
-// nullopt when the bytes are not well-formed UTF-8.
+// Windows' text may hold a lone half of a surrogate pair (typed, pasted, in
+// a file name). Inside the program it is kept as the three bytes UTF-8
+// would give its number, so it goes back to Windows whole; no file of UTF-8
+// ever takes those bytes.
+
+// nullopt when the bytes are not well-formed UTF-8 (a lone half included).
 std::optional<std::u16string> Utf8ToUtf16Strict(std::string_view utf8);
-// Each ill-formed byte becomes U+FFFD.
+// Each ill-formed byte becomes U+FFFD; a kept lone half comes back as it was.
 std::u16string Utf8ToUtf16(std::string_view utf8);
-// A lone surrogate becomes U+FFFD.
+// A lone half is kept (see above).
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// Well-formed UTF-8, for files: a lone half becomes U+FFFD.
+std::string Utf16ToUtf8Replacing(std::u16string_view utf16);
+// How many lone halves of surrogate pairs the text holds.
+std::size_t LoneSurrogates(std::u16string_view utf16);
 void AppendUtf8(std::string& out, char32_t c);
 
 // How many UTF-16 units, Windows' characters, the text takes.

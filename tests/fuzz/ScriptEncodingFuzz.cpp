@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
             const ScriptFileForm saved = EncodeScript(text, e, cp1252);
             const ScriptLoad again = DecodeScript(saved.bytes, cp1252);
             Check(again.status == ScriptLoadStatus::Loaded && again.encoding == saved.encoding &&
-                      again.text == text,
-                  "a save loads back unchanged");
+                      (again.text == text || saved.loneHalves > 0),
+                  "a save loads back unchanged, but for the halves it counts");
         }
     }
     return 0;

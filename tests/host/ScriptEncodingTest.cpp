@@ -88,10 +88,10 @@ TEST(ScriptEncodingUnicode, SurrogatePairsAndIllFormedBodies) {
           "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF", "\x80", "ab\xE2\x80", "\xE2\x28\xA1"})
         EXPECT_FALSE(DecodeUnicode("\xEF\xBB\xBF" + body, ScriptEncoding::Utf8Bom)) << body;
     EXPECT_FALSE(DecodeUnicode("\xFF\xFE"s + 'A', ScriptEncoding::Utf16Le)) << "odd length";
-    EXPECT_FALSE(DecodeUnicode("\xFF\xFE\x3D\xD8"s, ScriptEncoding::Utf16Le)) << "high at end";
-    EXPECT_FALSE(DecodeUnicode("\xFF\xFE\x00\xDE\x3D\xD8"s, ScriptEncoding::Utf16Le))
-        << "pair in the wrong order";
-    EXPECT_FALSE(DecodeUnicode("\xFE\xFF\xD8\x3D\0A"s, ScriptEncoding::Utf16Be)) << "high, no low";
+    // Lone halves are kept as the units they are, in any order.
+    EXPECT_EQ(DecodeUnicode("\xFF\xFE\x3D\xD8"s, ScriptEncoding::Utf16Le), u"\xD83D");
+    EXPECT_EQ(DecodeUnicode("\xFF\xFE\x00\xDE\x3D\xD8"s, ScriptEncoding::Utf16Le),
+              std::u16string({0xDE00, 0xD83D}));
     EXPECT_FALSE(DecodeUnicode(cafeUtf8, ScriptEncoding::Utf8Bom)) << "mark missing";
     EXPECT_FALSE(DecodeUnicode(cafeUtf16Le, ScriptEncoding::Utf16Be)) << "other mark";
     EXPECT_FALSE(DecodeUnicode("text", ScriptEncoding::Ansi));
@@ -153,7 +153,6 @@ TEST(ScriptEncodingRefusals, NothingIsLoadedLossily) {
     EXPECT_EQ(statusOf("\xFE\xFF\0A\0\0"s), ScriptLoadStatus::Binary);
 
     EXPECT_EQ(statusOf(cafeUtf16Le.substr(0, cafeUtf16Le.size() - 1)), ScriptLoadStatus::Invalid);
-    EXPECT_EQ(statusOf("\xFE\xFF\xDC\0\0A"s), ScriptLoadStatus::Invalid) << "lone low surrogate";
     EXPECT_EQ(statusOf("\xEF\xBB\xBF" + cafeAnsi), ScriptLoadStatus::Invalid) << "code page body";
 }
 
@@ -179,6 +178,28 @@ TEST(ScriptEncodingRefusals, BytesTheCodePageCannotReadAreFlaggedAndKept) {
     for (int b = 1; b < 256; ++b)
         every += static_cast<char>(b);
     EXPECT_FALSE(DecodeScript(every, cp1252).replaced) << "code page 1252 reads every byte";
+}
+
+// UTF-16 holds a lone half of a surrogate pair and keeps it through a load
+// and a save; UTF-8 and the code page cannot, and the save counts what it
+// replaces so the user can be asked.
+TEST(ScriptEncodingUnicode, LoneHalvesOfSurrogatePairsStayInUtf16Only) {
+    const std::string file = "\xFE\xFF\xDC\0\0A"s; // big endian: a lone low half, then A
+    const ScriptLoad load = DecodeScript(file, cp1252);
+    ASSERT_EQ(load.status, ScriptLoadStatus::Loaded);
+    const ScriptFileForm saved = EncodeScript(load.text, load.encoding, cp1252);
+    EXPECT_EQ(saved.bytes, file);
+    EXPECT_EQ(saved.loneHalves, 0u);
+
+    const std::string typed = Utf16ToUtf8(u"Hi \xD83D"); // half an emoji
+    for (ScriptEncoding e : {ScriptEncoding::Ansi, ScriptEncoding::Utf8, ScriptEncoding::Utf8Bom}) {
+        const ScriptFileForm form = EncodeScript(typed, e, cp1252);
+        EXPECT_EQ(form.loneHalves, 1u);
+        EXPECT_NE(form.bytes.find("Hi \xEF\xBF\xBD"), std::string::npos) << "U+FFFD in UTF-8";
+    }
+    const ScriptFileForm utf16 = EncodeScript(typed, ScriptEncoding::Utf16Le, cp1252);
+    EXPECT_EQ(utf16.bytes, "\xFF\xFEH\0i\0 \0\x3D\xD8"s);
+    EXPECT_EQ(DecodeScript(utf16.bytes, cp1252).text, typed);
 }
 
 TEST(Windows1252CodePage, EveryByteHasOneCharacterAndBack) {

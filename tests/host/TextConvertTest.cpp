@@ -2,6 +2,8 @@
 
 #include "win/TextConvert.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 TEST(TextConvert, EveryScriptCrossesBothWaysUnchanged) {
@@ -21,8 +23,24 @@ TEST(TextConvert, BrokenTextBecomesReplacementCharacters) {
     EXPECT_FALSE(Utf8ToUtf16Strict("a\xC3"));
     EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
     EXPECT_EQ(Utf8ToUtf16("\xC0\xAF!"), u"\uFFFD\uFFFD!") << "overlong: each byte replaced";
-    EXPECT_EQ(Utf16ToUtf8(u"x\xD800y"), "x\xEF\xBF\xBDy") << "lone surrogate";
-    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xDC00')), "\xEF\xBF\xBD");
+    EXPECT_EQ(Utf16ToUtf8Replacing(u"x\xD800y"), "x\xEF\xBF\xBDy") << "lone surrogate";
+    EXPECT_EQ(Utf16ToUtf8Replacing(std::u16string(1, u'\xDC00')), "\xEF\xBF\xBD");
+}
+
+// A lone half of a surrogate pair, typed or pasted or in a file name, goes
+// back to Windows as it came, counts as one character and is never cut.
+TEST(TextConvert, ALoneHalfOfASurrogatePairCrossesBackWhole) {
+    for (const std::u16string& text :
+         {u"x\xD800y"s, u"\xDC00"s, u"a\xDBFF"s, u"\xDC00\xD800"s, u"\U0001F600\xDE00"s}) {
+        const std::string inside = Utf16ToUtf8(text);
+        EXPECT_EQ(Utf8ToUtf16(inside), text);
+        EXPECT_FALSE(Utf8ToUtf16Strict(inside)) << "no file takes it as UTF-8";
+        EXPECT_EQ(Utf16Length(inside), text.size());
+    }
+    EXPECT_EQ(LoneSurrogates(u"a\xD800" u"b\U0001F600\xDC00"), 2u);
+    EXPECT_EQ(CutToUnits(Utf16ToUtf8(u"ab\xD800"), 2), "ab") << "kept whole or not at all";
+    EXPECT_EQ(CutToUnits(Utf16ToUtf8(u"ab\xD800"), 3), Utf16ToUtf8(u"ab\xD800"));
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0"), u"\uFFFD\uFFFD") << "a cut-off one is two stray bytes";
 }
 
 TEST(TextConvert, CutsCountWindowsCharactersAndKeepThemWhole) {

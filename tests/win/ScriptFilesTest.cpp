@@ -124,7 +124,7 @@ TEST_F(ScriptFiles, AWriteRefusedByTheSystemKeepsTheOriginalByteForByte) {
     EXPECT_NE(platform.ui.boxes[0].text.find(", Could Not save  " + Path("locked.txt")),
               std::string::npos);
     EXPECT_EQ(ReadFile("locked.txt"), "Original\r\n");
-    EXPECT_FALSE(Exists("locked.txt.cuecraft-tmp")) << "no temporary file left behind";
+    EXPECT_FALSE(Exists(ReplacementName("locked.txt"))) << "no temporary file left behind";
 }
 
 TEST_F(ScriptFiles, AMissingFolderIsReportedAndNothingChanges) {
@@ -450,8 +450,47 @@ TEST_F(ScriptFileFaults, AReplaceThatFailsLeavesNoTemporaryFileAndTheOriginal) {
     EXPECT_NE(platform.ui.boxes[0].text.find(", Could Not save  " + Path("held.txt")),
               std::string::npos);
     EXPECT_EQ(ReadFile("held.txt"), "Original\r\n");
-    EXPECT_FALSE(Exists("held.txt.cuecraft-tmp"));
+    EXPECT_FALSE(Exists(ReplacementName("held.txt")));
     EXPECT_TRUE(memo().Modified());
+}
+
+// Half of a surrogate pair typed or pasted stays in a UTF-16 script; a UTF-8
+// one cannot hold it, and the save asks before writing U+FFFD in its place.
+TEST_F(ScriptFileFaults, ALoneHalfOfASurrogatePairIsKeptOrAskedAbout) {
+    const std::string half = "\xED\xA0\xBD"; // U+D83D as the editor's text keeps it
+    WriteFile("wide.txt", std::string("\xFF\xFEH\0i\0", 6));
+    Open("wide.txt");
+    memo().SetSelection(2, 0);
+    Type(half);
+    Command(MenuId::Save1);
+    EXPECT_TRUE(platform.ui.boxes.empty());
+    EXPECT_EQ(ReadFile("wide.txt"), std::string("\xFF\xFEH\0i\0\x3D\xD8", 8));
+
+    WriteFile("narrow.txt", "\xEF\xBB\xBFHi");
+    Open("narrow.txt");
+    memo().SetSelection(2, 0);
+    Type(half);
+    platform.ui.answers.push_back(IDNO);
+    Command(MenuId::Save1);
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_NE(platform.ui.boxes[0].text.find("1 character(s)"), std::string::npos)
+        << platform.ui.boxes[0].text;
+    EXPECT_EQ(ReadFile("narrow.txt"), "\xEF\xBB\xBFHi") << "No leaves the file";
+    platform.ui.answers.push_back(IDYES);
+    Command(MenuId::Save1);
+    EXPECT_EQ(ReadFile("narrow.txt"), "\xEF\xBB\xBFHi\xEF\xBF\xBD");
+}
+
+// Names may be 255 characters long; the temporary copy's must fit beside them.
+TEST_F(ScriptFileFaults, AScriptWhoseNameIsAsLongAsNamesMayBeSavesInPlace) {
+    const std::string name = std::string(251, 'n') + ".txt";
+    WriteFile(name, "Long name\r\n");
+    Open(name);
+    Type("Saved ");
+    Command(MenuId::Save1);
+    EXPECT_TRUE(platform.ui.boxes.empty()) << platform.ui.boxes[0].text;
+    EXPECT_EQ(ReadFile(name), "Saved Long name\r\n");
+    EXPECT_FALSE(Exists(ReplacementName(name)));
 }
 
 BOOL CALLBACK CancelDialog(HWND window, LPARAM) {

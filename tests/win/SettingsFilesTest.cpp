@@ -14,6 +14,7 @@
 #include "settings/ProfileCodec.h"
 #include "settings/SettingsFiles.h"
 #include "win/FileIo.h"
+#include "win/FileIo.h"
 
 namespace {
 
@@ -102,8 +103,9 @@ class SettingsFiles : public ::testing::Test {
     }
     void TearDown() override {
         app.reset();
-        for (const char* name :
-             {"rollscript.mes", "show.mes", "other.mes", "rollscript.mes.cuecraft-tmp"}) {
+        for (const std::string& name : {std::string("rollscript.mes"), std::string("show.mes"),
+                                        std::string("other.mes"),
+                                        ReplacementName("rollscript.mes")}) {
             const std::string path = dir + "settings\\" + name;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
@@ -177,7 +179,7 @@ TEST_F(SettingsFiles, SaveThenLoadRestoresWhatTheUserSaw) {
     state().menu.SetChecked(MenuId::RightJustify1, true);
     ASSERT_EQ(form1().SaveSettings("show"), 0);
     const std::string path = SettingsFile("show");
-    EXPECT_FALSE(Exists(path + ".cuecraft-tmp"));
+    EXPECT_FALSE(Exists(ReplacementName(path)));
     EXPECT_EQ(Profile(path, "Alternate", "AlteDelay"), "12");
     EXPECT_EQ(Profile(path, "Stuff", "Delay"), "<absent>");
     const std::string text = ReadBytes(path);
@@ -251,7 +253,7 @@ TEST_F(SettingsFiles, AFailedSaveLeavesTheFileByteForByteAndSaysSo) {
         EXPECT_EQ(platform.ui.boxes[0].caption, "rollscript") << c.name;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(ReadBytes(path), original) << c.name;
-        EXPECT_FALSE(Exists(path + ".cuecraft-tmp")) << c.name;
+        EXPECT_FALSE(Exists(ReplacementName(path))) << c.name;
     }
 }
 

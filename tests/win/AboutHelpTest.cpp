@@ -8,6 +8,9 @@
 #include "app/Application.h"
 #include "editor/mainformVantel.h"
 #include "win/Dpi.h"
+#include "win/FileIo.h"
+#include "win/HelpBrowser.h"
+#include "win/Wide.h"
 
 namespace {
 
@@ -224,6 +227,41 @@ TEST_F(AboutAndHelp, AMissingHelpPageIsReportedInTheStandardErrorBox) {
     EXPECT_EQ(text.find("No program is set up to open the help pages. They are in "), 0u) << text;
     EXPECT_NE(text.find("\\help; open index.html there"), std::string::npos) << text;
     EXPECT_EQ(text.find('%'), std::string::npos) << "no unfilled platform text";
+}
+
+// The shell takes no path of 260 characters: a page under a program folder
+// that long opens as the same page under a short one does. Pages of a type
+// of the test's own open with a program that does nothing.
+TEST(HelpBrowser, APageUnderAFolderPastTheShellsLimitOpensAsAnyOther) {
+    const wchar_t* const type = L".cuecrafthelp";
+    const wchar_t* const kind = L"CuecraftHelpTest";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, type, nullptr, REG_SZ, L"CuecraftHelpTest", 34);
+    const std::wstring command = L"cmd.exe /c rem \"%1\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(kind) + L"\\shell\\open\\command").c_str(),
+                    nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::string root = Narrow(temp) + "cuecraft-help-" + std::to_string(GetCurrentProcessId());
+    std::vector<std::string> folders{root};
+    while (folders.back().size() < 300)
+        folders.push_back(folders.back() + "\\" + std::string(60, 'h'));
+    for (const std::string& folder : folders)
+        CreateDirectoryW(FileSystemPath(folder).c_str(), nullptr);
+    const std::string nearPage = root + "\\index.cuecrafthelp";
+    const std::string farPage = folders.back() + "\\index.cuecrafthelp";
+    for (const std::string& page : {nearPage, farPage})
+        ReplaceFileContents(page, "<html></html>");
+
+    EXPECT_EQ(OpenInDefaultBrowser(nearPage), 0u) << "the test's own type opens";
+    EXPECT_EQ(OpenInDefaultBrowser(farPage), 0u) << "a page " << farPage.size() << " long";
+
+    for (const std::string& page : {nearPage, farPage})
+        DeleteFileW(FileSystemPath(page).c_str());
+    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder)
+        RemoveDirectoryW(FileSystemPath(*folder).c_str());
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, type);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kind);
 }
 
 } // namespace

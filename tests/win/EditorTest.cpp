@@ -619,6 +619,11 @@ TEST_F(EditorEvents, ToolTipsCarryTheirTextsAndTheHintShowsOverTheEditor) {
     Command(MenuId::LeftJustify1);
     ASSERT_NE(memo().hwnd(), before) << "a new alignment, a new control";
     EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
+    const HWND leftToRight = memo().hwnd();
+    WriteFile("hebrew.txt", "\xEF\xBB\xBF\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D");
+    ASSERT_TRUE(form1().LoadScript(Path("hebrew.txt")));
+    ASSERT_NE(memo().hwnd(), leftToRight) << "a new reading order, a new control";
+    EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
 
     // The pointer rests over the editor: the hint comes up with its text.
     RECT area{};

@@ -84,3 +84,17 @@ void DrawScriptLine(HDC dc, std::wstring_view line, const RECT& box, std::uint32
     const UINT clip = (format & DT_NOCLIP) ? 0 : ETO_CLIPPED;
     ScriptStringOut(analysis.get(), x, y, clip, &box, 0, 0, FALSE);
 }
+
+int ScriptLineWidth(HDC dc, std::wstring_view line, std::uint32_t format, bool rightToLeft) {
+    if (LineNeedsShaping(line, rightToLeft)) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        const UniqueScriptString analysis = Analyse(dc, line, format, rightToLeft, metrics);
+        if (const SIZE* size = analysis ? ScriptString_pSize(analysis.get()) : nullptr)
+            return size->cx;
+    }
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, line.data(), static_cast<int>(line.size()), &r,
+              (format & ~DT_NOCLIP) | DT_CALCRECT | (rightToLeft ? DT_RTLREADING : 0));
+    return r.right - r.left;
+}

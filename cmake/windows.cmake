@@ -87,3 +87,11 @@ target_link_libraries(testprinter PRIVATE winspool)
 add_executable(statustext tests/tools/statustext.cpp)
 add_executable(unitext tests/tools/unitext.cpp)
 target_link_libraries(unitext PRIVATE shell32 usp10)
+
+# The line drawing's order checks again in the prefix whose fonts hold Arabic,
+# Hebrew and Chinese, where the default prefix shows Chinese as empty boxes.
+add_test(NAME win.ScriptLinesInEveryLanguage
+         COMMAND bash -c "source '${CMAKE_SOURCE_DIR}/scripts/xwine.sh' && source '${CMAKE_SOURCE_DIR}/scripts/unicode-prefix.sh' && { prepare_unicode_prefix && use_codepage 1252 || exit 77; } && '${CMAKE_SOURCE_DIR}/cmake/wine-run.sh' '$<TARGET_FILE:win_tests>' --gtest_filter=ScriptLines.*"
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set_tests_properties(win.ScriptLinesInEveryLanguage PROPERTIES RUN_SERIAL TRUE TIMEOUT 300
+                     SKIP_RETURN_CODE 77)

@@ -4,6 +4,7 @@
 #include "app/model/Program.h"
 #include "editor/StatusTexts.h"
 #include "editor/mainformVantel.h"
+#include "render/TextDirection.h"
 
 bool TForm1::Prompting() const {
     return playback_->IsPlaying();
@@ -87,6 +88,15 @@ void TForm1::Memo1DragDrop() {
 void TForm1::Memo1Change() {
     memo_.SetModified(true);
     scriptForm_.bytes.clear(); // edited: a save encodes the text anew
+    // Not at every key: the control is made again when the order changes.
+    SetTimer(hwnd(), kTypingPauseTimer, kTypingPauseMs, nullptr);
+}
+
+void TForm1::OnTypingPause() {
+    if (Prompting())
+        return; // the timer comes again; the lines stay as they play
+    KillTimer(hwnd(), kTypingPauseTimer);
+    SetScriptDirection(IsRightToLeftText(memo_.Text()));
 }
 
 void TForm1::FormShow() {

@@ -33,6 +33,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnSettled();
             return 0;
         }
+        if (wp == kTypingPauseTimer) {
+            OnTypingPause();
+            return 0;
+        }
         break;
     case kShownMessage:
         FormShow();

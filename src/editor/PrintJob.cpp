@@ -3,12 +3,18 @@
 #include <vector>
 
 #include "editor/Memo.h"
+#include "render/ScriptLineDrawing.h"
 #include <winspool.h>
 
 #include "win/Wide.h"
 #include "win/Win32Error.h"
 
 namespace {
+// Lines start at the printable area's left edge, each at its own top; a
+// taller fallback face may reach below the line's box.
+constexpr std::uint32_t kPrintFormat =
+    DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | DT_LEFT | DT_TOP | DT_NOCLIP;
+
 std::string DefaultPrinterName() {
     DWORD size = 0;
     GetDefaultPrinterW(nullptr, &size);
@@ -64,29 +70,40 @@ void TextPrintJob::SetFont(const FontSpec& font) {
 }
 
 void TextPrintJob::SetRightToLeft(bool rightToLeft) {
-    const UINT align = GetTextAlign(dc_.get()) & ~TA_RTLREADING;
-    SetTextAlign(dc_.get(), rightToLeft ? align | TA_RTLREADING : align);
+    rightToLeft_ = rightToLeft;
 }
 
 void TextPrintJob::PrintLine(const std::string& text) {
     HDC dc = dc_.get();
-    // The layout counts UTF-8 bytes; the device counts UTF-16 characters.
+    // The layout counts UTF-8 bytes; the device counts UTF-16 characters,
+    // measured as they are drawn: shaped, from fallback fonts, in order.
     const auto fitCount = [&](std::string_view rest) {
         const std::wstring wide = Widen(rest);
-        INT fits = 0;
-        SIZE size{};
-        GetTextExtentExPointW(dc, wide.data(), static_cast<int>(wide.size()), pageWidth_, &fits,
-                              nullptr, &size);
-        return CutToUnits(rest, static_cast<std::size_t>(fits)).size();
+        const auto width = [&](std::size_t units) {
+            return ScriptLineWidth(dc, std::wstring_view(wide).substr(0, units), kPrintFormat,
+                                   rightToLeft_);
+        };
+        std::size_t fits = wide.size();
+        if (width(fits) > pageWidth_) {
+            std::size_t low = 0; // the longest start that fits, by halving
+            while (low + 1 < fits) {
+                const std::size_t middle = low + (fits - low) / 2;
+                (width(middle) <= pageWidth_ ? low : fits) = middle;
+            }
+            fits = low;
+        }
+        return CutToUnits(rest, fits).size();
     };
     for (std::string_view piece : BreakPrintLine(text, fitCount)) {
         const PageCursor::Placement at = cursor_.Next();
         if (at.startsPage)
             BeginPage();
         const std::wstring wide = Widen(piece);
-        if (!wide.empty() && !TextOutW(dc, 0, at.y, wide.data(), static_cast<int>(wide.size())))
-            ThrowLastError();
-        cursor_.Advance(TextHeight(piece));
+        const int height = TextHeight(piece);
+        const RECT box{0, at.y, pageWidth_, at.y + height};
+        if (!wide.empty())
+            DrawScriptLine(dc, wide, box, kPrintFormat, rightToLeft_);
+        cursor_.Advance(height);
     }
 }
 

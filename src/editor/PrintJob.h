@@ -21,7 +21,8 @@ class TextPrintJob {
 
     // Font for the following lines, at the printer's resolution.
     void SetFont(const FontSpec& font);
-    // The lines that follow read right to left (runs in their order, not aligned).
+    // The lines that follow read right to left: drawn as the prompter draws
+    // them, at the left edge all the same.
     void SetRightToLeft(bool rightToLeft);
     void PrintLine(const std::string& text);
     // Ends the job, which sends it to the printer.
@@ -39,4 +40,5 @@ class TextPrintJob {
     int pageWidth_ = 0;
     bool pageOpen_ = false;
     bool closed_ = false;
+    bool rightToLeft_ = false;
 };

@@ -17,8 +17,10 @@ inline constexpr int kPrintLineGap = 2;
 // Cuts a line into the pieces printed one per line: each piece ends before
 // the first character that does not fit. `fitCount` tells how many leading
 // characters of a text fit across the page. A piece holds at least one
-// character, so a character wider than the page cannot stall the job. An
-// empty line gives one empty piece.
+// character, so a character wider than the page cannot stall the job. No
+// piece but the first starts with closing punctuation ("。", "，", ")", "."):
+// the character before it moves to the next piece too. An empty line gives
+// one empty piece.
 std::vector<std::string_view>
 BreakPrintLine(std::string_view text, const std::function<std::size_t(std::string_view)>& fitCount);
 

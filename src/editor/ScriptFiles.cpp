@@ -268,6 +268,7 @@ void TForm1::LoadCommandLineScript() {
 
 void TForm1::SetScriptDirection(bool rightToLeft) {
     memo_.SetRightToLeft(rightToLeft);
+    hints_.SetActive(state_.ShowHints, memo_.hwnd()); // the control may be new
     state_.scriptRightToLeft = rightToLeft;
 }
 

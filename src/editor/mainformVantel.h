@@ -179,6 +179,10 @@ class TForm1 : public Window, public EditorView {
     void PutTextBack(const EditorText& aside);
     void OnSettled();
     static constexpr UINT_PTR kSettleTimer = 1;
+    // The reading order is decided again once typing pauses this long.
+    static constexpr UINT_PTR kTypingPauseTimer = 2;
+    static constexpr UINT kTypingPauseMs = 1000;
+    void OnTypingPause();
     void OnDpiChanged(int dpi, const RECT& suggested);
     // The dual-screen preview panel's size at 96 DPI.
     static constexpr int kPreviewWidth = 371, kPreviewHeight = 143;

@@ -178,8 +178,10 @@ void TForm4::StepPreviewRow(std::int32_t i, bool backward) {
     const Rect32& g = previewGeometry_; // left, 0, client width, client height
     const PreviewStepPlan plan = PlanPreviewStep(i, backward, g.right, g.bottom, preview->Height());
     HDC dc = previewDc_.get();
-    BitBlt(dc, g.left, plan.targetRow, preview->Width(), 1, preview->dc(), 0, plan.sourceRow,
-           SRCCOPY);
+    const std::int32_t from =
+        PreviewSourceLeft(preview->Width(), g.right, state_.scriptRightToLeft);
+    BitBlt(dc, g.left, plan.targetRow, preview->Width() - from, 1, preview->dc(), from,
+           plan.sourceRow, SRCCOPY);
     const Rect32& m = plan.moveFrom;
     BitBlt(dc, m.left, plan.moveToTop, m.right - m.left, m.bottom - m.top, dc, m.left, m.top,
            SRCCOPY);

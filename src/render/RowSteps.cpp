@@ -1,5 +1,7 @@
 #include "render/RowSteps.h"
 
+#include <algorithm>
+
 RowStepPlan PlanRowStep(std::int32_t j, std::int32_t lineHeight, bool backward, bool mirror,
                         const Rect32& band) {
     RowStepPlan plan;
@@ -54,4 +56,8 @@ PreviewStepPlan PlanPreviewStep(std::int32_t i, bool backward, std::int32_t pane
         plan.moveToTop = 1;
     }
     return plan;
+}
+
+std::int32_t PreviewSourceLeft(std::int32_t imageWidth, std::int32_t panelWidth, bool rightToLeft) {
+    return rightToLeft ? std::max(imageWidth - panelWidth, 0) : 0;
 }

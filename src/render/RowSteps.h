@@ -47,3 +47,8 @@ struct PreviewStepPlan {
 
 PreviewStepPlan PlanPreviewStep(std::int32_t i, bool backward, std::int32_t panelWidth,
                                 std::int32_t panelHeight, std::int32_t previewHeight);
+
+// The preview image's column shown at the panel's left edge. The panel is
+// narrower than the image; it shows the end where the lines start: the left
+// one, or the right one for a script read right to left.
+std::int32_t PreviewSourceLeft(std::int32_t imageWidth, std::int32_t panelWidth, bool rightToLeft);

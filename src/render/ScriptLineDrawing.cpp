@@ -41,12 +41,12 @@ int AlignedY(const RECT& box, int height, std::uint32_t format) {
 
 UniqueScriptString Analyse(HDC dc, std::wstring_view line, std::uint32_t format, bool rightToLeft,
                            const TEXTMETRICW& metrics) {
+    // The edit control's own analysis: no control or state of ours, so the
+    // runs and their neutrals resolve exactly as the editor shows them (a
+    // state with its own paragraph level ordered them differently).
     DWORD flags = SSA_GLYPHS | SSA_FALLBACK | SSA_LINK;
-    SCRIPT_STATE state{};
-    if (rightToLeft) {
+    if (rightToLeft)
         flags |= SSA_RTL;
-        state.uBidiLevel = 1;
-    }
     int tabStop = metrics.tmAveCharWidth * kCharactersPerTab;
     SCRIPT_TABDEF tabs{1, 4, &tabStop, 0}; // scale 4: the stop is in pixels
     const bool expandTabs = (format & DT_EXPANDTABS) && line.find(L'\t') != line.npos;
@@ -55,7 +55,7 @@ UniqueScriptString Analyse(HDC dc, std::wstring_view line, std::uint32_t format,
     const int length = static_cast<int>(line.size());
     SCRIPT_STRING_ANALYSIS analysis = nullptr;
     if (FAILED(ScriptStringAnalyse(dc, line.data(), length, length * 3 / 2 + 16, -1, flags, 0,
-                                   nullptr, &state, nullptr, expandTabs ? &tabs : nullptr, nullptr,
+                                   nullptr, nullptr, nullptr, expandTabs ? &tabs : nullptr, nullptr,
                                    &analysis)))
         return {};
     return UniqueScriptString(analysis);
@@ -83,4 +83,18 @@ void DrawScriptLine(HDC dc, std::wstring_view line, const RECT& box, std::uint32
     const int y = AlignedY(box, metrics.tmHeight, format);
     const UINT clip = (format & DT_NOCLIP) ? 0 : ETO_CLIPPED;
     ScriptStringOut(analysis.get(), x, y, clip, &box, 0, 0, FALSE);
+}
+
+int ScriptLineWidth(HDC dc, std::wstring_view line, std::uint32_t format, bool rightToLeft) {
+    if (LineNeedsShaping(line, rightToLeft)) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        const UniqueScriptString analysis = Analyse(dc, line, format, rightToLeft, metrics);
+        if (const SIZE* size = analysis ? ScriptString_pSize(analysis.get()) : nullptr)
+            return size->cx;
+    }
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, line.data(), static_cast<int>(line.size()), &r,
+              (format & ~DT_NOCLIP) | DT_CALCRECT | (rightToLeft ? DT_RTLREADING : 0));
+    return r.right - r.left;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "win/TextConvert.h"
+
 namespace {
 
 struct Range {
@@ -78,45 +80,17 @@ Strength StrengthOf(char32_t c) {
     return Strength::LeftToRight;
 }
 
-// Decodes one character at `at` and moves past it; a malformed sequence
-// gives U+FFFD (neutral) and moves one byte.
-char32_t NextCodePoint(std::string_view s, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(s[at++]);
-    if (lead < 0x80)
-        return lead;
-    int more = 0;
-    char32_t c = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        more = 1, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3, c = lead & 0x07, least = 0x10000;
-    } else {
-        return 0xFFFD;
-    }
-    if (s.size() - at < static_cast<std::size_t>(more))
-        return 0xFFFD;
-    for (int i = 0; i < more; ++i) {
-        const auto b = static_cast<unsigned char>(s[at + i]);
-        if ((b & 0xC0) != 0x80)
-            return 0xFFFD;
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return 0xFFFD;
-    at += more;
-    return c;
-}
-
 } // namespace
 
 bool IsRightToLeftText(std::string_view utf8) {
     int isolates = 0; // text inside LRI/RLI/FSI ... PDI does not decide
+    std::size_t leftToRight = 0, rightToLeft = 0;
+    Strength first = Strength::None;
     for (std::size_t at = 0; at < utf8.size();) {
         const char32_t c = NextCodePoint(utf8, at);
-        if (c >= 0x2066 && c <= 0x2068) {
+        if (c == kIllFormedUtf8) {
+            ++at; // a broken byte is neutral
+        } else if (c >= 0x2066 && c <= 0x2068) {
             ++isolates;
         } else if (c == 0x2069) {
             isolates -= isolates > 0;
@@ -124,9 +98,15 @@ bool IsRightToLeftText(std::string_view utf8) {
             isolates = 0; // an isolate ends with its paragraph
         } else if (isolates == 0) {
             const Strength strength = StrengthOf(c);
-            if (strength != Strength::None)
-                return strength == Strength::RightToLeft;
+            if (first == Strength::None && (c == 0x200E || c == 0x200F))
+                return c == 0x200F; // the writer's own choice
+            if (first == Strength::None)
+                first = strength;
+            leftToRight += strength == Strength::LeftToRight;
+            rightToLeft += strength == Strength::RightToLeft;
         }
     }
-    return false;
+    if (leftToRight != rightToLeft)
+        return rightToLeft > leftToRight;
+    return first == Strength::RightToLeft;
 }

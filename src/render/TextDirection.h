@@ -5,10 +5,13 @@
 // Which way a script reads, and which lines the plain single-font drawing
 // cannot show as the editor does.
 
-// True when the text's first strong directional character (isolates skipped)
-// belongs to a right-to-left script: Hebrew, Arabic, Syriac, Thaana, NKo and
-// the like, their presentation forms, or a right-to-left mark. Text with no
-// strong character reads left to right. Malformed UTF-8 counts as neutral.
+// True when most of the text's strong directional characters (isolates
+// skipped) belong to a right-to-left script: Hebrew, Arabic, Syriac, Thaana,
+// NKo and the like, their presentation forms, or a right-to-left mark. A
+// Latin cue line or a few names do not turn a Hebrew script around; on a tie
+// the first strong character decides, and a mark before any strong
+// character decides alone. Text with no strong character reads
+// left to right. Malformed UTF-8 counts as neutral.
 bool IsRightToLeftText(std::string_view utf8);
 
 // True when a line must be shaped and laid out by the complex-script path:

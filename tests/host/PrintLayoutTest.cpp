@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/PrintLayout.h"
+#include "win/TextConvert.h"
 
 namespace {
 
@@ -22,6 +23,28 @@ TEST(BreakPrintLine, EmptyLineIsOneEmptyPieceAndAHugeCharacterStillPrints) {
     // A measure that claims more than the text holds cannot run past its end.
     const auto tooMuch = [](std::string_view text) { return text.size() + 5; };
     EXPECT_EQ(BreakPrintLine("ab", tooMuch), (std::vector<std::string_view>{"ab"}));
+}
+
+// Every character 10 units wide, whatever its bytes: `count` fit across.
+auto Characters(int count) {
+    return [count](std::string_view text) {
+        std::size_t at = 0;
+        for (int n = 0; n < count && at < text.size(); ++n)
+            NextCodePoint(text, at);
+        return at;
+    };
+}
+
+TEST(BreakPrintLine, NoPieceStartsWithClosingPunctuation) {
+    // The comma and the full stop would start pieces; the character before
+    // each goes along with it.
+    EXPECT_EQ(BreakPrintLine("晚上好，亲爱的观众朋友们。", Characters(3)),
+              (std::vector<std::string_view>{"晚上", "好，亲", "爱的观", "众朋友", "们。"}));
+    EXPECT_EQ(BreakPrintLine("abc.", Characters(3)), (std::vector<std::string_view>{"ab", "c."}));
+    // Marks in a row go back together; a piece never empties.
+    EXPECT_EQ(BreakPrintLine("abc。」d", Characters(4)),
+              (std::vector<std::string_view>{"ab", "c。」d"}));
+    EXPECT_EQ(BreakPrintLine("a。", Characters(1)), (std::vector<std::string_view>{"a", "。"}));
 }
 
 TEST(PageCursor, LinesAdvanceByTextHeightPlusTwoFromTheTop) {

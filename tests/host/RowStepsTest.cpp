@@ -106,4 +106,10 @@ TEST(PreviewStep, ForwardEntersAtTheBottomAndBackwardAtTheTop) {
     EXPECT_EQ(back.moveToTop, 1);
 }
 
+TEST(PreviewStep, ARightToLeftScriptShowsTheImagesRightEnd) {
+    EXPECT_EQ(PreviewSourceLeft(780, 371, false), 0);
+    EXPECT_EQ(PreviewSourceLeft(780, 371, true), 409);
+    EXPECT_EQ(PreviewSourceLeft(300, 371, true), 0) << "a narrower image stays at the left";
+}
+
 } // namespace

@@ -6,15 +6,22 @@
 
 namespace {
 
-TEST(TextDirection, TheFirstStrongCharacterDecides) {
+TEST(TextDirection, MostOfTheStrongCharactersDecide) {
     EXPECT_FALSE(IsRightToLeftText(""));
     EXPECT_FALSE(IsRightToLeftText("Hello world"));
     EXPECT_FALSE(IsRightToLeftText("2024, (12:30) -- ...\n\t"));
     EXPECT_FALSE(IsRightToLeftText("Dzień dobry, שלום"));
     EXPECT_FALSE(IsRightToLeftText("Привет, мир; مرحبا"));
-    EXPECT_FALSE(IsRightToLeftText("你好 שלום"));
+    EXPECT_TRUE(IsRightToLeftText("你好 שלום"));
     EXPECT_TRUE(IsRightToLeftText("שלום עולם"));
-    EXPECT_TRUE(IsRightToLeftText("مرحبا Hello world"));
+    EXPECT_FALSE(IsRightToLeftText("مرحبا Hello world"));
+    // A Latin cue or a name at the top does not turn the script around.
+    EXPECT_TRUE(IsRightToLeftText("CAM 1\nשלום וברוכים הבאים\nJohn Smith מדווח"));
+    EXPECT_TRUE(IsRightToLeftText("CAM 2\nمرحبا بكم مع BBC News، الساعة 18:30"));
+    EXPECT_FALSE(IsRightToLeftText("CAM 1: שלום\nGood evening and welcome"));
+    // A tie goes to the first strong character.
+    EXPECT_TRUE(IsRightToLeftText("שלום abcd"));
+    EXPECT_FALSE(IsRightToLeftText("abcd שלום"));
     // Digits, punctuation, spaces, line breaks and emoji are neutral.
     EXPECT_TRUE(IsRightToLeftText("  \n123 - \"(مرحبا)\" world"));
     EXPECT_TRUE(IsRightToLeftText("\xF0\x9F\x98\x80 2024 שלום abc"));

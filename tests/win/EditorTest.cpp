@@ -565,6 +565,31 @@ TEST_F(EditorEvents, ShowingTheWindowRefreshesTheStatusBar) {
     EXPECT_EQ(Panel(4), "28 Arial");
 }
 
+// Typing settles the reading order after a pause, not at every key: the
+// control is made again for the new order, with the text and the edit kept.
+TEST_F(EditorEvents, TheReadingOrderFollowsTheTypedTextAfterAPause) {
+    auto settled = [&](bool rightToLeft) {
+        for (int i = 0; i < 400 && memo().RightToLeft() != rightToLeft; ++i) {
+            Sleep(10);
+            app->mainupdate();
+        }
+        return memo().RightToLeft() == rightToLeft;
+    };
+    ASSERT_FALSE(memo().RightToLeft());
+    Type("CAM 1\r");
+    Type("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D");
+    EXPECT_FALSE(memo().RightToLeft()) << "not while the keys come";
+    ASSERT_TRUE(settled(true)) << "most of the text reads right to left";
+    EXPECT_TRUE(state().scriptRightToLeft) << "the prompter and print read it so too";
+    EXPECT_EQ(memo().Text(), "CAM 1\r\n\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D "
+                             "\xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D");
+    EXPECT_TRUE(memo().Modified());
+    EXPECT_EQ(memo().SelStart(), memo().TextLength()) << "the caret stays at the end";
+    Type("\rGood evening and welcome");
+    ASSERT_TRUE(settled(false));
+    EXPECT_FALSE(state().scriptRightToLeft);
+}
+
 // The window's hint sits where a pointer can reach it: over the editor, which
 // with the status bar covers the window's client area; it follows the editor
 // control that a new alignment makes.
@@ -593,6 +618,11 @@ TEST_F(EditorEvents, ToolTipsCarryTheirTextsAndTheHintShowsOverTheEditor) {
     const HWND before = memo().hwnd();
     Command(MenuId::LeftJustify1);
     ASSERT_NE(memo().hwnd(), before) << "a new alignment, a new control";
+    EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
+    const HWND leftToRight = memo().hwnd();
+    WriteFile("hebrew.txt", "\xEF\xBB\xBF\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D");
+    ASSERT_TRUE(form1().LoadScript(Path("hebrew.txt")));
+    ASSERT_NE(memo().hwnd(), leftToRight) << "a new reading order, a new control";
     EXPECT_EQ(tools(), (Tools{{memo().hwnd(), "Start by Opening  a File"}, {bar, "  "}}));
 
     // The pointer rests over the editor: the hint comes up with its text.

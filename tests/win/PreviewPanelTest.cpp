@@ -89,6 +89,36 @@ TEST_F(Preview, RowsEnterAtTheBottomAndColumnZeroIsNeverMoved) {
         ASSERT_EQ(shown.At(0, y), 0u) << "column 0 keeps the panel colour, row " << y;
 }
 
+// The panel is narrower than the editor: it shows the corner where the
+// script's lines start, the right one for a script read right to left.
+TEST_F(Preview, ARightToLeftScriptShowsTheTopRightCorner) {
+    ASSERT_TRUE(out().PrepareForPlay());
+    out().ResetScroll();
+    out().SyncPreviewImage();
+    OffscreenImage& preview = *form1().PreviewImage();
+    for (int x = 0; x < preview.Width(); ++x) {
+        UniqueHbrush brush(CreateSolidBrush(RGB(x % 256, x / 256 * 60, 100)));
+        RECT column{x, 0, x + 1, preview.Height()};
+        FillRect(preview.dc(), &column, brush.get());
+    }
+    const PixelBlock image = Grab(preview.dc(), 0, 0, preview.Width(), preview.Height());
+    for (const bool rightToLeft : {false, true}) {
+        state().scriptRightToLeft = rightToLeft;
+        out().SetupPreviewPanel();
+        ShowWindow(panel().hwnd(), SW_SHOW);
+        app->mainupdate();
+        RECT client{};
+        GetClientRect(panel().hwnd(), &client);
+        ASSERT_GT(preview.Width(), client.right + 10) << "the panel shows a part";
+        out().StepPreviewRow(0, false);
+        const PixelBlock shown = GrabWindow(panel().hwnd(), 0, 0, client.right, client.bottom);
+        const int from = rightToLeft ? preview.Width() - client.right : 0;
+        for (const int x : {0, 1, int(client.right / 2), int(client.right - 1)})
+            EXPECT_EQ(shown.At(x, client.bottom - 1), image.At(from + x, 0))
+                << "right to left " << rightToLeft << ", column " << x;
+    }
+}
+
 TEST_F(Preview, DrawLineDrawsThePreviewOnlyWhilePlayingDual) {
     ASSERT_TRUE(out().PrepareForPlay());
     out().ResetScroll();

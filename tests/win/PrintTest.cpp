@@ -2,6 +2,7 @@
 // back with ghostscript; File > Print Setup; the real print dialogs.
 #include <algorithm>
 #include <regex>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,45 @@ TEST_F(Printing, WhiteTextPrintsBlackWhileDarkColoursStay) {
     Font({"DejaVu Sans", 28, kStyleBold, 0x900000}); // navy
     Command(MenuId::Print1);
     EXPECT_GT(RenderPrintedPixels().bluish, 100);
+}
+
+// Arabic, Hebrew and Chinese in a face that holds none of them: each line
+// printed as the prompter draws it, its letters from the fonts that have
+// them, and lines longer than the page broken within its printable width.
+TEST_F(Printing, OtherScriptsPrintFromTheirFontsWithinThePrintableWidth) {
+    SetWindowPos(form1().hwnd(), nullptr, 0, 0, 1900, 600, SWP_NOZORDER);
+    Font({"Noto Sans", 20, 0, 0});
+    const std::string arabic = "\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7 \xD8\xA8\xD9\x83\xD9\x85 "
+                               "\xD9\x85\xD8\xB9 BBC News, London\xD8\x8C ";
+    const std::string hebrew = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD7\xA2\xD7\x95\xD7\x9C\xD7\x9D ";
+    std::string line;
+    for (int i = 0; i < 4; ++i)
+        line += arabic + hebrew;
+    Script(line);
+    form1().State().scriptRightToLeft = true;
+    Command(MenuId::Print1);
+    ASSERT_TRUE(TestPrinterHasOutput());
+    const std::string postScript = TestPrinterPostScript();
+    std::smatch font;
+    std::set<std::string> fonts;
+    const std::regex fontName("/FontName /([^ ]+)");
+    for (auto at = postScript.cbegin(); std::regex_search(at, postScript.cend(), font, fontName);
+         at = font.suffix().first)
+        fonts.insert(font[1]);
+    EXPECT_GT(fonts.size(), 1u) << "the letters come from fallback fonts: "
+                                << postScript.substr(0, 3000);
+
+    UniqueHdc printer(CreateDCA("WINSPOOL", kTestPrinter, nullptr, nullptr));
+    ASSERT_TRUE(printer);
+    const int dpi = GetDeviceCaps(printer.get(), LOGPIXELSX);
+    const int left = GetDeviceCaps(printer.get(), PHYSICALOFFSETX);
+    const int right = left + GetDeviceCaps(printer.get(), HORZRES);
+    const PrintedPixels page = RenderPrintedPixels();
+    ASSERT_GT(page.dark, 100);
+    EXPECT_GE(page.inkLeft, left * kPrintedPixelsPerInch / dpi - 1);
+    EXPECT_LE(page.inkRight, right * kPrintedPixelsPerInch / dpi + 1)
+        << "no line runs past the printable width";
+    EXPECT_GT(Visible(PrintedLines()).size(), 2u) << "the long line broken";
 }
 
 TEST_F(Printing, CancelledDialogPrintsNothing) {

@@ -1,5 +1,7 @@
 #include "TestPrinter.h"
 
+#include <algorithm>
+
 #include <fstream>
 #include <sstream>
 
@@ -87,9 +89,9 @@ std::string RunGhostscript(const std::string& device, const char* name) {
     DeleteFileA(out.c_str());
     const std::string unixOut = UnixPath(out);
     const std::string command = "/bin/sh -c \"gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=" + device +
-                                " -r72 -sOutputFile='" + unixOut + ".part' '" +
-                                UnixPath(TestPrinterOutput()) + "' && mv '" + unixOut + ".part' '" +
-                                unixOut + "'\"";
+                                " -r" + std::to_string(kPrintedPixelsPerInch) + " -sOutputFile='" +
+                                unixOut + ".part' '" + UnixPath(TestPrinterOutput()) + "' && mv '" +
+                                unixOut + ".part' '" + unixOut + "'\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -202,8 +204,12 @@ PrintedPixels RenderPrintedPixels() {
             const int r = static_cast<unsigned char>(data[at]);
             const int g = static_cast<unsigned char>(data[at + 1]);
             const int b = static_cast<unsigned char>(data[at + 2]);
-            if (r + g + b < 3 * 128)
+            if (r + g + b < 3 * 128) {
                 ++result.dark;
+                const int x = static_cast<int>(i % width);
+                result.inkRight = std::max(result.inkRight, x);
+                result.inkLeft = result.inkLeft < 0 ? x : std::min(result.inkLeft, x);
+            }
             if (b > 90 && b > r + 50 && b > g + 50)
                 ++result.bluish;
         }

@@ -20,7 +20,11 @@ std::vector<std::string> PrintedLines();
 
 // The job rendered at a low resolution: one RGB triple per pixel, all pages.
 struct PrintedPixels {
-    int dark = 0;   // pixels darker than mid-grey
-    int bluish = 0; // pixels whose blue clearly exceeds red and green
+    int dark = 0;      // pixels darker than mid-grey
+    int bluish = 0;    // pixels whose blue clearly exceeds red and green
+    int inkRight = -1; // the rightmost column with a dark pixel, on any page
+    int inkLeft = -1;  // the leftmost one
 };
+// The resolution RenderPrintedPixels renders at, in pixels per inch.
+inline constexpr int kPrintedPixelsPerInch = 72;
 PrintedPixels RenderPrintedPixels();

@@ -2,11 +2,13 @@
 # Source it after xwine.sh; nothing here touches the default test prefix or
 # a user's Wine.
 
-# The locale whose ANSI code page Wine takes: 1252 (Western), 1251 (Cyrillic).
+# The locale whose ANSI code page Wine takes: 1252 (Western), 1251 (Cyrillic),
+# 932 (Japanese, double-byte).
 codepage_locale() {
     case "$1" in
     1252) echo en_US.UTF-8 ;;
     1251) echo ru_RU.UTF-8 ;;
+    932) echo ja_JP.UTF-8 ;;
     *) return 1 ;;
     esac
 }

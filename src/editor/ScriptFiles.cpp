@@ -73,7 +73,7 @@ std::string StandInQuestion(const ScriptFileForm& form, bool edited, const std::
     if (form.replaced && edited)
         return FileNamePart(path) + ": some bytes of the file could not be read in code page " +
                std::to_string(SystemCodePage::Number()) +
-               " and show as replacement characters. Saving writes those characters in their "
+               " and show as stand-in characters. Saving writes those characters in their "
                "place. Save anyway?";
     if (form.loneHalves > 0)
         return FileNamePart(path) + ": " + std::to_string(form.loneHalves) +
@@ -140,7 +140,7 @@ void TForm1::ShowReadNotice() {
     if (scriptForm_.replaced)
         ShowLoadPanel(4, "Some bytes could not be read in code page " +
                              std::to_string(SystemCodePage::Number()) +
-                             "; they show as replacement characters");
+                             "; they show as stand-in characters");
 }
 
 ScriptFileForm TForm1::ScriptFileBytes() const {

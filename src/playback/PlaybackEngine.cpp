@@ -66,6 +66,7 @@ void PlaybackEngine::RunLines(bool mirror) {
         if (!f_.Playing || f_.getkill())
             break;
         host_.ShowPlayLine(f_.CurLine);
+        host_.StateChanged();
         if (f_.CurLine > f_.LineCount)
             EnterPause(); // past the end: blank lines have scrolled in
     }
@@ -79,6 +80,7 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
             break;
         if (!f_.BandFilled())
             f_.RowsScrolled = f_.RowsScrolled + 1;
+        f_.RowsMoved += dir ? -1 : 1;
         host_.StepRow(j, dir, mirror);
         if (f_.Playing && host_.PreviewRunning())
             host_.StepPreviewRow(++previewRow, dir);
@@ -121,6 +123,8 @@ void PlaybackEngine::EnterPause() {
     if (f_.Paused)
         return;
     f_.Paused = true;
+    // Told before the wait: the pause has taken effect, the wait is its length.
+    host_.StateChanged();
     PauseWait();
 }
 
@@ -150,10 +154,12 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
         return;
     switch (key) {
     case kSpace:
-        if (f_.Paused)
-            f_.Paused = false;
-        else
+        if (!f_.Paused) {
             EnterPause();
+            break;
+        }
+        f_.Paused = false;
+        host_.StateChanged();
         break;
     case kPageUp:
     case kPageDown:
@@ -161,8 +167,10 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
     case kDown: {
         const std::uint8_t delay = host_.Delay();
         const std::uint8_t next = DelayAfterSpeedKey(key, delay);
-        if (next != delay)
-            host_.SetDelay(next);
+        if (next == delay)
+            break;
+        host_.SetDelay(next);
+        host_.StateChanged();
         break;
     }
     case kLeft:
@@ -197,6 +205,7 @@ void PlaybackEngine::SetDirection(bool backward) {
             f_.Reverse = false;
             f_.Paused = false;
         }
+        host_.StateChanged();
         return;
     }
     // Backward only once the band has been filled with text.
@@ -208,6 +217,7 @@ void PlaybackEngine::SetDirection(bool backward) {
     }
     f_.Paused = false;
     f_.Reverse = true;
+    host_.StateChanged();
 }
 
 void PlaybackEngine::RealignCurLine() {

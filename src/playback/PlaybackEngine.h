@@ -30,6 +30,9 @@ class PlaybackHost {
     virtual void SaveScreenCapture() = 0;
     virtual void SetDelay(std::uint8_t delay) = 0; // through SetSdelaY
     virtual std::uint8_t Delay() = 0;
+    // What a watcher of the playback shows may have changed: a line entered,
+    // a pause began, a live control took effect. Never called per step.
+    virtual void StateChanged() {}
 };
 
 // The scroll loop's line walk, its timing and the live controls, over the

@@ -25,16 +25,18 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"msgbank", {"win", "model"}},
     {"sysinfo", {"win", "model", "msgbank"}},
     {"render", {"win", "model"}},
+    {"remote", {"win", "model"}},
     {"monitors", {"win", "model", "msgbank", "sysinfo", "render"}},
-    {"settings", {"win", "model", "msgbank", "sysinfo", "render"}},
+    {"settings", {"win", "model", "msgbank", "sysinfo", "render", "remote"}},
     {"accessory", {"win", "model", "msgbank", "sysinfo", "render"}},
     {"playback",
      {"win", "model", "msgbank", "sysinfo", "render", "monitors", "settings", "accessory"}},
     {"editor",
-     {"win", "model", "msgbank", "sysinfo", "render", "monitors", "settings", "accessory"}},
+     {"win", "model", "msgbank", "sysinfo", "render", "monitors", "settings", "accessory",
+      "remote"}},
     {"app",
      {"win", "model", "msgbank", "sysinfo", "render", "monitors", "settings", "accessory",
-      "playback", "editor"}},
+      "playback", "editor", "remote"}},
 };
 
 // Includes that break the layering today, to be removed as the windows come apart.

@@ -32,6 +32,8 @@ class RemoteServer {
     // Closes the port and every connection at once.
     void Stop();
     bool Running() const;
+    // The port listened on (the settings' own; the system's pick for 0).
+    std::uint16_t Port() const;
 
     // The addresses a phone can open, one per address the server listens
     // on ("http://192.168.1.20:8765/"); loopback only for this computer.

@@ -25,6 +25,7 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"msgbank", {"win", "model"}},
     {"sysinfo", {"win", "model", "msgbank"}},
     {"render", {"win", "model"}},
+    {"remote", {"win", "model"}},
     {"monitors", {"win", "model", "msgbank", "sysinfo", "render"}},
     {"settings", {"win", "model", "msgbank", "sysinfo", "render"}},
     {"accessory", {"win", "model", "msgbank", "sysinfo", "render"}},
@@ -34,7 +35,7 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
      {"win", "model", "msgbank", "sysinfo", "render", "monitors", "settings", "accessory"}},
     {"app",
      {"win", "model", "msgbank", "sysinfo", "render", "monitors", "settings", "accessory",
-      "playback", "editor"}},
+      "playback", "editor", "remote"}},
 };
 
 // Includes that break the layering today, to be removed as the windows come apart.

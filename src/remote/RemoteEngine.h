@@ -97,6 +97,7 @@ class Engine {
     // Before Run: a listener on the endpoint; the error when it cannot be.
     boost::system::error_code Listen(const tcp::endpoint& endpoint);
     std::uint16_t BoundPort() const;
+    std::vector<std::string> ListenAddresses() const;
     void SetRules(HostRules rules) { rules_ = std::move(rules); }
     void Run();
 

@@ -72,6 +72,9 @@ function connect() {
   ws.onclose = () => {
     if (socket === ws) socket = null;
     offline();
+    // A key that no longer holds (a new one was made): back to the key field.
+    fetch("/api/state", { credentials: "same-origin" })
+      .then((r) => { if (r.status === 401) location.replace("/"); }).catch(() => {});
     setTimeout(connect, retry);
     retry = Math.min(retry * 2, 4000);
   };

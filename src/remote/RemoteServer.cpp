@@ -55,6 +55,15 @@ std::uint16_t Engine::BoundPort() const {
     return acceptors_.empty() ? 0 : acceptors_.front().local_endpoint(ec).port();
 }
 
+std::vector<std::string> Engine::ListenAddresses() const {
+    std::vector<std::string> out;
+    for (const tcp::acceptor& acceptor : acceptors_) {
+        boost::system::error_code ec;
+        out.push_back(acceptor.local_endpoint(ec).address().to_string());
+    }
+    return out;
+}
+
 void Engine::Run() {
     for (tcp::acceptor& acceptor : acceptors_) {
         Accept(acceptor);
@@ -235,6 +244,9 @@ std::string WhyNot(std::uint16_t port, const boost::system::error_code& ec) {
 struct RemoteServer::Impl {
     explicit Impl(RemoteHost& host) : shared(host) {}
     Shared shared;
+    // Start and Stop against PublishState and CommandDone, should they come
+    // from another thread; the network thread never takes it.
+    mutable std::mutex engineMutex;
     std::unique_ptr<Engine> engine;
     std::vector<std::string> phoneAddresses;
     std::uint16_t port = 0;
@@ -246,6 +258,7 @@ RemoteServer::~RemoteServer() { Stop(); }
 
 std::string RemoteServer::Start(const RemoteSettings& settings) {
     Stop();
+    std::lock_guard lock(impl_->engineMutex);
     const std::string hostName = asio::ip::host_name();
     const std::vector<std::string> addresses =
         settings.network ? MachineAddresses(hostName) : std::vector<std::string>{};
@@ -281,16 +294,31 @@ std::string RemoteServer::Start(const RemoteSettings& settings) {
 }
 
 void RemoteServer::Stop() {
+    std::lock_guard lock(impl_->engineMutex);
     impl_->engine.reset();
     impl_->phoneAddresses.clear();
     impl_->port = 0;
 }
 
-bool RemoteServer::Running() const { return impl_->engine != nullptr; }
+bool RemoteServer::Running() const {
+    std::lock_guard lock(impl_->engineMutex);
+    return impl_->engine != nullptr;
+}
 
-std::uint16_t RemoteServer::Port() const { return impl_->port; }
+std::vector<std::string> RemoteServer::ListenAddresses() const {
+    std::lock_guard lock(impl_->engineMutex);
+    return impl_->engine ? impl_->engine->ListenAddresses() : std::vector<std::string>{};
+}
 
-std::vector<std::string> RemoteServer::PhoneAddresses() const { return impl_->phoneAddresses; }
+std::uint16_t RemoteServer::Port() const {
+    std::lock_guard lock(impl_->engineMutex);
+    return impl_->port;
+}
+
+std::vector<std::string> RemoteServer::PhoneAddresses() const {
+    std::lock_guard lock(impl_->engineMutex);
+    return impl_->phoneAddresses;
+}
 
 int RemoteServer::ConnectedDevices() const { return *impl_->shared.devices; }
 
@@ -299,12 +327,14 @@ void RemoteServer::PublishState(const RemoteState& state) {
         std::lock_guard lock(impl_->shared.mutex);
         impl_->shared.state = state;
     }
+    std::lock_guard lock(impl_->engineMutex);
     if (impl_->engine) {
         impl_->engine->NotifyState();
     }
 }
 
 void RemoteServer::CommandDone(const RemoteResult& result) {
+    std::lock_guard lock(impl_->engineMutex);
     if (impl_->engine) {
         Engine* engine = impl_->engine.get();
         asio::post(engine->Io(), [engine, result] { engine->Deliver(result); });

@@ -1,6 +1,7 @@
 // The remote control's server, started for real on the loopback address and
 // spoken to over it, with a stand-in for the program that answers commands
 // from a thread of its own as the GUI thread would.
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -36,7 +37,9 @@ constexpr auto kPatience = 10s;
 // The program's side: takes commands, answers each from its own thread.
 class FakeProgram : public RemoteHost {
   public:
-    ~FakeProgram() override {
+    ~FakeProgram() override { Quit(); }
+    // Ends the answering thread, before the server it answers goes.
+    void Quit() {
         {
             std::lock_guard lock(mutex_);
             quit_ = true;
@@ -127,6 +130,7 @@ class RemoteServerTest : public ::testing::Test {
         ASSERT_NE(port_, 0);
         program_.Serve(server_);
     }
+    void TearDown() override { program_.Quit(); }
 
     std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
 
@@ -348,6 +352,32 @@ TEST_F(RemoteServerTest, StopClosesEveryConnectionAndFreesThePort) {
     idle.read_some(asio::buffer(&byte, 1), ec);
     EXPECT_TRUE(ec) << "the idle connection is closed";
     EXPECT_EQ(other.Start(same), "") << "the port is free again";
+}
+
+TEST_F(RemoteServerTest, ListensOnLoopbackOnlyUnlessTheNetworkIsChosen) {
+    auto has = [](const std::vector<std::string>& list, const std::string& item) {
+        return std::find(list.begin(), list.end(), item) != list.end();
+    };
+    const std::vector<std::string> local = server_.ListenAddresses();
+    EXPECT_TRUE(has(local, "127.0.0.1"));
+    for (const std::string& address : local)
+        EXPECT_TRUE(address == "127.0.0.1" || address == "::1") << address;
+    EXPECT_EQ(server_.PhoneAddresses(),
+              std::vector<std::string>{"http://127.0.0.1:" + std::to_string(port_) + "/"});
+
+    RemoteSettings network;
+    network.network = true;
+    network.port = 0;
+    network.accessKey = kKey;
+    ASSERT_EQ(server_.Start(network), "");
+    port_ = server_.Port();
+    const std::vector<std::string> all = server_.ListenAddresses();
+    EXPECT_TRUE(has(all, "0.0.0.0"));
+    for (const std::string& address : all)
+        EXPECT_TRUE(address == "0.0.0.0" || address == "::") << address;
+    EXPECT_FALSE(server_.PhoneAddresses().empty());
+    // Reached, as every test, over loopback only.
+    EXPECT_EQ(Ask(http::verb::get, "/api/state", Bearer()).status, 200);
 }
 
 } // namespace

@@ -95,23 +95,12 @@ void TAboutForm::OnInitDialog(HWND dlg) {
     SetFocus(ok);
 
     // Client area of 362 x 169 at 96 DPI, centred on the screen.
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, GetWindowLongW(dlg, GWL_STYLE), FALSE,
-                       GetWindowLongW(dlg, GWL_EXSTYLE));
-    const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
-    SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frameWidth) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - frameHeight) / 2, frameWidth, frameHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterDialog(dlg, width, height);
 }
 
 HWND TAboutForm::AddControl(const char* cls, const std::string& text, DWORD style, int id, int x,
                             int y, int width, int height, HFONT font) {
-    HWND control = CreateWindowExW(0, Widen(cls).c_str(), Widen(text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style, x, y, width, height, dlg_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+    return AddDialogControl(dlg_, cls, text, style, id, x, y, width, height, font);
 }
 
 // Silver background; the labels are transparent over it, in black.

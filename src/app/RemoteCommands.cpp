@@ -3,16 +3,6 @@
 #include "playback/PlaybackEngine.h"
 
 namespace {
-enum Key : std::uint16_t {
-    kSpace = 32,
-    kPageUp = 33,
-    kPageDown = 34,
-    kLeft = 37,
-    kUp = 38,
-    kRight = 39,
-    kDown = 40,
-};
-
 std::string WhyNotWhilePlaying(RemoteCommand command, const PlaybackFlags& f, std::uint8_t delay) {
     switch (command) {
     case RemoteCommand::Pause:
@@ -63,19 +53,19 @@ std::uint16_t KeyOfCommand(RemoteCommand command) {
     switch (command) {
     case RemoteCommand::Pause:
     case RemoteCommand::Resume:
-        return kSpace;
+        return kKeySpace;
     case RemoteCommand::Forward:
-        return kRight;
+        return kKeyRight;
     case RemoteCommand::Backward:
-        return kLeft;
+        return kKeyLeft;
     case RemoteCommand::Faster:
-        return kUp;
+        return kKeyUp;
     case RemoteCommand::Slower:
-        return kDown;
+        return kKeyDown;
     case RemoteCommand::Faster4:
-        return kPageUp;
+        return kKeyPageUp;
     case RemoteCommand::Slower4:
-        return kPageDown;
+        return kKeyPageDown;
     default:
         return 0;
     }

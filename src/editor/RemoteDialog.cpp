@@ -134,23 +134,12 @@ void TRemoteForm::OnInitDialog(HWND dlg) {
     SetTimer(dlg, kLiveTimer, 1000, nullptr);
     SetFocus(enabled);
 
-    RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
-    AdjustWindowRectEx(&frame, GetWindowLongW(dlg, GWL_STYLE), FALSE,
-                       GetWindowLongW(dlg, GWL_EXSTYLE));
-    const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
-    SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frameWidth) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - frameHeight) / 2, frameWidth, frameHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterDialog(dlg, px(kClientWidth), px(kClientHeight));
 }
 
 HWND TRemoteForm::AddControl(const char* cls, const std::string& text, DWORD style, int id, int x,
                              int y, int width, int height) {
-    HWND control = CreateWindowExW(0, Widen(cls).c_str(), Widen(text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style, x, y, width, height, dlg_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return control;
+    return AddDialogControl(dlg_, cls, text, style, id, x, y, width, height, font_);
 }
 
 void TRemoteForm::OnCommand(int id) {

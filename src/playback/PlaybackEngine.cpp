@@ -1,21 +1,5 @@
 #include "playback/PlaybackEngine.h"
 
-namespace {
-enum Key : std::uint16_t {
-    kEsc = 27,
-    kSpace = 32,
-    kPageUp = 33,
-    kPageDown = 34,
-    kLeft = 37,
-    kUp = 38,
-    kRight = 39,
-    kDown = 40,
-    kP = 80,
-    kR = 82,
-    kS = 83,
-};
-} // namespace
-
 std::int32_t StepWaitMs(std::int32_t delay, Direction mode) {
     std::int32_t d = delay;
     if (mode == Direction::Backward && d > 2)
@@ -25,17 +9,17 @@ std::int32_t StepWaitMs(std::int32_t delay, Direction mode) {
 
 std::uint8_t DelayAfterSpeedKey(std::uint16_t key, std::uint8_t delay) {
     switch (key) {
-    case kPageUp:
+    case kKeyPageUp:
         if (delay >= 4)
             return delay - 4;
         return delay >= 1 ? delay - 1 : delay;
-    case kPageDown:
+    case kKeyPageDown:
         if (delay + 4 <= 30)
             return delay + 4;
         return delay + 1 <= 29 ? delay + 1 : delay;
-    case kUp:
+    case kKeyUp:
         return delay >= 2 ? delay - 1 : delay;
-    case kDown:
+    case kKeyDown:
         return delay <= 29 ? delay + 1 : delay;
     default:
         return delay;
@@ -140,20 +124,20 @@ void PlaybackEngine::PauseWait() {
 }
 
 void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt) {
-    if (key == kEsc) {
+    if (key == kKeyEsc) {
         f_.Paused = false;
         f_.setkill(true);
         host_.mainupdate();
         return;
     }
-    if (key == kS && shift && ctrl && alt) {
+    if (key == kKeyS && shift && ctrl && alt) {
         host_.SaveScreenCapture();
         return;
     }
     if (!f_.Playing)
         return;
     switch (key) {
-    case kSpace:
+    case kKeySpace:
         if (!f_.Paused) {
             EnterPause();
             break;
@@ -161,10 +145,10 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
         f_.Paused = false;
         host_.StateChanged();
         break;
-    case kPageUp:
-    case kPageDown:
-    case kUp:
-    case kDown: {
+    case kKeyPageUp:
+    case kKeyPageDown:
+    case kKeyUp:
+    case kKeyDown: {
         const std::uint8_t delay = host_.Delay();
         const std::uint8_t next = DelayAfterSpeedKey(key, delay);
         if (next == delay)
@@ -173,12 +157,12 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
         host_.StateChanged();
         break;
     }
-    case kLeft:
-    case kR:
+    case kKeyLeft:
+    case kKeyR:
         SetDirection(true);
         break;
-    case kRight:
-    case kP:
+    case kKeyRight:
+    case kKeyP:
         SetDirection(false);
         break;
     default:
@@ -188,7 +172,7 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
 
 void PlaybackEngine::FormKeyUp(std::uint16_t key) {
     // Backward runs only while the key is held.
-    if (key == kR || key == kLeft)
+    if (key == kKeyR || key == kKeyLeft)
         EnterPause();
 }
 

@@ -74,6 +74,21 @@ class PlaybackEngine {
     SpinMargin margin_;
 };
 
+// The output window's keys, as virtual-key codes.
+enum OutputKey : std::uint16_t {
+    kKeyEsc = 27,
+    kKeySpace = 32,
+    kKeyPageUp = 33,
+    kKeyPageDown = 34,
+    kKeyLeft = 37,
+    kKeyUp = 38,
+    kKeyRight = 39,
+    kKeyDown = 40,
+    kKeyP = 80,
+    kKeyR = 82,
+    kKeyS = 83,
+};
+
 // The wait of one step in milliseconds: backward runs twice as fast above
 // delay 2, and no step waits less than 1 ms.
 std::int32_t StepWaitMs(std::int32_t delay, Direction mode);

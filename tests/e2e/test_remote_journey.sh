@@ -3,7 +3,8 @@
 # this computer only, as its settings file says; curl, on 127.0.0.1 only,
 # plays, slows, speeds up, pauses, resumes and stops the sample script, and
 # the answers, the output window and the status bar show it. Exit closes the
-# port.
+# port. Started again while another program holds the port, it says so in the
+# status bar and works on without the remote.
 source "$(dirname "$0")/lib.sh"
 
 cp -r "$DIST" "$E2E_TMP/app"
@@ -81,4 +82,20 @@ quit_app
 if (exec 3<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null; then
     fail "port $PORT still open after Exit"
 fi
+
+python3 -c 'import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", int(sys.argv[1]))); s.listen(1); time.sleep(60)' "$PORT" &
+HOLDER=$!
+trap 'kill $HOLDER 2>/dev/null; cleanup_e2e' EXIT
+sleep 0.5
+start_app
+focus_main
+expected="Single Monitor, Remote off: Port $PORT is in use by another program"
+for _ in $(seq 1 50); do
+    panel=$(status_panel 3)
+    [ "$panel" = "$expected" ] && break
+    sleep 0.1
+done
+[ "$panel" = "$expected" ] || fail "with the port taken panel 3 reads '$panel'"
+quit_app
 echo "PASS"

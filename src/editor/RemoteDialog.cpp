@@ -114,16 +114,17 @@ void TRemoteForm::OnInitDialog(HWND dlg) {
     add("STATIC", "1024 to 65535", SS_LEFT, -1, 134, 113, 200, 20);
     add("STATIC", "Open this address on a phone, or let its camera read the code:", SS_LEFT, -1, 12,
         142, 436, 16);
+    // One address a line, whole: a phone's address must not break.
     add("EDIT", "",
-        ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-        kAddressesId, 12, 160, 268, 100);
-    add("STATIC", "", SS_OWNERDRAW, kQrId, 292, 160, 156, 156);
-    add("BUTTON", "New Access &Key", BS_PUSHBUTTON | WS_TABSTOP, kNewKeyId, 12, 268, 130, 26);
-    add("STATIC", "Every paired device must pair again.", SS_LEFT, -1, 12, 298, 268, 18);
-    add("STATIC", "", SS_LEFT | SS_NOPREFIX, kDevicesId, 12, 324, 436, 18);
-    add("STATIC", "", SS_LEFT | SS_NOPREFIX, kErrorId, 12, 346, 436, 18);
-    add("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, 288, 382, 75, 26);
-    add("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 373, 382, 75, 26);
+        ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_BORDER | WS_TABSTOP,
+        kAddressesId, 12, 160, 436, 56);
+    add("STATIC", "", SS_OWNERDRAW, kQrId, 292, 224, 156, 156);
+    add("BUTTON", "New Access &Key", BS_PUSHBUTTON | WS_TABSTOP, kNewKeyId, 12, 224, 130, 26);
+    add("STATIC", "Every paired device must pair again.", SS_LEFT, -1, 12, 256, 268, 18);
+    add("STATIC", "", SS_LEFT | SS_NOPREFIX, kDevicesId, 12, 290, 268, 18);
+    add("STATIC", "", SS_LEFT | SS_NOPREFIX, kErrorId, 12, 314, 268, 54);
+    add("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, 288, 392, 75, 26);
+    add("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 373, 392, 75, 26);
     SendMessageW(dlg, DM_SETDEFID, IDOK, 0);
 
     Check(enabled, choices_.enabled);
@@ -188,8 +189,13 @@ void TRemoteForm::ShowAddresses() {
         const std::vector<std::string> addresses = remote_.PhoneAddresses();
         for (const std::string& address : addresses)
             text += (text.empty() ? "" : "\r\n") + PairingAddress(address, choices_.accessKey);
+        // A phone reaches this computer by a network address, not its loopback.
+        const auto reachable = std::find_if(addresses.begin(), addresses.end(), [](auto& a) {
+            return !a.starts_with("http://127.") && !a.starts_with("http://[::1]");
+        });
         if (!addresses.empty())
-            qr_ = EncodeQr(PairingAddress(addresses.front(), choices_.accessKey));
+            qr_ = EncodeQr(PairingAddress(
+                reachable != addresses.end() ? *reachable : addresses.front(), choices_.accessKey));
     } else {
         text = "The addresses show here once the remote is on.";
     }

@@ -48,7 +48,7 @@ class TRemoteForm {
     static constexpr int kDevicesId = 308;
     static constexpr int kErrorId = 309;
     static constexpr int kClientWidth = 460;
-    static constexpr int kClientHeight = 420;
+    static constexpr int kClientHeight = 430;
 
     TRemoteForm(RemoteSwitch& remote, IModalUi& ui);
     TRemoteForm(const TRemoteForm&) = delete;

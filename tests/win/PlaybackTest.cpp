@@ -26,6 +26,10 @@ class Playback : public OutputFixture {
         current = this;
     }
     void TearDown() override {
+        // A thread timer outlives the test: left running it would answer the
+        // next test's pauses.
+        for (UINT_PTR timer : timers)
+            KillTimer(nullptr, timer);
         current = nullptr;
         OutputFixture::TearDown();
     }
@@ -42,7 +46,7 @@ class Playback : public OutputFixture {
         SendMessageA(form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::playbutton), 0);
     }
     // Answers every pause with Space, as an operator resuming would.
-    void ResumeEveryPause() { SetTimer(nullptr, 0, 1, Resume); }
+    void ResumeEveryPause() { timers.push_back(SetTimer(nullptr, 0, 1, Resume)); }
     static void CALLBACK Resume(HWND, UINT, UINT_PTR, DWORD) {
         if (current && current->out().Paused) {
             ++current->resumes;
@@ -52,7 +56,7 @@ class Playback : public OutputFixture {
     }
 
     // Answers the first pause with Esc.
-    void StopAtThePause() { SetTimer(nullptr, 0, 1, Stop); }
+    void StopAtThePause() { timers.push_back(SetTimer(nullptr, 0, 1, Stop)); }
     static void CALLBACK Stop(HWND, UINT, UINT_PTR timer, DWORD) {
         if (current && current->out().Paused) {
             KillTimer(nullptr, timer);
@@ -62,6 +66,7 @@ class Playback : public OutputFixture {
     }
 
     static inline Playback* current = nullptr;
+    std::vector<UINT_PTR> timers;
     int steps = 0;
     int resumes = 0;
     std::vector<std::pair<bool, int>> pausedReverse; // direction and line at each pause

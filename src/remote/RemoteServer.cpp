@@ -19,6 +19,14 @@ Engine::~Engine() {
     if (thread_.joinable()) {
         thread_.join();
     }
+    // A device running the text backward when the remote goes off would
+    // leave it running: it pauses, as when the device drops.
+    for (const auto& weak : lives_) {
+        const auto session = weak.lock();
+        if (session && session->RunsBackward()) {
+            PauseFor(session->Id());
+        }
+    }
     // Sessions held by pending handlers go with the io_context; what else
     // holds one goes first.
     waiters_.clear();
@@ -294,10 +302,16 @@ std::string RemoteServer::Start(const RemoteSettings& settings) {
 }
 
 void RemoteServer::Stop() {
-    std::lock_guard lock(impl_->engineMutex);
-    impl_->engine.reset();
-    impl_->phoneAddresses.clear();
-    impl_->port = 0;
+    std::unique_ptr<Engine> engine;
+    {
+        std::lock_guard lock(impl_->engineMutex);
+        engine = std::move(impl_->engine);
+        impl_->phoneAddresses.clear();
+        impl_->port = 0;
+    }
+    // Outside the lock: the engine's last pauses go to the host, which may
+    // be answering through CommandDone right now.
+    engine.reset();
 }
 
 bool RemoteServer::Running() const {

@@ -91,10 +91,15 @@ function offline() {
   $("state").className = "offline";
 }
 
+function note(text) {
+  $("message").textContent = text;
+  setTimeout(() => { if ($("message").textContent === text) $("message").textContent = ""; }, 3000);
+}
+
 function show(s) {
+  if (s.error) { note(s.error); return; }
   if (s.result === "not applicable" || s.result === "busy") {
-    $("message").textContent = s.reason || "Not possible now";
-    setTimeout(() => { $("message").textContent = ""; }, 3000);
+    note(s.reason || "Not possible now");
   }
   state = s;
   const st = $("state");

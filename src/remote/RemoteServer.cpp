@@ -42,7 +42,9 @@ boost::system::error_code Engine::Listen(const tcp::endpoint& endpoint) {
         return ec;
     }
 #ifndef _WIN32
-    // On Windows this option would let another program take the port from us.
+    // A restart finds the port free although old connections linger. On
+    // Windows this option would let another program take the port from us,
+    // and the exclusive one would keep us out of our own port after a restart.
     acceptor.set_option(asio::socket_base::reuse_address(true), ec);
 #endif
     if (endpoint.address().is_v6()) {
@@ -267,7 +269,8 @@ RemoteServer::~RemoteServer() { Stop(); }
 std::string RemoteServer::Start(const RemoteSettings& settings) {
     Stop();
     std::lock_guard lock(impl_->engineMutex);
-    const std::string hostName = asio::ip::host_name();
+    boost::system::error_code nameError;
+    const std::string hostName = asio::ip::host_name(nameError);
     const std::vector<std::string> addresses =
         settings.network ? MachineAddresses(hostName) : std::vector<std::string>{};
 

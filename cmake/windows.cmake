@@ -32,6 +32,8 @@ file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp
 add_executable(win_tests ${WIN_TEST_SOURCES})
 target_include_directories(win_tests PRIVATE tests)
 target_link_libraries(win_tests PRIVATE rollscript_lib GTest::gtest)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/win/RemoteServerWinTest.cpp
+                            PROPERTIES COMPILE_OPTIONS -Wa,-mbig-obj)
 add_dependencies(win_tests rollscript)
 # The tests start the program beside a default settings file, as it runs
 # from the ready-to-run folder.
@@ -46,7 +48,8 @@ gtest_add_tests(TARGET win_tests SOURCES ${WIN_TEST_SOURCES}
 # The ready-to-run folder and its zip, with the licences of the libraries
 # built in (Debian's copyright files, the generator's own text).
 set(DIST_DIR ${CMAKE_BINARY_DIR}/dist)
-file(GLOB BOOST_COPYRIGHT /usr/share/doc/libboost*-dev/copyright)
+# The versioned package holds the real text (the plain one only points to it).
+file(GLOB BOOST_COPYRIGHT /usr/share/doc/libboost[0-9]*-dev/copyright)
 list(GET BOOST_COPYRIGHT 0 BOOST_COPYRIGHT)
 set(JSON_COPYRIGHT /usr/share/doc/nlohmann-json3-dev/copyright)
 add_custom_target(dist ALL

@@ -47,7 +47,7 @@ if [ -z "$mirror" ]; then
 fi
 
 srcfile=/etc/apt/sources.list.d/cuecraft-deb-src.sources
-if ! grep -rqs "deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
+if [ ! -f "$srcfile" ]; then
     {
         echo "Types: deb-src"
         echo "URIs: $mirror"

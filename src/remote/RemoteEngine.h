@@ -156,6 +156,8 @@ class LiveSession : public std::enable_shared_from_this<LiveSession> {
     void Accept(http::request<http::string_body> request);
     // Queues a message; a client too slow to take its queue is dropped.
     void Send(std::string message);
+    std::uint64_t Id() const { return id_; }
+    bool RunsBackward() const { return backward_; }
 
   private:
     void Accepted(beast::error_code ec);

@@ -1,15 +1,20 @@
 #include "remote/RemotePage.h"
 
+#include <string>
+
 namespace {
 
-constexpr std::string_view kRemotePage = R"html(<!DOCTYPE html>
+// What both pages begin with.
+constexpr std::string_view kHead = R"html(<!DOCTYPE html>
 <html lang="en">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1, viewport-fit=cover">
 <meta name="color-scheme" content="dark">
 <title>Cuecraft Remote</title>
-<style>
+)html";
+
+constexpr std::string_view kRemotePage = R"html(<style>
 :root { --bg:#000; --panel:#15171c; --text:#e8e8e8; --dim:#9aa0a6; --accent:#f5a623; --go:#2e7d32; --stop:#b71c1c; }
 * { box-sizing:border-box; }
 html, body { margin:0; background:var(--bg); color:var(--text); font:18px/1.35 system-ui, sans-serif; }
@@ -86,10 +91,15 @@ function offline() {
   $("state").className = "offline";
 }
 
+function note(text) {
+  $("message").textContent = text;
+  setTimeout(() => { if ($("message").textContent === text) $("message").textContent = ""; }, 3000);
+}
+
 function show(s) {
+  if (s.error) { note(s.error); return; }
   if (s.result === "not applicable" || s.result === "busy") {
-    $("message").textContent = s.reason || "Not possible now";
-    setTimeout(() => { $("message").textContent = ""; }, 3000);
+    note(s.reason || "Not possible now");
   }
   state = s;
   const st = $("state");
@@ -171,14 +181,7 @@ connect();
 </html>
 )html";
 
-constexpr std::string_view kKeyPage = R"html(<!DOCTYPE html>
-<html lang="en">
-<head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<meta name="color-scheme" content="dark">
-<title>Cuecraft Remote</title>
-<style>
+constexpr std::string_view kKeyPage = R"html(<style>
 body { margin:0; min-height:100vh; display:flex; align-items:center; justify-content:center;
   background:#000; color:#e8e8e8; font:18px/1.4 system-ui, sans-serif; }
 form { display:flex; flex-direction:column; gap:14px; padding:20px; width:min(92vw, 420px); }
@@ -200,5 +203,12 @@ button { background:#2e7d32; color:#fff; border:0; font-weight:600; }
 
 } // namespace
 
-std::string_view RemotePageHtml() { return kRemotePage; }
-std::string_view KeyPageHtml() { return kKeyPage; }
+std::string_view RemotePageHtml() {
+    static const std::string page = std::string(kHead) + std::string(kRemotePage);
+    return page;
+}
+
+std::string_view KeyPageHtml() {
+    static const std::string page = std::string(kHead) + std::string(kKeyPage);
+    return page;
+}

@@ -19,6 +19,14 @@ Engine::~Engine() {
     if (thread_.joinable()) {
         thread_.join();
     }
+    // A device running the text backward when the remote goes off would
+    // leave it running: it pauses, as when the device drops.
+    for (const auto& weak : lives_) {
+        const auto session = weak.lock();
+        if (session && session->RunsBackward()) {
+            PauseFor(session->Id());
+        }
+    }
     // Sessions held by pending handlers go with the io_context; what else
     // holds one goes first.
     waiters_.clear();
@@ -34,7 +42,9 @@ boost::system::error_code Engine::Listen(const tcp::endpoint& endpoint) {
         return ec;
     }
 #ifndef _WIN32
-    // On Windows this option would let another program take the port from us.
+    // A restart finds the port free although old connections linger. On
+    // Windows this option would let another program take the port from us,
+    // and the exclusive one would keep us out of our own port after a restart.
     acceptor.set_option(asio::socket_base::reuse_address(true), ec);
 #endif
     if (endpoint.address().is_v6()) {
@@ -259,7 +269,8 @@ RemoteServer::~RemoteServer() { Stop(); }
 std::string RemoteServer::Start(const RemoteSettings& settings) {
     Stop();
     std::lock_guard lock(impl_->engineMutex);
-    const std::string hostName = asio::ip::host_name();
+    boost::system::error_code nameError;
+    const std::string hostName = asio::ip::host_name(nameError);
     const std::vector<std::string> addresses =
         settings.network ? MachineAddresses(hostName) : std::vector<std::string>{};
 
@@ -294,10 +305,16 @@ std::string RemoteServer::Start(const RemoteSettings& settings) {
 }
 
 void RemoteServer::Stop() {
-    std::lock_guard lock(impl_->engineMutex);
-    impl_->engine.reset();
-    impl_->phoneAddresses.clear();
-    impl_->port = 0;
+    std::unique_ptr<Engine> engine;
+    {
+        std::lock_guard lock(impl_->engineMutex);
+        engine = std::move(impl_->engine);
+        impl_->phoneAddresses.clear();
+        impl_->port = 0;
+    }
+    // Outside the lock: the engine's last pauses go to the host, which may
+    // be answering through CommandDone right now.
+    engine.reset();
 }
 
 bool RemoteServer::Running() const {

@@ -41,7 +41,7 @@ class RemoteServer {
     // The addresses a phone can open, one per address the server listens
     // on ("http://192.168.1.20:8765/"); loopback only for this computer.
     std::vector<std::string> PhoneAddresses() const;
-    // Devices connected now (open WebSockets and recent page clients).
+    // Devices connected now: open live sockets (an open page keeps one).
     int ConnectedDevices() const;
 
     // GUI thread: the prompter's state after a change. Cheap: a copy.

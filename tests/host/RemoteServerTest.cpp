@@ -93,11 +93,15 @@ class FakeProgram : public RemoteHost {
             RemoteResult result{request.id, outcome_, ""};
             if (outcome_ == RemoteOutcome::NotApplicable)
                 result.reason = "Nothing is playing";
-            if (request.command == RemoteCommand::SetDelay) {
+            if (request.command == RemoteCommand::SetDelay)
                 state_.delay = request.argument;
-                server_->PublishState(state_);
-            }
+            const RemoteState state = state_;
+            // As the GUI thread, answering without holding what the server's
+            // threads may wait for.
+            lock.unlock();
+            server_->PublishState(state);
             server_->CommandDone(result);
+            lock.lock();
         }
     }
 
@@ -116,6 +120,7 @@ class FakeProgram : public RemoteHost {
 struct Reply {
     int status = 0; // 0: the connection closed without an answer
     std::string body;
+    std::string cookie; // Set-Cookie
 };
 
 class RemoteServerTest : public ::testing::Test {
@@ -154,7 +159,8 @@ class RemoteServerTest : public ::testing::Test {
         http::read(socket, buffer, res, ec);
         if (ec)
             return {};
-        return {static_cast<int>(res.result_int()), res.body()};
+        return {static_cast<int>(res.result_int()), res.body(),
+                std::string(res[http::field::set_cookie])};
     }
 
     Reply Ask(http::verb verb, const std::string& target,
@@ -233,7 +239,11 @@ TEST_F(RemoteServerTest, KeyRulesCommandsAndAnswers) {
     EXPECT_EQ(keyPage.status, 200);
     EXPECT_NE(keyPage.body.find("name=\"key\""), std::string::npos);
     EXPECT_EQ(keyPage.body.find("id=\"play\""), std::string::npos);
-    EXPECT_NE(Ask(http::verb::get, "/?key=" + kKey).body.find("id=\"play\""), std::string::npos);
+    EXPECT_TRUE(keyPage.cookie.empty());
+    const Reply paired = Ask(http::verb::get, "/?key=" + kKey);
+    EXPECT_NE(paired.body.find("id=\"play\""), std::string::npos);
+    EXPECT_EQ(paired.cookie, "cuecraft_key=" + kKey + "; Path=/; HttpOnly; SameSite=Strict");
+    EXPECT_NE(paired.body.find("history.replaceState"), std::string::npos);
 
     // Five wrong keys (the one above and four more) shut this address out,
     // the right key too.
@@ -300,6 +310,13 @@ TEST_F(RemoteServerTest, ADroppedOrSilentDeviceRunningBackwardPauses) {
     ws->read(buffer);
     EXPECT_EQ(Json(beast::buffers_to_string(buffer.data()))["playing"], false);
     EXPECT_EQ(server_.ConnectedDevices(), 1);
+    RemoteState changed;
+    changed.playing = true;
+    changed.line = 42;
+    server_.PublishState(changed);
+    buffer.clear();
+    ws->read(buffer);
+    EXPECT_EQ(Json(beast::buffers_to_string(buffer.data()))["line"], 42) << "a change goes out";
 
     ws->write(asio::buffer(std::string(R"({"command":"backward"})")));
     const auto backward = program_.WaitCommand(0);
@@ -351,7 +368,21 @@ TEST_F(RemoteServerTest, StopClosesEveryConnectionAndFreesThePort) {
     char byte = 0;
     idle.read_some(asio::buffer(&byte, 1), ec);
     EXPECT_TRUE(ec) << "the idle connection is closed";
+    EXPECT_EQ(server_.ConnectedDevices(), 0);
     EXPECT_EQ(other.Start(same), "") << "the port is free again";
+}
+
+TEST_F(RemoteServerTest, SwitchingOffWhileADeviceRunsBackwardPauses) {
+    beast::error_code ec;
+    auto ws = Live("", ec);
+    ASSERT_FALSE(ec) << ec.message();
+    ws->write(asio::buffer(std::string(R"({"command":"backward"})")));
+    ASSERT_TRUE(program_.WaitCommand(0));
+    ws->write(asio::buffer(std::string(R"({"command":"alive"})")));
+    server_.Stop();
+    const auto pause = program_.WaitCommand(1);
+    ASSERT_TRUE(pause);
+    EXPECT_EQ(pause->command, RemoteCommand::Pause);
 }
 
 TEST_F(RemoteServerTest, ListensOnLoopbackOnlyUnlessTheNetworkIsChosen) {

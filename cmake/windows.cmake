@@ -13,9 +13,14 @@ set_target_properties(msgbank PROPERTIES PREFIX "" OUTPUT_NAME msgbank)
 
 target_link_libraries(cuecraft_core PUBLIC msgbank)
 
+# Asio's sockets and the system's random generator; Beast's objects outgrow
+# the default section count.
+target_link_libraries(cuecraft_remote PUBLIC ws2_32 mswsock bcrypt)
+target_compile_options(cuecraft_remote PRIVATE -Wa,-mbig-obj)
+
 # Everything of the program but its entry point, so tests link the real code.
 add_library(rollscript_lib STATIC ${WIN_SOURCES})
-target_link_libraries(rollscript_lib PUBLIC cuecraft_core msgbank
+target_link_libraries(rollscript_lib PUBLIC cuecraft_core cuecraft_remote msgbank
     comctl32 comdlg32 gdi32 shell32 user32 usp10 version winmm winspool)
 
 add_executable(rollscript WIN32 src/app/WinMain.cpp src/res/rollscript.rc)
@@ -27,6 +32,8 @@ file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp
 add_executable(win_tests ${WIN_TEST_SOURCES})
 target_include_directories(win_tests PRIVATE tests)
 target_link_libraries(win_tests PRIVATE rollscript_lib GTest::gtest)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/win/RemoteServerWinTest.cpp
+                            PROPERTIES COMPILE_OPTIONS -Wa,-mbig-obj)
 add_dependencies(win_tests rollscript)
 # The tests start the program beside a default settings file, as it runs
 # from the ready-to-run folder.
@@ -38,18 +45,29 @@ add_custom_command(TARGET win_tests POST_BUILD
 gtest_add_tests(TARGET win_tests SOURCES ${WIN_TEST_SOURCES}
                 WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# The ready-to-run folder and its zip.
+# The ready-to-run folder and its zip, with the licences of the libraries
+# built in (Debian's copyright files, the generator's own text).
 set(DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+# The versioned package holds the real text (the plain one only points to it).
+file(GLOB BOOST_COPYRIGHT /usr/share/doc/libboost[0-9]*-dev/copyright)
+list(GET BOOST_COPYRIGHT 0 BOOST_COPYRIGHT)
+set(JSON_COPYRIGHT /usr/share/doc/nlohmann-json3-dev/copyright)
 add_custom_target(dist ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${DIST_DIR}/settings
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:rollscript>
             $<TARGET_FILE:msgbank> ${DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/dist ${DIST_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${DIST_DIR}/licences
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${BOOST_COPYRIGHT} ${DIST_DIR}/licences/boost.txt
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${JSON_COPYRIGHT}
+            ${DIST_DIR}/licences/nlohmann-json.txt
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QRCODEGEN_DIR}/LICENSE.txt
+            ${DIST_DIR}/licences/qr-code-generator.txt
     DEPENDS rollscript msgbank
     COMMENT "Assembling the ready-to-run folder in ${DIST_DIR}")
 add_custom_target(zip
     COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/cuecraft-${PROJECT_VERSION}.zip
-            --format=zip -- rollscript.exe msgbank.dll settings help sample-script.txt
+            --format=zip -- rollscript.exe msgbank.dll settings help sample-script.txt licences
     WORKING_DIRECTORY ${DIST_DIR}
     DEPENDS dist
     COMMENT "Packing cuecraft-${PROJECT_VERSION}.zip")

@@ -13,17 +13,20 @@ packages=(
     xserver-xorg-core xserver-xorg-video-dummy
     imagemagick zip ghostscript printer-driver-cups-pdf fonts-dejavu-core
     fonts-wqy-microhei fonts-noto-core locales
+    libboost-dev nlohmann-json3-dev curl jq
 )
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=""
+    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+    $sudo_cmd apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-echo "Installing: ${missing[*]}"
-sudo_cmd=""
-[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-$sudo_cmd apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+
+# The QR code generator is built from its Debian source, fetched into build/.
+bash "$(dirname "$0")/fetch-qrcodegen.sh"

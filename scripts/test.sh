@@ -13,7 +13,7 @@ cmake --preset host >/dev/null
 cmake --build --preset host
 ctest --preset host -j2 --no-tests=error
 
-echo "== script file decoder and encoder under the fuzzer (a few seconds)"
+echo "== script file decoder and encoder, remote control routing, under the fuzzer (a few seconds each)"
 bash scripts/fuzz.sh 5
 
 echo "== Windows build"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "accessory/AboutTexts.h"
+#include "accessory/DialogTemplate.h"
 #include "render/Fonts.h"
 #include "win/Wide.h"
 #include "win/Dpi.h"
@@ -11,40 +12,6 @@
 
 namespace {
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
-
-void PutWide(std::vector<WORD>& words, const char* text) {
-    for (; *text; ++text)
-        words.push_back(static_cast<unsigned char>(*text));
-    words.push_back(0);
-}
-
-void PutDword(std::vector<WORD>& words, DWORD value) {
-    words.push_back(LOWORD(value));
-    words.push_back(HIWORD(value));
-}
-
-// An extended dialog template without items: the box places its controls
-// itself, in pixels. The template's font (Verdana 8 pt bold) is the box's
-// window font.
-std::vector<WORD> AboutTemplate() {
-    std::vector<WORD> t;
-    t.push_back(1);      // dlgVer
-    t.push_back(0xFFFF); // signature: extended template
-    PutDword(t, 0);      // helpID
-    PutDword(t, 0);      // exStyle
-    PutDword(t, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT);
-    t.push_back(0); // no items
-    for (int i = 0; i < 4; ++i)
-        t.push_back(0); // x, y, cx, cy: set in pixels later
-    t.push_back(0);     // no menu
-    t.push_back(0);     // the standard dialog class
-    PutWide(t, kAboutCaption);
-    t.push_back(8);       // point size
-    t.push_back(FW_BOLD); // weight
-    t.push_back(MAKEWORD(FALSE, DEFAULT_CHARSET));
-    PutWide(t, "Verdana");
-    return t;
-}
 
 int ScreenPointsToPixels(int points) {
     ScopedGetDC screen(nullptr);
@@ -59,7 +26,9 @@ TAboutForm::TAboutForm(const Rect32& outputRect, const std::string& version)
       silver_(CreateSolidBrush(kSilver)) {}
 
 void TAboutForm::ShowModal(HWND owner) {
-    const std::vector<WORD> dialog = AboutTemplate();
+    // Verdana 8 pt bold is the box's window font.
+    const std::vector<WORD> dialog = EmptyDialogTemplate(
+        kAboutCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, "Verdana", 8, FW_BOLD);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner, DialogProc,
                             reinterpret_cast<LPARAM>(this));
@@ -126,23 +95,12 @@ void TAboutForm::OnInitDialog(HWND dlg) {
     SetFocus(ok);
 
     // Client area of 362 x 169 at 96 DPI, centred on the screen.
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, GetWindowLongW(dlg, GWL_STYLE), FALSE,
-                       GetWindowLongW(dlg, GWL_EXSTYLE));
-    const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
-    SetWindowPos(dlg, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frameWidth) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - frameHeight) / 2, frameWidth, frameHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterDialog(dlg, width, height);
 }
 
 HWND TAboutForm::AddControl(const char* cls, const std::string& text, DWORD style, int id, int x,
                             int y, int width, int height, HFONT font) {
-    HWND control =
-        CreateWindowExW(0, Widen(cls).c_str(), Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, x,
-                        y, width, height, dlg_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+    return AddDialogControl(dlg_, cls, text, style, id, x, y, width, height, font);
 }
 
 // Silver background; the labels are transparent over it, in black.

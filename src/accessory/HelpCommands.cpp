@@ -8,6 +8,7 @@
 #include "accessory/HelpTopics.h"
 #include "app/model/Program.h"
 #include "app/model/PrompterState.h"
+#include "win/ModalUi.h"
 #include "win/Win32Error.h"
 
 void HelpCommands::OpenHelpPage(const std::string& page) {
@@ -25,6 +26,7 @@ void HelpCommands::OpenHelpPage(const std::string& page) {
 
 void HelpCommands::About2Click(HWND owner) {
     TAboutForm about(state_.Sc_Tr, state_.Ver);
+    const ModalScope open(program_.services().ui);
     about.ShowModal(owner);
 }
 

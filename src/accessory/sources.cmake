@@ -7,5 +7,6 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CPanel1unit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/About.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogTemplate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpCommands.cpp
 )

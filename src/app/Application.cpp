@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/RemoteControl.h"
 #include "app/StartupChecks.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
@@ -10,7 +11,21 @@
 #include "win/ModalUi.h"
 #include "win/Win32Error.h"
 
-Application::Application(Services services) : loop_(std::move(services)) {
+namespace {
+Services WithUi(Services services, IModalUi& ui) {
+    return Services{ui,
+                    services.counter,
+                    services.sleeper,
+                    services.display,
+                    std::move(services.fileExists),
+                    std::move(services.commonControlsVersionMS),
+                    std::move(services.replaceFile),
+                    std::move(services.openHelpPage)};
+}
+} // namespace
+
+Application::Application(Services services)
+    : ui_(services.ui), loop_(WithUi(std::move(services), ui_)) {
     Window::SetErrorTrap([this](const std::string& text) { ShowStandardError(text); });
 }
 
@@ -21,6 +36,12 @@ Application::~Application() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
+    // The server's threads end first, clients connected or not.
+    if (form4_)
+        form4_->SetObserver(nullptr);
+    if (form1_)
+        form1_->AttachRemote(nullptr);
+    remote_.reset();
     if (form1_)
         form1_->DetachPlayback();
     form4_.reset();
@@ -49,6 +70,11 @@ bool Application::Start(const std::vector<std::string>& args) {
     if (!form4_->Create())
         return WindowsFailed();
     form4_->FormCreate();
+    remote_ = std::make_unique<RemoteControl>(*form1_, *form4_, loop_.services().ui);
+    if (!remote_->Start())
+        return WindowsFailed();
+    form4_->SetObserver(&remote_->Bridge());
+    form1_->AttachRemote(remote_.get());
     return true;
 }
 

@@ -5,7 +5,9 @@
 
 #include "app/MessageLoop.h"
 #include "app/model/Services.h"
+#include "win/ModalUi.h"
 
+class RemoteControl;
 class TForm1;
 class TForm4;
 
@@ -33,13 +35,17 @@ class Application {
 
     TForm1& Form1() { return *form1_; }
     TForm4* Form4() { return form4_.get(); }
+    RemoteControl* Remote() { return remote_.get(); }
 
   private:
     void ShowStandardError(const std::string& text);
     // A window could not be made: says why, and the start ends.
     bool WindowsFailed();
 
+    // Counts the dialogs of the program as open while they show.
+    TrackedModalUi ui_;
     MessageLoop loop_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<RemoteControl> remote_;
 };

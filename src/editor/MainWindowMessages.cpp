@@ -114,6 +114,9 @@ void TForm1::OnCommand(MenuId id) {
     case MenuId::playbutton:
         playback_->StartThePrompter();
         break;
+    case MenuId::Remote1:
+        Remote1Click();
+        break;
     case MenuId::Exit1:
     case MenuId::Exit2:
         ExitProgram();

@@ -128,7 +128,21 @@ void TForm1::RefreshPanelsBut(unsigned keep) {
     refresh(4, std::to_string(state_.editorFont.sizePt) + " " + state_.editorFont.name);
     refresh(2, state_.UseReverse() ? "Reverse Mirror" : "");
     const bool dual = state_.Dual_Monitor() && app_.services().display.Monitors().size() > 1;
-    refresh(3, dual ? "Dual Monitor" : "Single Monitor");
+    const std::string monitors = dual ? "Dual Monitor" : "Single Monitor";
+    refresh(3, remoteStatus_.empty() ? monitors : monitors + ", " + remoteStatus_);
+}
+
+void TForm1::ShowRemoteStatus(const std::string& text) {
+    remoteStatus_ = text;
+    RefreshPanelsBut(~(1u << 3)); // the other panels keep what they tell
+}
+
+void TForm1::Remote1Click() {
+    // Its dialog would hold the scroll loop; the item is disabled meanwhile.
+    if (!remote_ || playback_->IsPlaying())
+        return;
+    TRemoteForm dialog(*remote_, app_.services().ui);
+    dialog.ShowModal(hwnd());
 }
 
 void TForm1::OnDpiChanged(int dpi, const RECT& suggested) {

@@ -9,6 +9,7 @@
 #include "app/model/PrompterState.h"
 #include "editor/Hints.h"
 #include "editor/Memo.h"
+#include "editor/RemoteDialog.h"
 #include "editor/ScriptEncoding.h"
 #include "editor/StatusBar.h"
 #include "monitors/MonitorCommands.h"
@@ -28,6 +29,13 @@ class TForm1 : public Window, public EditorView {
     // The playback the editor's commands reach; none until it is attached.
     void AttachPlayback(PlaybackControl& playback) { playback_ = &playback; }
     void DetachPlayback() { playback_ = &noPlayback_; }
+    // The remote control the Remote command sets up; none until attached.
+    void AttachRemote(RemoteSwitch* remote) { remote_ = remote; }
+    // "&Remote...": the Remote Control dialog, never while a script plays.
+    void Remote1Click();
+    // Panel 3 tells, after the monitor mode, whether the remote is on or
+    // why it could not be; empty while it is off.
+    void ShowRemoteStatus(const std::string& text);
 
     bool Create();
     // Main-window creation steps; false when a start-up check failed and the
@@ -193,6 +201,8 @@ class TForm1 : public Window, public EditorView {
     Program& app_;
     NoPlayback noPlayback_;
     PlaybackControl* playback_ = &noPlayback_;
+    RemoteSwitch* remote_ = nullptr;
+    std::string remoteStatus_;
     PrompterState state_;
     StatusBar statusBar_;
     Hints hints_;

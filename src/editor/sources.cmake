@@ -17,6 +17,7 @@ list(APPEND WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowMessages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Print.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RemoteDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenCapture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScriptFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Memo.cpp

@@ -6,6 +6,7 @@
 
 #include "app/model/EditorView.h"
 #include "app/model/PlaybackControl.h"
+#include "app/model/PlaybackObserver.h"
 #include "app/model/PrompterState.h"
 #include "monitors/OutputPlacement.h"
 #include "playback/OutputPlaybackHost.h"
@@ -50,6 +51,12 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     void FormKeyUp(std::uint16_t key);
     void SetDirection(bool backward) override { engine_.SetDirection(backward); }
     PlaybackEngine& Engine() { return engine_; }
+    // Who hears of every change of the playback's state; none by default.
+    void SetObserver(PlaybackObserver* observer) { observer_ = observer; }
+    void Changed() {
+        if (observer_)
+            observer_->PlaybackChanged();
+    }
 
     // Size of the output window's drawing font, in points.
     std::int32_t FontSize = 21;
@@ -144,6 +151,7 @@ class TForm4 : public Window, public PlaybackFlags, public PlaybackControl {
     PrompterState& state_;
     std::unique_ptr<OutputPlaybackHost> host_;
     PlaybackEngine engine_;
+    PlaybackObserver* observer_ = nullptr;
     ColorBrush color_;
     ScopedGetDC outputDc_;
     // The preview panel's context and geometry, fixed for one playback.

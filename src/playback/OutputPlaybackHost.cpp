@@ -102,3 +102,7 @@ void OutputPlaybackHost::SetDelay(std::uint8_t delay) {
 std::uint8_t OutputPlaybackHost::Delay() {
     return state_.Delay;
 }
+
+void OutputPlaybackHost::StateChanged() {
+    form4_.Changed();
+}

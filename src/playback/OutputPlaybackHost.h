@@ -34,6 +34,7 @@ class OutputPlaybackHost final : public PlaybackHost {
     void SaveScreenCapture() override;
     void SetDelay(std::uint8_t delay) override;
     std::uint8_t Delay() override;
+    void StateChanged() override;
 
   private:
     Program& app_;

@@ -37,6 +37,7 @@ void TForm4::StartPlayback() {
     Paused = false;
     placement_.ForgetMonitorCount(); // monitors may have changed since the last playback
     Playing = true;
+    RowsMoved = 0;
     // No screen saver and no display sleep while a script scrolls.
     SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
     const ScopeExit awake([] { SetThreadExecutionState(ES_CONTINUOUS); });
@@ -49,7 +50,10 @@ void TForm4::StartPlayback() {
             ShowWindow(editor_.PreviewPanel().hwnd(), SW_SHOW);
         // Alt+P stops what it started, wherever the menu bar has the keyboard.
         state_.menu.SetCaption(MenuId::playbutton, "Sto&p");
+        // Its dialog would hold the scroll loop.
+        state_.menu.SetEnabled(MenuId::Remote1, false);
         setkill(false);
+        Changed(); // shown and playing: before the loop, which holds the command
         ScrollLoop(state_.UseReverse());
     } catch (...) {
         RecoverFromError();
@@ -65,6 +69,7 @@ void TForm4::RecoverFromError() noexcept {
         // Even a failed clean-up gives the operator the editor back.
         Playing = false;
         setkill(true);
+        state_.menu.SetEnabled(MenuId::Remote1, true);
         if (IsVisible())
             ShowWindow(hwnd(), SW_HIDE);
         ShowWindow(editor_.Window(), SW_SHOW);
@@ -151,10 +156,12 @@ void TForm4::EndPlayback() {
     }
     editor_.RestoreAfterPlayback(caret);
     state_.menu.SetCaption(MenuId::playbutton, "&Play");
+    state_.menu.SetEnabled(MenuId::Remote1, true);
     if (!EditorShown())
         ReturnToEditor();
     if (IsVisible())
         ShowWindow(hwnd(), SW_HIDE);
+    Changed();
 }
 
 void TForm4::FormShow() {

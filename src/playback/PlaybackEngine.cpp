@@ -1,21 +1,5 @@
 #include "playback/PlaybackEngine.h"
 
-namespace {
-enum Key : std::uint16_t {
-    kEsc = 27,
-    kSpace = 32,
-    kPageUp = 33,
-    kPageDown = 34,
-    kLeft = 37,
-    kUp = 38,
-    kRight = 39,
-    kDown = 40,
-    kP = 80,
-    kR = 82,
-    kS = 83,
-};
-} // namespace
-
 std::int32_t StepWaitMs(std::int32_t delay, Direction mode) {
     std::int32_t d = delay;
     if (mode == Direction::Backward && d > 2)
@@ -25,17 +9,17 @@ std::int32_t StepWaitMs(std::int32_t delay, Direction mode) {
 
 std::uint8_t DelayAfterSpeedKey(std::uint16_t key, std::uint8_t delay) {
     switch (key) {
-    case kPageUp:
+    case kKeyPageUp:
         if (delay >= 4)
             return delay - 4;
         return delay >= 1 ? delay - 1 : delay;
-    case kPageDown:
+    case kKeyPageDown:
         if (delay + 4 <= 30)
             return delay + 4;
         return delay + 1 <= 29 ? delay + 1 : delay;
-    case kUp:
+    case kKeyUp:
         return delay >= 2 ? delay - 1 : delay;
-    case kDown:
+    case kKeyDown:
         return delay <= 29 ? delay + 1 : delay;
     default:
         return delay;
@@ -66,6 +50,7 @@ void PlaybackEngine::RunLines(bool mirror) {
         if (!f_.Playing || f_.getkill())
             break;
         host_.ShowPlayLine(f_.CurLine);
+        host_.StateChanged();
         if (f_.CurLine > f_.LineCount)
             EnterPause(); // past the end: blank lines have scrolled in
     }
@@ -79,6 +64,7 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
             break;
         if (!f_.BandFilled())
             f_.RowsScrolled = f_.RowsScrolled + 1;
+        f_.RowsMoved += dir ? -1 : 1;
         host_.StepRow(j, dir, mirror);
         if (f_.Playing && host_.PreviewRunning())
             host_.StepPreviewRow(++previewRow, dir);
@@ -121,6 +107,8 @@ void PlaybackEngine::EnterPause() {
     if (f_.Paused)
         return;
     f_.Paused = true;
+    // Told before the wait: the pause has taken effect, the wait is its length.
+    host_.StateChanged();
     PauseWait();
 }
 
@@ -136,41 +124,45 @@ void PlaybackEngine::PauseWait() {
 }
 
 void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool alt) {
-    if (key == kEsc) {
+    if (key == kKeyEsc) {
         f_.Paused = false;
         f_.setkill(true);
         host_.mainupdate();
         return;
     }
-    if (key == kS && shift && ctrl && alt) {
+    if (key == kKeyS && shift && ctrl && alt) {
         host_.SaveScreenCapture();
         return;
     }
     if (!f_.Playing)
         return;
     switch (key) {
-    case kSpace:
-        if (f_.Paused)
-            f_.Paused = false;
-        else
+    case kKeySpace:
+        if (!f_.Paused) {
             EnterPause();
+            break;
+        }
+        f_.Paused = false;
+        host_.StateChanged();
         break;
-    case kPageUp:
-    case kPageDown:
-    case kUp:
-    case kDown: {
+    case kKeyPageUp:
+    case kKeyPageDown:
+    case kKeyUp:
+    case kKeyDown: {
         const std::uint8_t delay = host_.Delay();
         const std::uint8_t next = DelayAfterSpeedKey(key, delay);
-        if (next != delay)
-            host_.SetDelay(next);
+        if (next == delay)
+            break;
+        host_.SetDelay(next);
+        host_.StateChanged();
         break;
     }
-    case kLeft:
-    case kR:
+    case kKeyLeft:
+    case kKeyR:
         SetDirection(true);
         break;
-    case kRight:
-    case kP:
+    case kKeyRight:
+    case kKeyP:
         SetDirection(false);
         break;
     default:
@@ -180,7 +172,7 @@ void PlaybackEngine::FormKeyDown(std::uint16_t key, bool shift, bool ctrl, bool 
 
 void PlaybackEngine::FormKeyUp(std::uint16_t key) {
     // Backward runs only while the key is held.
-    if (key == kR || key == kLeft)
+    if (key == kKeyR || key == kKeyLeft)
         EnterPause();
 }
 
@@ -197,6 +189,7 @@ void PlaybackEngine::SetDirection(bool backward) {
             f_.Reverse = false;
             f_.Paused = false;
         }
+        host_.StateChanged();
         return;
     }
     // Backward only once the band has been filled with text.
@@ -208,6 +201,7 @@ void PlaybackEngine::SetDirection(bool backward) {
     }
     f_.Paused = false;
     f_.Reverse = true;
+    host_.StateChanged();
 }
 
 void PlaybackEngine::RealignCurLine() {

@@ -30,6 +30,9 @@ class PlaybackHost {
     virtual void SaveScreenCapture() = 0;
     virtual void SetDelay(std::uint8_t delay) = 0; // through SetSdelaY
     virtual std::uint8_t Delay() = 0;
+    // What a watcher of the playback shows may have changed: a line entered,
+    // a pause began, a live control took effect. Never called per step.
+    virtual void StateChanged() {}
 };
 
 // The scroll loop's line walk, its timing and the live controls, over the
@@ -69,6 +72,21 @@ class PlaybackEngine {
     PlaybackHost& host_;
     std::int64_t ticksPerMs_ = 1;
     SpinMargin margin_;
+};
+
+// The output window's keys, as virtual-key codes.
+enum OutputKey : std::uint16_t {
+    kKeyEsc = 27,
+    kKeySpace = 32,
+    kKeyPageUp = 33,
+    kKeyPageDown = 34,
+    kKeyLeft = 37,
+    kKeyUp = 38,
+    kKeyRight = 39,
+    kKeyDown = 40,
+    kKeyP = 80,
+    kKeyR = 82,
+    kKeyS = 83,
 };
 
 // The wait of one step in milliseconds: backward runs twice as fast above

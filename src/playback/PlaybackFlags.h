@@ -16,6 +16,7 @@ struct PlaybackFlags {
     std::int32_t LineCount = 0;    // editor display lines at play start
     std::int32_t AreaHeight = 0;   // height of the output rectangle
     std::int32_t BandLines = 0;    // whole text lines the band holds
+    std::int64_t RowsMoved = 0;    // net rows moved up since Play; backward counts down
 
     void setkill(bool value) { kill_ = value; }
     bool getkill() const { return kill_; }

@@ -32,11 +32,16 @@ class RemoteServer {
     // Closes the port and every connection at once.
     void Stop();
     bool Running() const;
+    // The port listened on (the settings' own; the system's pick for 0).
+    std::uint16_t Port() const;
+    // The addresses listened on: 127.0.0.1 and ::1, or 0.0.0.0 and :: for
+    // the local network (:: only where the machine has IPv6).
+    std::vector<std::string> ListenAddresses() const;
 
     // The addresses a phone can open, one per address the server listens
     // on ("http://192.168.1.20:8765/"); loopback only for this computer.
     std::vector<std::string> PhoneAddresses() const;
-    // Devices connected now (open WebSockets and recent page clients).
+    // Devices connected now: open live sockets (an open page keeps one).
     int ConnectedDevices() const;
 
     // GUI thread: the prompter's state after a change. Cheap: a copy.

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/model/PrompterState.h"
+#include "remote/RemoteServer.h"
 #include "settings/ProfileFile.h"
 
 // The date and time of a save: the regional short date, "-", the regional
@@ -15,3 +16,8 @@ std::string ConfigDate();
 // and "Unable to write to " and the path is thrown.
 void WriteSettingsFileSafely(const std::string& path, const PrompterState& state,
                              const std::string& configDate, const ProfileOpener& open);
+
+// Writes the section Remote the same safe way, touching no other key: the
+// copy starts as the file itself. Throws as above.
+void WriteRemoteSettingsSafely(const std::string& path, const RemoteSettings& settings,
+                               const ProfileOpener& open);

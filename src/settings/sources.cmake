@@ -2,6 +2,7 @@
 # WIN only for Windows.
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProfileCodec.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RemoteSettingsFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsApply.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsTable.cpp
 )

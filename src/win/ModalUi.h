@@ -41,6 +41,63 @@ class IModalUi {
                                const std::function<void(const FontSpec&)>& onApply) = 0;
     virtual bool RunPrintDialog(PrinterChoice& printer) = 0;
     virtual bool RunPrintSetupDialog(PrinterChoice& printer) = 0;
+
+    // A dialog or box of the program is open: the ones of this seam while
+    // they show, and a window's own dialog while it holds a ModalScope. A
+    // remote command then does nothing, as a key would reach nothing.
+    bool AnyOpen() const { return open_ > 0; }
+
+  private:
+    friend class ModalScope;
+    int open_ = 0;
+};
+
+// Counts a modal dialog as open for as long as it lives.
+class ModalScope {
+  public:
+    explicit ModalScope(IModalUi& ui) : ui_(ui) { ++ui_.open_; }
+    ~ModalScope() { --ui_.open_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+  private:
+    IModalUi& ui_;
+};
+
+// The seam the program uses: every dialog and box of the seam it wraps
+// counts as open while it shows, whichever version answers it.
+class TrackedModalUi final : public IModalUi {
+  public:
+    explicit TrackedModalUi(IModalUi& inner) : inner_(inner) {}
+    int ShowMessageBox(const std::string& text, const std::string& caption,
+                       std::uint32_t style) override {
+        ModalScope open(*this);
+        return inner_.ShowMessageBox(text, caption, style);
+    }
+    bool RunOpenDialog(FileDialogSpec& dialog) override {
+        ModalScope open(*this);
+        return inner_.RunOpenDialog(dialog);
+    }
+    bool RunSaveDialog(FileDialogSpec& dialog) override {
+        ModalScope open(*this);
+        return inner_.RunSaveDialog(dialog);
+    }
+    bool RunFontDialog(FontSpec& font,
+                       const std::function<void(const FontSpec&)>& onApply) override {
+        ModalScope open(*this);
+        return inner_.RunFontDialog(font, onApply);
+    }
+    bool RunPrintDialog(PrinterChoice& printer) override {
+        ModalScope open(*this);
+        return inner_.RunPrintDialog(printer);
+    }
+    bool RunPrintSetupDialog(PrinterChoice& printer) override {
+        ModalScope open(*this);
+        return inner_.RunPrintSetupDialog(printer);
+    }
+
+  private:
+    IModalUi& inner_;
 };
 
 class Win32ModalUi final : public IModalUi {

@@ -66,6 +66,17 @@ TEST(MenuTree, CaptionsAndFlagsAreAsShownToUsers) {
     EXPECT_TRUE(menu.Enabled(MenuId::Bold));
 }
 
+TEST(MenuTree, RemoteIsACommandOnTheBarRightAfterPlay) {
+    std::vector<std::string_view> bar;
+    for (const MenuItemDef& def : MenuTree())
+        if (def.parent == MenuId::None && !def.hidden)
+            bar.push_back(def.caption);
+    EXPECT_EQ(bar, (std::vector<std::string_view>{"&File", "&Edit", "F&ont", "&Play", "&Remote...",
+                                                  "&Help", "E&xit"}));
+    for (const MenuItemDef& def : MenuTree())
+        EXPECT_NE(def.parent, MenuId::Remote1) << "a command, not a menu";
+}
+
 TEST(MenuTree, ItemsFollowTheirTopItemInOrder) {
     MenuId top = MenuId::None;
     std::vector<std::string_view> file;

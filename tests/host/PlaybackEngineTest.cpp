@@ -59,6 +59,10 @@ class FakeHost : public PlaybackHost {
     void SaveScreenCapture() override { ++captures; }
     void SetDelay(std::uint8_t value) override { delay = value > 30 ? 30 : value; }
     std::uint8_t Delay() override { return delay; }
+    void StateChanged() override {
+        if (onChange)
+            onChange();
+    }
 
     struct Step {
         std::int32_t line, j;
@@ -69,6 +73,7 @@ class FakeHost : public PlaybackHost {
     std::function<void(std::size_t)> onStep;
     std::function<void(int)> onRead;
     std::function<void()> onSleep;
+    std::function<void()> onChange;
     std::deque<std::function<void()>> onMessages, onPauseTick;
     std::vector<std::string> lines;
     std::int32_t height = 4;
@@ -200,6 +205,30 @@ TEST_F(Engine, PreviewRowsCountFromZeroEveryLine) {
     };
     Play({"a", "b", "c"});
     EXPECT_EQ(host.previewRows, (std::vector<std::int32_t>{0, 1, 0, 1}));
+}
+
+TEST_F(Engine, WatchersHearOfLinesAndPausesBeforeTheWaitButNotOfSteps) {
+    std::vector<std::pair<bool, int>> heard; // paused, pause ticks waited so far
+    host.onChange = [&] { heard.push_back({flags.Paused, host.pauseTicks}); };
+    Play({"one", "two", "three"});
+    // Lines 1 to 4, the pause past the end, Space, line 5, the pause, Space.
+    const std::vector<std::pair<bool, int>> expected = {{false, 0}, {false, 0}, {false, 0},
+                                                        {false, 0}, {true, 0},  {false, 1},
+                                                        {false, 1}, {true, 1},  {false, 2}};
+    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(flags.RowsMoved, 15) << "five lines of three steps, all up";
+}
+
+TEST_F(Engine, RowsMovedCountsBackwardStepsDown) {
+    flags.Reverse = true;
+    flags.RunMode = Direction::Backward;
+    flags.RowsScrolled = 50;
+    host.onStep = [this](std::size_t n) {
+        if (n == 5)
+            flags.setkill(true);
+    };
+    Play(std::vector<std::string>(10, "x"), 6);
+    EXPECT_EQ(flags.RowsMoved, -5);
 }
 
 TEST(StepWait, DelaysAndDirections) {

@@ -6,6 +6,7 @@
 
 #include "MemoryProfile.h"
 #include "app/model/PrompterDefaults.h"
+#include "settings/RemoteSettingsFile.h"
 #include "settings/SettingsApply.h"
 #include "settings/SettingsTable.h"
 
@@ -152,6 +153,14 @@ TEST_F(SavedState, AnExistingFileLosesHandWrittenKeysButKeepsForeignSections) {
     EXPECT_EQ(Value("Options", "ShowHints"), "0");
 }
 
+TEST_F(SavedState, ASaveLeavesTheRemoteControlsSectionAlone) {
+    file.Set("Remote", "Enabled", "1");
+    file.Set("Remote", "Port", "9000");
+    ASSERT_TRUE(WriteSettings(file, state, "", true));
+    EXPECT_EQ(Value("Remote", "Enabled"), "1");
+    EXPECT_EQ(Value("Remote", "Port"), "9000");
+}
+
 TEST_F(SavedState, AFailedWriteHalfWayIsReported) {
     file.failAtWrite = 20;
     EXPECT_FALSE(WriteSettings(file, state, "", false));
@@ -168,6 +177,54 @@ TEST_F(SavedState, AWriteLostWithoutAnErrorIsCaughtByTheReadBack) {
 TEST_F(SavedState, TextsThatTheFileTrimsStillVerify) {
     state.LastFileLoaded = "  \"C:\\scripts\\a.txt\"  ";
     EXPECT_TRUE(WriteSettings(file, state, "", false));
+}
+
+TEST(RemoteSettings, AFileWithoutTheSectionMeansOffOnThisComputerAtPort8765) {
+    MemoryProfile file;
+    file.Set("Stuff", "Delay", "3");
+    const RemoteSettings read = ReadRemoteSettings(file);
+    EXPECT_FALSE(read.enabled);
+    EXPECT_FALSE(read.network);
+    EXPECT_EQ(read.port, 8765);
+    EXPECT_EQ(read.accessKey, "") << "the program makes a key";
+}
+
+TEST(RemoteSettings, BadValuesTakeTheirDefaults) {
+    MemoryProfile file;
+    file.Set("Remote", "Enabled", "yes");
+    file.Set("Remote", "Network", "2");
+    file.Set("Remote", "Port", "80");
+    file.Set("Remote", "AccessKey", "0123456789abcdef0123456789abcdeg");
+    const RemoteSettings read = ReadRemoteSettings(file);
+    EXPECT_FALSE(read.enabled) << "not a number";
+    EXPECT_TRUE(read.network) << "any non-zero number is true";
+    EXPECT_EQ(read.port, 8765) << "below 1024";
+    EXPECT_EQ(read.accessKey, "") << "a letter past f";
+}
+
+TEST(RemoteSettings, PortsFrom1024To65535) {
+    EXPECT_EQ(ParseRemotePort("1024"), 1024);
+    EXPECT_EQ(ParseRemotePort(" 65535 "), 65535);
+    EXPECT_EQ(ParseRemotePort("1023"), std::nullopt);
+    EXPECT_EQ(ParseRemotePort("65536"), std::nullopt);
+    EXPECT_EQ(ParseRemotePort(""), std::nullopt);
+    EXPECT_EQ(ParseRemotePort("80a"), std::nullopt);
+}
+
+TEST(RemoteSettings, WrittenValuesReadBackAndALostWriteIsCaught) {
+    MemoryProfile file;
+    RemoteSettings settings;
+    settings.enabled = true;
+    settings.network = true;
+    settings.port = 9123;
+    settings.accessKey = "00112233445566778899AABBCCDDEEFF";
+    ASSERT_TRUE(WriteRemoteSettings(file, settings));
+    EXPECT_TRUE(RemoteSettingsReadBack(file, settings));
+    EXPECT_EQ(file.Read("Remote", "Port"), "9123");
+    MemoryProfile lossy;
+    lossy.dropAtWrite = 3;
+    ASSERT_TRUE(WriteRemoteSettings(lossy, settings));
+    EXPECT_FALSE(RemoteSettingsReadBack(lossy, settings));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "OutputFixture.h"
+#include "app/RemoteBridge.h"
 #include "win/Win32Error.h"
 
 namespace {
@@ -25,6 +26,10 @@ class Playback : public OutputFixture {
         current = this;
     }
     void TearDown() override {
+        // A thread timer outlives the test: left running it would answer the
+        // next test's pauses.
+        for (UINT_PTR timer : timers)
+            KillTimer(nullptr, timer);
         current = nullptr;
         OutputFixture::TearDown();
     }
@@ -41,7 +46,7 @@ class Playback : public OutputFixture {
         SendMessageA(form1().hwnd(), WM_COMMAND, static_cast<WPARAM>(MenuId::playbutton), 0);
     }
     // Answers every pause with Space, as an operator resuming would.
-    void ResumeEveryPause() { SetTimer(nullptr, 0, 1, Resume); }
+    void ResumeEveryPause() { timers.push_back(SetTimer(nullptr, 0, 1, Resume)); }
     static void CALLBACK Resume(HWND, UINT, UINT_PTR, DWORD) {
         if (current && current->out().Paused) {
             ++current->resumes;
@@ -51,7 +56,7 @@ class Playback : public OutputFixture {
     }
 
     // Answers the first pause with Esc.
-    void StopAtThePause() { SetTimer(nullptr, 0, 1, Stop); }
+    void StopAtThePause() { timers.push_back(SetTimer(nullptr, 0, 1, Stop)); }
     static void CALLBACK Stop(HWND, UINT, UINT_PTR timer, DWORD) {
         if (current && current->out().Paused) {
             KillTimer(nullptr, timer);
@@ -61,6 +66,7 @@ class Playback : public OutputFixture {
     }
 
     static inline Playback* current = nullptr;
+    std::vector<UINT_PTR> timers;
     int steps = 0;
     int resumes = 0;
     std::vector<std::pair<bool, int>> pausedReverse; // direction and line at each pause
@@ -70,9 +76,15 @@ class Playback : public OutputFixture {
 TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
     Script(3);
     ResumeEveryPause();
-    bool sawStop = false, sawOutput = false, editorHidden = false;
+    bool sawStop = false, sawOutput = false, editorHidden = false, remoteOffered = false;
+    const auto remoteEnabled = [&] {
+        return !(GetMenuState(GetMenu(form1().hwnd()), static_cast<UINT>(MenuId::Remote1),
+                              MF_BYCOMMAND) &
+                 MF_GRAYED);
+    };
     onStep = [&](int) {
         sawStop = sawStop || state().menu.Caption(MenuId::playbutton) == "Sto&p";
+        remoteOffered = remoteOffered || remoteEnabled();
         sawOutput = sawOutput || out().IsVisible();
         editorHidden = editorHidden || !form1().IsVisible();
     };
@@ -80,6 +92,8 @@ TEST_F(Playback, AShortScriptRunsToItsEndPausesTwiceAndComesBack) {
     EXPECT_EQ(state().menu.Caption(MenuId::playbutton), "&Play");
     Play();
     EXPECT_TRUE(sawStop);
+    EXPECT_FALSE(remoteOffered) << "the Remote dialog would hold the scroll loop";
+    EXPECT_TRUE(remoteEnabled()) << "and is offered again after";
     EXPECT_TRUE(sawOutput);
     EXPECT_TRUE(editorHidden) << "single-screen playback hides the editor";
     EXPECT_EQ(resumes, 2);
@@ -337,6 +351,112 @@ TEST_F(Playback, NoGdiObjectsLeakOverAPlayback) {
     playBoth();
     playBoth();
     EXPECT_LE(GdiObjectCount(), before);
+}
+
+// Remote commands through the bridge the server hands them to, with what it
+// would send back recorded: the state as each command is answered.
+class RemotePlayback : public Playback, public RemoteSink {
+  protected:
+    void SetUp() override {
+        Playback::SetUp();
+        bridge = std::make_unique<RemoteBridge>(form1(), out(), app->services().ui, *this);
+        ASSERT_TRUE(bridge->Create());
+        out().SetObserver(bridge.get());
+        bridge->SetActive(true);
+    }
+    void TearDown() override {
+        out().SetObserver(nullptr);
+        bridge.reset();
+        Playback::TearDown();
+    }
+    void PublishState(const RemoteState& state) override { published.push_back(state); }
+    void CommandDone(const RemoteResult& result) override {
+        answers.push_back({result, out().Playing, out().Paused, state().Delay});
+        if (onAnswer)
+            onAnswer(result);
+    }
+    void Send(std::uint64_t id, RemoteCommand command, std::int32_t argument = 0) {
+        ASSERT_TRUE(bridge->PostCommand({id, command, argument, 0}));
+    }
+    struct Answer {
+        RemoteResult result;
+        bool playing, paused;
+        int delay;
+    };
+    std::unique_ptr<RemoteBridge> bridge;
+    std::vector<RemoteState> published;
+    std::vector<Answer> answers;
+    std::function<void(const RemoteResult&)> onAnswer;
+};
+
+// The keys' test above, steered from outside: the same handlers change the
+// same fields, and each answer comes once its command has taken effect, the
+// pause's before the pause ends.
+TEST_F(RemotePlayback, CommandsRunTheirKeysHandlersAndAnswerOnceTakenEffect) {
+    Script(20);
+    form1().SetSdelaY(10);
+    onStep = [&](int n) {
+        if (n == 1)
+            Send(2, RemoteCommand::Faster4); // 10 -> 6, as Page Up
+        if (n == 2)
+            Send(3, RemoteCommand::Slower); // 6 -> 7, as Down
+        if (n == 3)
+            Send(4, RemoteCommand::Pause);
+    };
+    onAnswer = [&](const RemoteResult& result) {
+        if (result.id == 4)
+            Send(5, RemoteCommand::Pause); // already paused
+        if (result.id == 5)
+            Send(6, RemoteCommand::Resume);
+        if (result.id == 6)
+            Send(7, RemoteCommand::SetDelay, 45);
+        if (result.id == 7)
+            Send(8, RemoteCommand::Stop);
+    };
+    Send(1, RemoteCommand::Play);
+    app->mainupdate();
+    ASSERT_EQ(answers.size(), 8u);
+    for (const Answer& a : answers)
+        EXPECT_EQ(a.result.outcome,
+                  a.result.id == 5 ? RemoteOutcome::NotApplicable : RemoteOutcome::Applied)
+            << a.result.id;
+    EXPECT_TRUE(answers[0].playing) << "Play answers once playing, not when it ends";
+    EXPECT_EQ(answers[1].delay, 6);
+    EXPECT_EQ(answers[2].delay, 7);
+    EXPECT_TRUE(answers[3].paused) << "Pause answers from inside the pause";
+    EXPECT_EQ(answers[4].result.reason, "Already paused");
+    EXPECT_FALSE(answers[5].paused);
+    EXPECT_EQ(answers[6].delay, 30) << "as the delay setter has it";
+    EXPECT_FALSE(answers[7].playing) << "Stop answers once the playback has ended";
+    EXPECT_FALSE(out().Playing);
+    ASSERT_FALSE(published.empty());
+    EXPECT_FALSE(published.back().playing);
+    EXPECT_GT(published.back().rows, 0);
+    EXPECT_EQ(published.back().lines, 20);
+}
+
+// A command while any dialog of the program is open does nothing.
+TEST_F(RemotePlayback, ACommandWhileADialogIsOpenIsBusyAndChangesNothing) {
+    Script(20);
+    platform.ui.fontDialog = [&](FontSpec&, const std::function<void(const FontSpec&)>&) {
+        Send(1, RemoteCommand::Play);
+        Send(2, RemoteCommand::SetDelay, 3);
+        app->mainupdate();
+        return false;
+    };
+    form1().SetSdelaY(10);
+    form1().TypeansSize1Click();
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0].result.outcome, RemoteOutcome::Busy);
+    EXPECT_EQ(answers[1].result.outcome, RemoteOutcome::Busy);
+    EXPECT_FALSE(answers[0].playing);
+    EXPECT_EQ(state().Delay, 10);
+    EXPECT_EQ(steps, 0);
+    Send(3, RemoteCommand::Pause);
+    app->mainupdate();
+    ASSERT_EQ(answers.size(), 3u);
+    EXPECT_EQ(answers[2].result.outcome, RemoteOutcome::NotApplicable);
+    EXPECT_EQ(answers[2].result.reason, "Nothing is playing");
 }
 
 class DualScreenPlayback : public Playback {

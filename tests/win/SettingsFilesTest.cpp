@@ -8,8 +8,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "DialogWatcher.h"
 #include "TestServices.h"
 #include "app/Application.h"
+#include "app/RemoteControl.h"
 #include "editor/mainformVantel.h"
 #include "settings/ProfileCodec.h"
 #include "settings/SettingsFiles.h"
@@ -37,6 +39,16 @@ std::string Profile(const std::string& path, const char* section, const char* ke
     char value[2048] = {0};
     GetPrivateProfileStringA(section, key, "<absent>", value, sizeof value, path.c_str());
     return value;
+}
+
+// The file's bytes without one section, its heading and its keys.
+std::string WithoutSection(const std::string& bytes, const std::string& heading) {
+    const std::size_t start = bytes.find(heading);
+    if (start == std::string::npos)
+        return bytes;
+    std::size_t end = bytes.find("\n[", start);
+    end = end == std::string::npos ? bytes.size() : end + 1;
+    return bytes.substr(0, start) + bytes.substr(end);
 }
 
 std::string ExeFolder() {
@@ -350,8 +362,10 @@ TEST_F(SettingsFiles, AScriptTheSettingsCannotReopenLeavesTheEditorsText) {
 TEST_F(SettingsFiles, AScriptUnderANonWesternPathIsReopenedFromItsWholePath) {
     Start();
     ShowWindow(form1().hwnd(), SW_SHOWNORMAL);
-    const std::string folder = dir + "\xD0\xA1\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0 \xE5\x89\xA7\xE6\x9C\xAC"; // Сцена 剧本
-    const std::string script = folder + "\\\xD7\xAA\xD7\xA1\xD7\xA8\xD7\x99\xD7\x98.txt"; // תסריט.txt
+    const std::string folder =
+        dir + "\xD0\xA1\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0 \xE5\x89\xA7\xE6\x9C\xAC"; // Сцена 剧本
+    const std::string script =
+        folder + "\\\xD7\xAA\xD7\xA1\xD7\xA8\xD7\x99\xD7\x98.txt"; // תסריט.txt
     CreateDirectoryW(FileSystemPath(folder).c_str(), nullptr);
     ReplaceFileContents(script, "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
     ASSERT_TRUE(form1().LoadScript(script));
@@ -427,6 +441,61 @@ TEST_F(SettingsFiles, SaveSettingsAsWritesTheChosenNameInTheSettingsFolder) {
     Command(MenuId::SaveConfigurationAs1); // cancelled
     EXPECT_EQ(dialog.title, "Save File");
     EXPECT_FALSE(Exists(SettingsFile("show")));
+}
+
+// The Remote Control dialog keeps its choices in their own section of the
+// default file and nothing else of it changes; a show's settings leave the
+// remote as it is.
+TEST_F(SettingsFiles, TheRemoteDialogWritesOnlyItsSectionAndLoadSettingsLeavesTheRemoteOn) {
+    Start();
+    RemoteControl& remote = *app->Remote();
+    EXPECT_FALSE(remote.Settings().enabled) << "a file without the section: off";
+    EXPECT_EQ(form1().StatusBar1().Text(3), "Single Monitor");
+    Command(MenuId::SaveConfiguration1);
+    const std::string path = SettingsFile("rollscript");
+    const std::string before = ReadBytes(path);
+    ASSERT_NE(before.find("[Alternate]"), std::string::npos);
+    const auto answer = [&](bool on) {
+        return [on](HWND dlg) {
+            CheckDlgButton(dlg, TRemoteForm::kEnabledId, on ? BST_CHECKED : BST_UNCHECKED);
+            SetDlgItemTextA(dlg, TRemoteForm::kPortId, "80");
+            SendMessageA(dlg, WM_COMMAND, IDOK, 0); // refused, the box stays
+            SetDlgItemTextA(dlg, TRemoteForm::kPortId, "18765");
+            PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+        };
+    };
+    {
+        DialogWatcher watcher(answer(true));
+        Command(MenuId::Remote1);
+    }
+    ASSERT_EQ(platform.ui.boxes.size(), 1u);
+    EXPECT_EQ(platform.ui.boxes[0].text, "The port must be a number from 1024 to 65535.");
+    const std::string after = ReadBytes(path);
+    EXPECT_EQ(WithoutSection(after, "[Remote]"), before) << "no other byte changed";
+    EXPECT_EQ(Profile(path, "Remote", "Enabled"), "1");
+    EXPECT_EQ(Profile(path, "Remote", "Network"), "0");
+    EXPECT_EQ(Profile(path, "Remote", "Port"), "18765");
+    EXPECT_EQ(Profile(path, "Remote", "AccessKey").size(), 32u);
+    EXPECT_TRUE(remote.Running());
+    EXPECT_EQ(form1().StatusBar1().Text(3), "Single Monitor, Remote :18765");
+
+    WriteBytes(SettingsFile("show"), "[Remote]\r\nEnabled=0\r\n[Alternate]\r\nAlteSize=30\r\n");
+    platform.ui.fileAnswers.push_back(SettingsFile("show"));
+    Command(MenuId::LoadConfiguration1);
+    EXPECT_EQ(state().editorFont.sizePt, 30) << "the show's settings loaded";
+    EXPECT_TRUE(remote.Settings().enabled);
+    EXPECT_TRUE(remote.Running());
+    EXPECT_EQ(form1().StatusBar1().Text(3), "Single Monitor, Remote :18765");
+    Command(MenuId::SaveConfiguration1);
+    EXPECT_EQ(Profile(path, "Remote", "Port"), "18765") << "a save keeps the section";
+
+    {
+        DialogWatcher watcher(answer(false));
+        Command(MenuId::Remote1);
+    }
+    EXPECT_FALSE(remote.Running()) << "switched off, the port is closed";
+    EXPECT_EQ(Profile(path, "Remote", "Enabled"), "0");
+    EXPECT_EQ(form1().StatusBar1().Text(3), "Single Monitor");
 }
 
 TEST_F(SettingsFiles, WindowBoundsFollowTheFileWithinTheMonitor) {

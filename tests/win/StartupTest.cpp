@@ -162,8 +162,8 @@ TEST_F(Startup, MenuBarHoldsExitInFileAndOnTheBar) {
         GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
         top.push_back(text);
     }
-    EXPECT_EQ(top,
-              (std::vector<std::string>{"&File", "&Edit", "F&ont", "&Play", "&Help", "E&xit"}));
+    EXPECT_EQ(top, (std::vector<std::string>{"&File", "&Edit", "F&ont", "&Play", "&Remote...",
+                                             "&Help", "E&xit"}));
     char text[64] = {0};
     GetMenuStringA(bar, static_cast<UINT>(MenuId::Exit1), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "E&xit");

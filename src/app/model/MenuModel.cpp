@@ -51,6 +51,7 @@ const std::array<MenuItemDef, kMenuItemCount> kTree = {{
     Item(M::CenterText1, M::Font1, "Center Text"),
     Item(M::RightJustify1, M::Font1, "Right Justify"),
     Top(M::playbutton, "&Play"),
+    Top(M::Remote1, "&Remote..."),
     Top(M::Monitors1, "Monitors", true, true),
     Item(M::UseSecondMonitorforScrolling1, M::Monitors1, "Use Dual Screen Mode", false),
     Item(M::TestSecondMonitor1, M::Monitors1, "Test Talent Monitor", false),

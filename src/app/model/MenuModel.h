@@ -47,6 +47,8 @@ enum class MenuId : std::uint16_t {
     RightJustify1,
     // Play (a command on the bar itself)
     playbutton = 400,
+    // Remote (a command on the bar itself)
+    Remote1 = 450,
     // Monitors
     Monitors1 = 500,
     UseSecondMonitorforScrolling1,
@@ -74,7 +76,7 @@ struct MenuItemDef {
 };
 
 // The menu tree in display order.
-inline constexpr std::size_t kMenuItemCount = 45;
+inline constexpr std::size_t kMenuItemCount = 46;
 const std::array<MenuItemDef, kMenuItemCount>& MenuTree();
 // Position of an item in the tree; throws for an id that is not an item.
 std::size_t MenuIndex(MenuId id);

@@ -1,0 +1,67 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <vector>
+
+#include "app/model/PlaybackObserver.h"
+#include "remote/RemoteTypes.h"
+#include "win/Window.h"
+
+class IModalUi;
+class TForm1;
+class TForm4;
+
+// Where the bridge's news goes: the server, or a test's recorder.
+class RemoteSink {
+  public:
+    virtual void PublishState(const RemoteState& state) = 0;
+    virtual void CommandDone(const RemoteResult& result) = 0;
+
+  protected:
+    ~RemoteSink() = default;
+};
+
+// Carries remote commands onto the GUI thread and the prompter's state back.
+// A command is queued by a network thread and fetched by a message posted to
+// a window (a modal loop drops thread messages but dispatches window ones),
+// then runs the very handler of its key or menu command, nested in the
+// scroll loop's message pump as a key would.
+class RemoteBridge final : public Window, public RemoteHost, public PlaybackObserver {
+  public:
+    RemoteBridge(TForm1& editor, TForm4& output, IModalUi& ui, RemoteSink& sink);
+    bool Create();
+    // While inactive nothing is published and the state is not watched.
+    void SetActive(bool active);
+
+    // Any thread.
+    bool PostCommand(const RemoteRequest& request) override;
+    // GUI thread.
+    void PlaybackChanged() override;
+    RemoteState Snapshot();
+    void Publish();
+
+  protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    static constexpr UINT kCommandMessage = WM_APP + 40;
+    static constexpr UINT_PTR kWatchTimer = 1;
+    void RunQueued();
+    void Take(const RemoteRequest& request);
+    void Execute(const RemoteRequest& request);
+    void Answer(std::uint64_t id, RemoteOutcome outcome, std::string reason = {});
+    void AnswerPending();
+    void OnWatchTimer();
+
+    TForm1& editor_;
+    TForm4& output_;
+    IModalUi& ui_;
+    RemoteSink& sink_;
+    bool active_ = false;
+    std::mutex mutex_;
+    std::deque<RemoteRequest> queue_; // under mutex_
+    // Commands taken whose effect has not been published yet.
+    std::vector<std::uint64_t> pending_;
+    RemoteState published_;
+};

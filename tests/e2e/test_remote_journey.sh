@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The remote control from outside: the program starts with the remote on for
+# this computer only, as its settings file says; curl, on 127.0.0.1 only,
+# plays, slows, speeds up, pauses, resumes and stops the sample script, and
+# the answers, the output window and the status bar show it. Exit closes the
+# port. Started again while another program holds the port, it says so in the
+# status bar and works on without the remote.
+source "$(dirname "$0")/lib.sh"
+
+cp -r "$DIST" "$E2E_TMP/app"
+export EXE="$E2E_TMP/app/rollscript.exe" # what start_app runs
+MES="$E2E_TMP/app/settings/rollscript.mes"
+KEY=00112233445566778899aabbccddeeff
+
+# A port nothing listens on yet.
+PORT=""
+for p in $(shuf -i 20000-29999 -n 20); do
+    if ! (exec 3<>"/dev/tcp/127.0.0.1/$p") 2>/dev/null; then
+        PORT=$p
+        break
+    fi
+done
+[ -n "$PORT" ] || fail "no free port found"
+printf '\r\n[Remote]\r\nEnabled=1\r\nNetwork=0\r\nPort=%s\r\nAccessKey=%s\r\n' "$PORT" "$KEY" >>"$MES"
+
+URL="http://127.0.0.1:$PORT"
+post() { curl -s -m 10 -H "Authorization: Bearer $KEY" -X POST "$URL/api/$1"; }
+field() { jq -r ".$1"; }
+
+start_app
+focus_main
+
+# The status bar says the remote is on, and where.
+panel=""
+for _ in $(seq 1 50); do
+    panel=$(status_panel 3)
+    [ "$panel" = "Single Monitor, Remote :$PORT" ] && break
+    sleep 0.1
+done
+[ "$panel" = "Single Monitor, Remote :$PORT" ] || fail "panel 3 reads '$panel'"
+
+code=$(curl -s -o /dev/null -w '%{http_code}' -m 10 -X POST "$URL/api/play")
+[ "$code" = 401 ] || fail "a play without the key answered $code"
+state=$(curl -s -m 10 -H "Authorization: Bearer $KEY" "$URL/api/state")
+[ "$(field playing <<<"$state")" = false ] || fail "playing before Play: $state"
+
+# Play: answered once the output window is up.
+answer=$(post play)
+[ "$(field playing <<<"$answer")" = true ] || fail "Play answered $answer"
+[ "$(field result <<<"$answer")" = applied ] || fail "Play answered $answer"
+xdotool search --onlyvisible --name '^Cuecraft 1\.3\.2\.44$' >/dev/null 2>&1 &&
+    fail "the editor stayed visible while playing"
+
+answer=$(post delay/10)
+[ "$(field delay <<<"$answer")" = 10 ] || fail "delay/10 answered $answer"
+answer=$(post faster)
+[ "$(field delay <<<"$answer")" = 9 ] || fail "Faster (as Up) answered $answer"
+answer=$(post slower4)
+[ "$(field delay <<<"$answer")" = 13 ] || fail "Slower4 (as Page Down) answered $answer"
+
+answer=$(post pause)
+[ "$(field paused <<<"$answer")" = true ] || fail "Pause answered $answer"
+rows=$(field rows <<<"$answer")
+sleep 0.5
+answer=$(post pause)
+[ "$(field result <<<"$answer")" = "not applicable" ] || fail "a second Pause answered $answer"
+[ "$(field rows <<<"$answer")" = "$rows" ] || fail "the text moved while paused"
+
+answer=$(post resume)
+[ "$(field paused <<<"$answer")" = false ] || fail "Resume answered $answer"
+sleep 0.5
+state=$(curl -s -m 10 -H "Authorization: Bearer $KEY" "$URL/api/state")
+[ "$(field rows <<<"$state")" -gt "$rows" ] || fail "no rows moved after Resume: $state"
+
+answer=$(post stop)
+[ "$(field playing <<<"$answer")" = false ] || fail "Stop answered $answer"
+wait_window '^Cuecraft 1\.3\.2\.44$' 10 >/dev/null || fail "the editor did not come back"
+[ "$(status_panel 3)" = "Single Monitor, Remote :$PORT" ] || fail "panel 3 lost the remote"
+
+# Exit stops the server: the port is closed once the program has ended.
+quit_app
+if (exec 3<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null; then
+    fail "port $PORT still open after Exit"
+fi
+
+python3 -c 'import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", int(sys.argv[1]))); s.listen(1); time.sleep(60)' "$PORT" &
+HOLDER=$!
+trap 'kill $HOLDER 2>/dev/null; cleanup_e2e' EXIT
+sleep 0.5
+start_app
+focus_main
+expected="Single Monitor, Remote off: Port $PORT is in use by another program"
+for _ in $(seq 1 50); do
+    panel=$(status_panel 3)
+    [ "$panel" = "$expected" ] && break
+    sleep 0.1
+done
+[ "$panel" = "$expected" ] || fail "with the port taken panel 3 reads '$panel'"
+quit_app
+echo "PASS"

@@ -34,6 +34,19 @@ start_app() {
     APP_PID=$!
 }
 
+# The Windows name of an absolute path, through drive Z: as Wine maps it
+# (winepath cuts a name at 260 characters).
+win_path() { printf 'Z:%s\n' "${1//\//\\}"; }
+
+# Waits until file $1 holds exactly the bytes of file $2; $3 names the step.
+expect_bytes() {
+    for _ in $(seq 1 30); do
+        cmp -s "$1" "$2" && return 0
+        sleep 0.2
+    done
+    fail "$3: the file holds $(od -An -tx1 "$1" | head -c 600)"
+}
+
 # True when the program showed a message box with exactly this text. Needs
 # the program started with WINEDEBUG=-all,+msgbox, whose trace names each box.
 box_text_shown() {

@@ -30,10 +30,6 @@ LINES=(
     "Grüße aus München, Straße"
 )
 
-# The Windows name of an absolute path, through drive Z: as Wine maps it
-# (winepath cuts a name at 260 characters).
-win_path() { printf 'Z:%s\n' "${1//\//\\}"; }
-
 unitext() { "$WINE64" "$UNITEXT" "$@" </dev/null 2>/dev/null; }
 
 # Puts characters the US keyboard lacks ("lower UPPER" keysyms) on the keys
@@ -57,15 +53,6 @@ expect_editor() {
         sleep 0.2
     done
     fail "$2: the editor holds $(od -An -c "$E2E_TMP/editor.txt" | head -c 600)"
-}
-
-# Waits until file $1 holds exactly the bytes of file $2.
-expect_bytes() {
-    for _ in $(seq 1 30); do
-        cmp -s "$1" "$2" && return 0
-        sleep 0.2
-    done
-    fail "$3: the file holds $(od -An -tx1 "$1" | head -c 600)"
 }
 
 # Lines stand at a fixed pitch (rows from one line to the next), which may

@@ -13,17 +13,6 @@ cp -r "$DIST" "$E2E_TMP/app"
 export EXE="$E2E_TMP/app/rollscript.exe"
 QUESTION="some bytes of the file could not be read in code page 932"
 
-win_path() { printf 'Z:%s\n' "${1//\//\\}"; }
-
-# Waits until file $1 holds exactly the bytes of file $2.
-expect_bytes() {
-    for _ in $(seq 1 30); do
-        cmp -s "$1" "$2" && return 0
-        sleep 0.2
-    done
-    fail "$3: the file holds $(od -An -tx1 "$1" | head -c 300)"
-}
-
 (
     use_own_display 1920x1080
     [ "$("$WINE64" "$DIST/../bin/unitext.exe" acp </dev/null 2>/dev/null | tr -d '\r')" = 932 ] ||

@@ -7,23 +7,7 @@
 # status bar and works on without the remote.
 source "$(dirname "$0")/lib.sh"
 
-cp -r "$DIST" "$E2E_TMP/app"
-export EXE="$E2E_TMP/app/rollscript.exe" # what start_app runs
-MES="$E2E_TMP/app/settings/rollscript.mes"
-KEY=00112233445566778899aabbccddeeff
-
-# A port nothing listens on yet.
-PORT=""
-for p in $(shuf -i 20000-29999 -n 20); do
-    if ! (exec 3<>"/dev/tcp/127.0.0.1/$p") 2>/dev/null; then
-        PORT=$p
-        break
-    fi
-done
-[ -n "$PORT" ] || fail "no free port found"
-printf '\r\n[Remote]\r\nEnabled=1\r\nNetwork=0\r\nPort=%s\r\nAccessKey=%s\r\n' "$PORT" "$KEY" >>"$MES"
-
-URL="http://127.0.0.1:$PORT"
+setup_remote
 post() { curl -s -m 10 -H "Authorization: Bearer $KEY" -X POST "$URL/api/$1"; }
 field() { jq -r ".$1"; }
 
@@ -31,13 +15,7 @@ start_app
 focus_main
 
 # The status bar says the remote is on, and where.
-panel=""
-for _ in $(seq 1 50); do
-    panel=$(status_panel 3)
-    [ "$panel" = "Single Monitor, Remote :$PORT" ] && break
-    sleep 0.1
-done
-[ "$panel" = "Single Monitor, Remote :$PORT" ] || fail "panel 3 reads '$panel'"
+wait_panel3 "Single Monitor, Remote :$PORT"
 
 code=$(curl -s -o /dev/null -w '%{http_code}' -m 10 -X POST "$URL/api/play")
 [ "$code" = 401 ] || fail "a play without the key answered $code"
@@ -90,12 +68,6 @@ trap 'kill $HOLDER 2>/dev/null; cleanup_e2e' EXIT
 sleep 0.5
 start_app
 focus_main
-expected="Single Monitor, Remote off: Port $PORT is in use by another program"
-for _ in $(seq 1 50); do
-    panel=$(status_panel 3)
-    [ "$panel" = "$expected" ] && break
-    sleep 0.1
-done
-[ "$panel" = "$expected" ] || fail "with the port taken panel 3 reads '$panel'"
+wait_panel3 "Single Monitor, Remote off: Port $PORT is in use by another program"
 quit_app
 echo "PASS"

@@ -1,0 +1,256 @@
+#!/usr/bin/python3
+"""The remote page in Debian's headless Chromium, as a phone or a desktop
+browser: pairs through /?key=, presses the buttons as a person does, and after
+each press compares what the page shows with what the program shows from
+outside (its status bar and whether the editor or the output window is up).
+With --quit, ends the program with Alt+X and waits for the page to say it lost
+the connection. Prints nothing on success; raises on the first fault."""
+
+import argparse
+import json
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
+
+EDITOR_TITLE = r"^Cuecraft 1\.3\.2\.44$"
+
+
+def browser(size, profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage", "--hide-scrollbars",
+                 "--user-data-dir=" + profile):
+        options.add_argument(flag)
+    if size == "phone":
+        options.add_experimental_option("mobileEmulation", {
+            "deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 1, "touch": True, "mobile": True},
+            "userAgent": "Mozilla/5.0 (Linux; Android 14) Mobile",
+        })
+    else:
+        options.add_argument("--window-size=1280,800")
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    if size != "phone":
+        # The window's size includes no chrome in headless mode; make the
+        # viewport itself 1280x800.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 1280, "height": 800, "deviceScaleFactor": 1, "mobile": False})
+    driver.set_page_load_timeout(20)
+    return driver
+
+
+class Journey:
+    def __init__(self, args):
+        self.args = args
+        self.base = "http://127.0.0.1:%d" % args.port
+        self.driver = None
+
+    def fail(self, what):
+        raise AssertionError("%s viewport: %s" % (self.args.size, what))
+
+    def wait(self, what, test, seconds=10.0):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            value = test()
+            if value:
+                return value
+            time.sleep(0.1)
+        self.fail("waited %.0f s for %s" % (seconds, what))
+
+    # ---- what the program shows from outside ----
+    def panels(self):
+        out = subprocess.run(self.args.status_cmd, shell=True, capture_output=True,
+                             timeout=30, stdin=subprocess.DEVNULL)
+        return out.stdout.decode("utf-8", "replace").replace("\r", "").split("\n")
+
+    def editor_visible(self):
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", EDITOR_TITLE],
+                             capture_output=True, timeout=10)
+        return out.returncode == 0 and out.stdout.strip() != b""
+
+    def api_state(self):
+        req = urllib.request.Request(self.base + "/api/state",
+                                     headers={"Authorization": "Bearer " + self.args.key})
+        with urllib.request.urlopen(req, timeout=10) as answer:
+            return json.loads(answer.read())
+
+    def check_program(self, playing):
+        panel3 = self.panels()[2] if len(self.panels()) > 2 else ""
+        if panel3 != "Single Monitor, Remote :%d" % self.args.port:
+            self.fail("panel 3 reads %r" % panel3)
+        # On one monitor the editor hides while the output window scrolls.
+        self.wait("the editor %s" % ("to hide" if playing else "to come back"),
+                  lambda: self.editor_visible() != playing)
+
+    # ---- what the page shows ----
+    def text(self, element_id):
+        return self.driver.find_element(By.ID, element_id).text
+
+    def page_state(self, wanted):
+        return self.wait("the page to show %r (shows %r)" % (wanted, self.text("state")),
+                         lambda: self.text("state") == wanted)
+
+    def press(self, element_id):
+        self.driver.find_element(By.ID, element_id).click()
+
+    def rows(self):
+        return self.api_state()["rows"]
+
+    # ---- the journey ----
+    def pair(self):
+        self.driver.get(self.base + "/?key=" + self.args.key)
+        self.page_state("Stopped")
+        if self.driver.current_url != self.base + "/":
+            self.fail("the address bar still reads %s" % self.driver.current_url)
+        cookies = {c["name"]: c for c in self.driver.get_cookies()}
+        cookie = cookies.get("cuecraft_key")
+        if not cookie or not cookie.get("httpOnly") or cookie.get("sameSite") != "Strict":
+            self.fail("pairing cookie %r" % cookie)
+        # Paired: the bare address shows the remote, not the key field.
+        self.driver.get(self.base + "/")
+        self.page_state("Stopped")
+        if self.driver.find_elements(By.ID, "key"):
+            self.fail("the paired page asks for the key")
+        # An unpaired browser sees only the key field.
+        self.driver.delete_all_cookies()
+        self.driver.get(self.base + "/")
+        if not self.driver.find_elements(By.ID, "key") or self.driver.find_elements(By.ID, "play"):
+            self.fail("an unpaired page shows more than the key field")
+        self.driver.get(self.base + "/?key=" + self.args.key)
+        self.page_state("Stopped")
+
+    def check_touch_targets(self):
+        small = self.driver.execute_script("""
+            return [...document.querySelectorAll('button')].map(b => {
+              const r = b.getBoundingClientRect();
+              return [b.id, Math.round(r.width), Math.round(r.height)];
+            }).filter(([id, w, h]) => w < 48 || h < 48);""")
+        if small:
+            self.fail("touch targets under 48 px: %r" % small)
+        width = self.driver.execute_script("return document.documentElement.scrollWidth")
+        if width > self.driver.execute_script("return window.innerWidth"):
+            self.fail("the page is wider than the screen (%d px)" % width)
+
+    def hold_back(self, seconds):
+        back = self.driver.find_element(By.ID, "back")
+        if self.args.size == "phone":
+            finger = PointerInput(interaction.POINTER_TOUCH, "finger")
+            actions = ActionBuilder(self.driver, mouse=finger)
+            actions.pointer_action.move_to(back).pointer_down()
+            actions.perform()
+        else:
+            ActionChains(self.driver).move_to_element(back).click_and_hold().perform()
+        self.wait("the page to show Backward", lambda: self.text("direction") == "Backward")
+        start = self.rows()
+        time.sleep(seconds)
+        held = self.api_state()
+        if not held["playing"] or held["paused"] or held["direction"] != "backward":
+            self.fail("while Back is held the state is %r" % held)
+        if held["rows"] >= start:
+            self.fail("the text did not run backward while Back was held (%d -> %d)" % (start, held["rows"]))
+        if self.args.size == "phone":
+            actions = ActionBuilder(self.driver, mouse=finger)
+            actions.pointer_action.pointer_up()
+            actions.perform()
+        else:
+            ActionChains(self.driver).release().perform()
+
+    def run(self):
+        with tempfile.TemporaryDirectory() as profile:
+            self.driver = browser(self.args.size, profile)
+            try:
+                self.journey()
+            finally:
+                self.driver.quit()
+
+    def journey(self):
+        self.pair()
+        self.check_program(playing=False)
+        self.check_touch_targets()
+        if self.args.shot_stopped:
+            self.driver.save_screenshot(self.args.shot_stopped)
+
+        self.press("play")
+        self.page_state("Playing")
+        self.check_program(playing=True)
+        if self.text("play") != "Stop":
+            self.fail("the Play button reads %r while playing" % self.text("play"))
+
+        self.press("pause")
+        self.page_state("Paused")
+        self.check_program(playing=True)
+        rows = self.rows()
+        time.sleep(0.5)
+        if self.rows() != rows or self.text("pause") != "Resume":
+            self.fail("paused, yet the text moved or the button reads %r" % self.text("pause"))
+
+        self.press("pause")
+        self.page_state("Playing")
+        self.wait("the text to move after Resume", lambda: self.rows() > rows)
+
+        delay = self.api_state()["delay"]
+        self.press("faster")
+        self.wait("Delay %d on the page" % (delay - 1),
+                  lambda: self.text("delay").startswith("Delay %d " % (delay - 1)))
+        if self.api_state()["delay"] != delay - 1:
+            self.fail("Faster left the delay at %d" % self.api_state()["delay"])
+        self.check_program(playing=True)
+        line = self.api_state()
+        if self.text("line") != "Line %d of %d" % (line["line"], line["lines"]):
+            # The line may have moved on between the two reads; once more.
+            self.wait("the page's line to match", lambda: self.text("line") ==
+                      "Line %d of %d" % (self.api_state()["line"], self.api_state()["lines"]))
+        if self.args.shot_playing:
+            self.driver.save_screenshot(self.args.shot_playing)
+
+        self.hold_back(1.5)
+        self.page_state("Paused")
+        paused = self.api_state()
+        if not paused["paused"]:
+            self.fail("letting go of Back left %r" % paused)
+        self.check_program(playing=True)
+
+        self.press("play")  # now reads Stop
+        self.page_state("Stopped")
+        self.check_program(playing=False)
+        if self.text("play") != "Play":
+            self.fail("the Play button reads %r after Stop" % self.text("play"))
+
+        if self.args.quit:
+            subprocess.run(["xdotool", "key", "--delay", "60", "alt+x"], check=True, timeout=10)
+            self.page_state("Not connected, retrying", 20)
+            if self.args.shot_offline:
+                self.driver.save_screenshot(self.args.shot_offline)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--port", type=int, required=True)
+    parser.add_argument("--key", required=True)
+    parser.add_argument("--size", choices=("phone", "desktop"), required=True)
+    parser.add_argument("--status-cmd", required=True, help="prints the status bar panels")
+    parser.add_argument("--shot-stopped")
+    parser.add_argument("--shot-playing")
+    parser.add_argument("--shot-offline")
+    parser.add_argument("--quit", action="store_true")
+    Journey(parser.parse_args()).run()
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except AssertionError as fault:
+        print("FAIL: %s" % fault, file=sys.stderr)
+        sys.exit(1)

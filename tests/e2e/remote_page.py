@@ -87,7 +87,8 @@ class Journey:
             return json.loads(answer.read())
 
     def check_program(self, playing):
-        panel3 = self.panels()[2] if len(self.panels()) > 2 else ""
+        panels = self.panels()
+        panel3 = panels[2] if len(panels) > 2 else ""
         if panel3 != "Single Monitor, Remote :%d" % self.args.port:
             self.fail("panel 3 reads %r" % panel3)
         # On one monitor the editor hides while the output window scrolls.

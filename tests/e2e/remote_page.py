@@ -17,9 +17,6 @@ import urllib.request
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions import interaction
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 
 EDITOR_TITLE = r"^Cuecraft 1\.3\.2\.44$"
@@ -99,9 +96,9 @@ class Journey:
     def text(self, element_id):
         return self.driver.find_element(By.ID, element_id).text
 
-    def page_state(self, wanted):
+    def page_state(self, wanted, seconds=10.0):
         return self.wait("the page to show %r (shows %r)" % (wanted, self.text("state")),
-                         lambda: self.text("state") == wanted)
+                         lambda: self.text("state") == wanted, seconds)
 
     def press(self, element_id):
         self.driver.find_element(By.ID, element_id).click()
@@ -144,13 +141,18 @@ class Journey:
         if width > self.driver.execute_script("return window.innerWidth"):
             self.fail("the page is wider than the screen (%d px)" % width)
 
+    def touch(self, kind, element=None):
+        """A finger on the element (touchStart) or lifted (touchEnd)."""
+        points = []
+        if element is not None:
+            r = element.rect
+            points = [{"x": r["x"] + r["width"] / 2, "y": r["y"] + r["height"] / 2}]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
     def hold_back(self, seconds):
         back = self.driver.find_element(By.ID, "back")
         if self.args.size == "phone":
-            finger = PointerInput(interaction.POINTER_TOUCH, "finger")
-            actions = ActionBuilder(self.driver, mouse=finger)
-            actions.pointer_action.move_to(back).pointer_down()
-            actions.perform()
+            self.touch("touchStart", back)
         else:
             ActionChains(self.driver).move_to_element(back).click_and_hold().perform()
         self.wait("the page to show Backward", lambda: self.text("direction") == "Backward")
@@ -162,11 +164,25 @@ class Journey:
         if held["rows"] >= start:
             self.fail("the text did not run backward while Back was held (%d -> %d)" % (start, held["rows"]))
         if self.args.size == "phone":
-            actions = ActionBuilder(self.driver, mouse=finger)
-            actions.pointer_action.pointer_up()
-            actions.perform()
+            self.touch("touchEnd")
         else:
             ActionChains(self.driver).release().perform()
+
+    def fill_screen(self):
+        """Much faster until the text fills the screen (only then can it run
+        backward), then Much slower as often."""
+        height = int(subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
+                                    timeout=10, check=True).stdout.split()[1])
+        delay = self.api_state()["delay"]
+        for _ in range(3):
+            self.press("faster4")
+        self.wait("Delay %d on the page" % max(delay - 12, 0),
+                  lambda: self.text("delay").startswith("Delay %d " % max(delay - 12, 0)))
+        self.wait("the text to fill the screen", lambda: self.rows() > height, 20)
+        for _ in range(3):
+            self.press("slower4")
+        self.wait("Delay %d on the page" % min(delay, 30),
+                  lambda: self.text("delay").startswith("Delay %d " % delay))
 
     def run(self):
         with tempfile.TemporaryDirectory() as profile:
@@ -216,6 +232,7 @@ class Journey:
         if self.args.shot_playing:
             self.driver.save_screenshot(self.args.shot_playing)
 
+        self.fill_screen()
         self.hold_back(1.5)
         self.page_state("Paused")
         paused = self.api_state()

@@ -3,14 +3,17 @@
 browser: pairs through /?key=, presses the buttons as a person does, and after
 each press compares what the page shows with what the program shows from
 outside (its status bar and whether the editor or the output window is up).
-With --quit, ends the program with Alt+X and waits for the page to say it lost
+With --other-site, a page served from another local port tries to steer it
+with the paired browser's cookie. With --quit, ends the program with Alt+X and waits for the page to say it lost
 the connection. Prints nothing on success; raises on the first fault."""
 
 import argparse
+import http.server
 import json
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import urllib.request
 
@@ -20,6 +23,38 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 
 EDITOR_TITLE = r"^Cuecraft 1\.3\.2\.44$"
+
+# A page of another site (another port of this computer) that tries to steer
+# the prompter with the paired browser's cookie, which SameSite does not stop
+# since ports do not make sites.
+FOREIGN_PAGE = """<!DOCTYPE html><title>other</title><script>
+const target = "127.0.0.1:%d";
+window.outcome = {};
+fetch("http://" + target + "/api/play", {method: "POST", mode: "no-cors", credentials: "include"})
+  .then(() => { window.outcome.post = "sent"; }, () => { window.outcome.post = "failed"; });
+const ws = new WebSocket("ws://" + target + "/api/live");
+ws.onopen = () => { window.outcome.live = "open"; };
+ws.onerror = () => { window.outcome.live = "refused"; };
+</script>"""
+
+
+def serve_foreign(port):
+    page = (FOREIGN_PAGE % port).encode()
+
+    class Handler(http.server.BaseHTTPRequestHandler):
+        def do_GET(self):
+            self.send_response(200)
+            self.send_header("Content-Type", "text/html")
+            self.send_header("Content-Length", str(len(page)))
+            self.end_headers()
+            self.wfile.write(page)
+
+        def log_message(self, *args):
+            pass
+
+    server = http.server.HTTPServer(("127.0.0.1", 0), Handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
 
 
 def browser(size, profile):
@@ -168,6 +203,23 @@ class Journey:
         else:
             ActionChains(self.driver).release().perform()
 
+    def foreign_site(self):
+        """Another site's page in the paired browser steers nothing."""
+        server = serve_foreign(self.args.port)
+        try:
+            self.driver.get("http://127.0.0.1:%d/" % server.server_address[1])
+            outcome = self.wait("the other site's requests to end", lambda: self.driver.execute_script(
+                "return window.outcome.post && window.outcome.live ? window.outcome : null"))
+        finally:
+            server.shutdown()
+        if outcome["live"] != "refused":
+            self.fail("another site opened the live socket: %r" % outcome)
+        time.sleep(0.5)
+        if self.api_state()["playing"]:
+            self.fail("another site's page started a playback")
+        self.driver.get(self.base + "/")
+        self.page_state("Stopped")
+
     def fill_screen(self):
         """Much faster until the text fills the screen (only then can it run
         backward), then Much slower as often."""
@@ -246,6 +298,8 @@ class Journey:
         if self.text("play") != "Play":
             self.fail("the Play button reads %r after Stop" % self.text("play"))
 
+        if self.args.other_site:
+            self.foreign_site()
         if self.args.quit:
             subprocess.run(["xdotool", "key", "--delay", "60", "alt+x"], check=True, timeout=10)
             self.page_state("Not connected, retrying", 20)
@@ -262,6 +316,7 @@ def main():
     parser.add_argument("--shot-stopped")
     parser.add_argument("--shot-playing")
     parser.add_argument("--shot-offline")
+    parser.add_argument("--other-site", action="store_true", help="then a page of another site")
     parser.add_argument("--quit", action="store_true")
     Journey(parser.parse_args()).run()
 

@@ -4,8 +4,9 @@
 # phone (390x844, touch) and then as a desktop browser (1280x800). Each pairs
 # through /?key=, presses Play, Pause, Resume, Faster, holds Back and lets go,
 # and presses Stop, and after each press the page and the program's status bar
-# and windows agree. Then the program quits under the desktop page, which says
-# it is not connected. SHOTS_DIR, when set, receives the page's screenshots.
+# and windows agree. A page of another site (another local port) then tries
+# to steer it with the paired browser's cookie, in vain. Then the program
+# quits under the desktop page, which says it is not connected. SHOTS_DIR, when set, receives the page's screenshots.
 source "$(dirname "$0")/lib.sh"
 
 PY=/usr/bin/python3 # Debian's, which has python3-selenium
@@ -28,6 +29,6 @@ page() {
 page --size phone --shot-stopped "$SHOTS/remote-phone-stopped.png" \
     --shot-playing "$SHOTS/remote-phone.png" || fail "the phone's journey"
 page --size desktop --shot-playing "$SHOTS/remote-desktop.png" \
-    --shot-offline "$SHOTS/remote-offline.png" --quit || fail "the desktop's journey"
+    --shot-offline "$SHOTS/remote-offline.png" --other-site --quit || fail "the desktop's journey"
 wait_exit 20 >/dev/null || fail "Exit did not end the program"
 echo "PASS"

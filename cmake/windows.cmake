@@ -83,6 +83,8 @@ endforeach()
 # The journey in other languages runs on a Western system (code page 1252) and
 # again on a Cyrillic one (1251).
 set_tests_properties(e2e.test_unicode_journey PROPERTIES TIMEOUT 300)
+# Two browser journeys; a client that trickles its headers for ten seconds.
+set_tests_properties(e2e.test_remote_browser e2e.test_remote_security PROPERTIES TIMEOUT 240)
 add_test(NAME e2e.test_unicode_journey_1251
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/test_unicode_journey.sh ${DIST_DIR} 1251)
 set_tests_properties(e2e.test_unicode_journey_1251 PROPERTIES LABELS e2e RUN_SERIAL TRUE

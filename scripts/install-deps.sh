@@ -14,6 +14,7 @@ packages=(
     imagemagick zip ghostscript printer-driver-cups-pdf fonts-dejavu-core
     fonts-wqy-microhei fonts-noto-core locales
     libboost-dev nlohmann-json3-dev curl jq
+    chromium chromium-driver python3-selenium
 )
 
 missing=()

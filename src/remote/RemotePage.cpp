@@ -24,6 +24,7 @@ header { display:flex; flex-wrap:wrap; align-items:baseline; gap:4px 16px; paddi
 #state.playing { color:#7bd88f; } #state.paused { color:var(--accent); } #state.offline { color:#ff6b6b; }
 #script { color:var(--dim); overflow:hidden; text-overflow:ellipsis; white-space:nowrap; max-width:100%; }
 .figures { display:flex; flex-wrap:wrap; gap:4px 20px; font-size:1.1rem; }
+.figures span:empty { display:none; }
 progress { width:100%; height:14px; accent-color:var(--accent); }
 #message { min-height:1.4em; color:var(--accent); }
 main { flex:1; display:grid; gap:10px; grid-template-columns:repeat(2, 1fr); align-content:start; }

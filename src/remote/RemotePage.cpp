@@ -36,14 +36,19 @@ button:focus-visible { outline:3px solid var(--accent); outline-offset:2px; }
 button:disabled { opacity:.45; }
 #play { background:var(--go); } #play.stop { background:var(--stop); }
 #play, #pause { min-height:88px; font-size:1.5rem; }
+body.offline main, body.offline .figures, body.offline progress, body.offline #script { opacity:.4; }
+body.offline #play { background:var(--panel); }
 @media (min-width:700px) { main { grid-template-columns:repeat(4, 1fr); } }
+@media (orientation:portrait) and (max-width:699px) {
+  main { grid-auto-rows:minmax(64px, 1fr); align-content:stretch; } /* down to the thumbs */
+}
 @media (orientation:landscape) and (max-height:500px) {
   body { flex-direction:row; } header { flex-direction:column; width:38%; }
   main { grid-template-columns:repeat(4, 1fr); } button, #play, #pause { min-height:56px; }
 }
 </style>
 </head>
-<body>
+<body class="offline">
 <header aria-live="polite">
   <div id="state" class="offline" role="status">Not connected, retrying</div>
   <div id="script" aria-label="Script"></div>
@@ -90,6 +95,7 @@ function offline() {
   state = null;
   $("state").textContent = "Not connected, retrying";
   $("state").className = "offline";
+  document.body.classList.add("offline"); // what it still shows is no longer live
 }
 
 function note(text) {
@@ -103,6 +109,7 @@ function show(s) {
     note(s.reason || "Not possible now");
   }
   state = s;
+  document.body.classList.remove("offline");
   const st = $("state");
   st.textContent = !s.playing ? "Stopped" : s.paused ? "Paused" : "Playing";
   st.className = !s.playing ? "stopped" : s.paused ? "paused" : "playing";

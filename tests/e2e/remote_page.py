@@ -21,6 +21,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 EDITOR_TITLE = r"^Cuecraft 1\.3\.2\.44$"
 
@@ -283,6 +284,16 @@ class Journey:
                       "Line %d of %d" % (self.api_state()["line"], self.api_state()["lines"]))
         if self.args.shot_playing:
             self.driver.save_screenshot(self.args.shot_playing)
+
+        # A presenter's clicker on the device sends Page Down and Page Up,
+        # which steer as they do in the output window.
+        delay = self.api_state()["delay"]
+        ActionChains(self.driver).send_keys(Keys.PAGE_DOWN).perform()
+        self.wait("Page Down to slow the text to Delay %d" % (delay + 4),
+                  lambda: self.api_state()["delay"] == delay + 4)
+        ActionChains(self.driver).send_keys(Keys.PAGE_UP).perform()
+        self.wait("Page Up to speed it back to Delay %d" % delay,
+                  lambda: self.api_state()["delay"] == delay)
 
         self.fill_screen()
         self.hold_back(1.5)

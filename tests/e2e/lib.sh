@@ -187,3 +187,39 @@ use_own_display() {
     # Meant for a subshell: its exit stops only what this display started.
     trap "set +e; [ -n \"\$APP_PID\" ] && kill \$APP_PID 2>/dev/null; WINEPREFIX='$prefix' /usr/lib/wine/wineserver -k 2>/dev/null; kill $wmpid $xpid 2>/dev/null; rm -rf '$prefix'; true" EXIT
 }
+
+# Copies the program into the test's folder (EXE then runs it) and switches
+# its remote on for this computer only, on a port nothing listens on, with
+# key KEY; sets PORT and URL, and LONG_SCRIPT to a script long enough to
+# scroll through a whole test (as a Windows path, for start_app).
+KEY=00112233445566778899aabbccddeeff
+setup_remote() {
+    cp -r "$DIST" "$E2E_TMP/app"
+    export EXE="$E2E_TMP/app/rollscript.exe"
+    PORT=""
+    local p
+    for p in $(shuf -i 20000-29999 -n 20); do
+        if ! (exec 3<>"/dev/tcp/127.0.0.1/$p") 2>/dev/null; then
+            PORT=$p
+            break
+        fi
+    done
+    [ -n "$PORT" ] || fail "no free port found"
+    printf '\r\n[Remote]\r\nEnabled=1\r\nNetwork=0\r\nPort=%s\r\nAccessKey=%s\r\n' "$PORT" "$KEY" \
+        >>"$E2E_TMP/app/settings/rollscript.mes"
+    URL="http://127.0.0.1:$PORT"
+    seq -f 'Line %g of a script that scrolls for a good while.' 400 | sed 's/$/\r/' \
+        >"$E2E_TMP/long.txt"
+    LONG_SCRIPT=$(winepath -w "$E2E_TMP/long.txt" 2>/dev/null)
+}
+
+# Waits until panel 3 reads $1.
+wait_panel3() {
+    local panel=""
+    for _ in $(seq 1 50); do
+        panel=$(status_panel 3)
+        [ "$panel" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "panel 3 reads '$panel', not '$1'"
+}

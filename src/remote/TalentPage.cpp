@@ -36,15 +36,16 @@ html, body { margin:0; height:100%; overflow:hidden; background:#000; }
 if (location.search) history.replaceState(null, "", "/prompter");
 const $ = (id) => document.getElementById(id);
 let script = null, rep = null, shown = 0, lastTarget = 0, settling = true, lastFrame = 0;
-let msPerRow = 0, hold = null, stoppedAt = 0, retry = 500, anchor = 0;
+let extraMs = 0, hold = null, stoppedAt = 0, retry = 500, anchor = 0;
 let deviceMirror = localStorage.getItem("talentMirror") === "1";
 
 // Where the program stands at `now`: its last reading moved on at its pace,
-// one row every stepMs (or the pace the readings themselves show).
+// one row every stepMs plus what each step costs beyond its wait, as the
+// readings show it; that cost carries over to the next speed.
 function pace() {
   if (!rep) return 1;
-  if (msPerRow > 0 && msPerRow > rep.stepMs * 0.8 && msPerRow < rep.stepMs * 2) return msPerRow;
-  return Math.max(rep.stepMs, 1);
+  const step = Math.max(rep.stepMs, 1);
+  return step + Math.max(-0.2 * step, Math.min(step, extraMs));
 }
 // A direction takes effect at the next line: the rest of the line being
 // walked goes on the way it began, at the new pace.
@@ -92,9 +93,8 @@ function report(p) {
     rep.stepMs === next.stepMs && rep.playing === next.playing;
   if (same && next.rows !== rep.rows) {
     const seen = (next.t - rep.t) / ((next.rows - rep.rows) * next.dir);
-    if (seen > 0) msPerRow = msPerRow > 0 ? msPerRow * 0.7 + seen * 0.3 : seen;
+    if (seen > 0) extraMs = extraMs * 0.7 + (seen - Math.max(next.stepMs, 1)) * 0.3;
   } else if (!same) {
-    msPerRow = 0;
     settling = true;
   }
   if (rep && rep.playing && !p.playing) stoppedAt = now;

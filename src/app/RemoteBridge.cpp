@@ -23,6 +23,8 @@ void RemoteBridge::SetActive(bool active) {
     // The editor's script and lines, and the dialogs, change without a playback.
     SetTimer(hwnd(), kWatchTimer, 250, nullptr);
     Publish();
+    script_ = {};
+    PublishScriptIfChanged();
 }
 
 bool RemoteBridge::PostCommand(const RemoteRequest& request) {
@@ -110,8 +112,69 @@ void RemoteBridge::AnswerPending() {
 void RemoteBridge::PlaybackChanged() {
     if (!active_)
         return;
+    if (output_.Playing && !published_.playing)
+        scriptDue_ = true;
     Publish();
+    // The band is laid out once the loop is about to run; the lines go out
+    // then, once per playback, never at a line entry.
+    if (scriptDue_ && output_.Playing && output_.BandLines > 0) {
+        scriptDue_ = false;
+        PublishScriptIfChanged();
+    }
     AnswerPending();
+}
+
+std::optional<std::int64_t> RemoteBridge::LiveRows() const {
+    return output_.RowsMoved.load();
+}
+
+namespace {
+const char* AlignName(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Center:
+        return "center";
+    case Alignment::Right:
+        return "right";
+    default:
+        return "left";
+    }
+}
+} // namespace
+
+TalentScript RemoteBridge::Script() {
+    const PrompterState& state = editor_.State();
+    TalentScript t;
+    const std::int32_t count = editor_.LineCount();
+    t.lines.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i)
+        t.lines.push_back(editor_.LineText(i));
+    t.first = output_.Playing ? state.CursorLine : (count > 0 ? editor_.Memo1().CaretLine() : 0);
+    t.face = state.editorFont.name;
+    const int dpi = output_.HasLineImage() ? GetDeviceCaps(output_.LineImage->dc(), LOGPIXELSY) : 96;
+    t.fontPx = MulDiv(state.editorFont.sizePt, dpi > 0 ? dpi : 96, 72);
+    // Before the first playback there is no line image to measure.
+    t.pitch = output_.LineHeight > 1 ? output_.LineHeight - 1 : t.fontPx + t.fontPx / 6;
+    t.bold = state.editorFont.Has(kStyleBold);
+    t.italic = state.editorFont.Has(kStyleItalic);
+    t.underline = state.editorFont.Has(kStyleUnderline);
+    t.textColor = state.editorFont.color;
+    t.backColor = state.editorColor;
+    t.align = AlignName(state.editorAlignment);
+    t.rightToLeft = state.scriptRightToLeft;
+    t.mirror = state.UseReverse();
+    t.outputWidth = std::max(1, state.Sc_Tr.right - state.Sc_Tr.left);
+    const Rect32& band = output_.ScrollBand;
+    t.bandHeight = band.bottom > band.top ? band.bottom - band.top
+                                          : std::max(1, state.Sc_Tr.bottom - state.Sc_Tr.top);
+    return t;
+}
+
+void RemoteBridge::PublishScriptIfChanged() {
+    TalentScript next = Script();
+    if (next == script_)
+        return;
+    script_ = std::move(next);
+    sink_.PublishScript(std::make_shared<const TalentScript>(script_));
 }
 
 RemoteState RemoteBridge::Snapshot() {
@@ -128,8 +191,11 @@ RemoteState RemoteBridge::Snapshot() {
     s.script = ScriptName(state.LastFileLoaded);
     s.dual = output_.DualScreenActive();
     s.mirror = state.UseReverse();
-    s.rows = output_.RowsMoved;
+    s.rows = output_.RowsMoved.load();
     s.modal = ui_.AnyOpen();
+    s.entering = output_.CurLine;
+    s.stepMs = StepWaitMs(state.Delay, output_.RunMode);
+    s.atMs = SteadyMs();
     return s;
 }
 
@@ -148,4 +214,5 @@ void RemoteBridge::OnWatchTimer() {
     }
     if (!SameState(Snapshot(), published_))
         Publish();
+    PublishScriptIfChanged();
 }

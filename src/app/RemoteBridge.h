@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -16,6 +17,7 @@ class TForm4;
 class RemoteSink {
   public:
     virtual void PublishState(const RemoteState& state) = 0;
+    virtual void PublishScript(std::shared_ptr<const TalentScript> script) = 0;
     virtual void CommandDone(const RemoteResult& result) = 0;
 
   protected:
@@ -36,10 +38,14 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
 
     // Any thread.
     bool PostCommand(const RemoteRequest& request) override;
+    std::optional<std::int64_t> LiveRows() const override;
     // GUI thread.
     void PlaybackChanged() override;
     RemoteState Snapshot();
     void Publish();
+    // The display lines and their look as the output window draws them, or
+    // before Play as it would start.
+    TalentScript Script();
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -53,6 +59,7 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     void Answer(std::uint64_t id, RemoteOutcome outcome, std::string reason = {});
     void AnswerPending();
     void OnWatchTimer();
+    void PublishScriptIfChanged();
 
     TForm1& editor_;
     TForm4& output_;
@@ -64,4 +71,7 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     // Commands taken whose effect has not been published yet.
     std::vector<std::uint64_t> pending_;
     RemoteState published_;
+    TalentScript script_;
+    // A playback began whose band has not been told yet.
+    bool scriptDue_ = false;
 };

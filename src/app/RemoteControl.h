@@ -33,6 +33,9 @@ class RemoteControl final : public RemoteSwitch, private RemoteSink {
   private:
     void PublishState(const RemoteState& state) override { server_.PublishState(state); }
     void CommandDone(const RemoteResult& result) override { server_.CommandDone(result); }
+    void PublishScript(std::shared_ptr<const TalentScript> script) override {
+        server_.PublishScript(std::move(script));
+    }
     void Switch();
     void ShowStatus();
     // The default settings file beside the program.

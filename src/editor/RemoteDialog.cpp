@@ -39,6 +39,11 @@ std::string TRemoteForm::PairingAddress(const std::string& address, const std::s
     return address + "?key=" + key;
 }
 
+std::string TRemoteForm::TalentAddress(const std::string& address, const std::string& key) {
+    const bool slash = !address.empty() && address.back() == '/';
+    return address + (slash ? "" : "/") + "prompter?key=" + key;
+}
+
 bool TRemoteForm::ShowModal(HWND owner) {
     const std::vector<WORD> dialog = EmptyDialogTemplate(
         kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, "MS Shell Dlg", 8, FW_NORMAL);
@@ -80,8 +85,8 @@ INT_PTR TRemoteForm::DialogMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_DRAWITEM:
-        if (wp == kQrId) {
-            DrawQr(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        if (wp == kQrId || wp == kTalentQrId) {
+            DrawQr(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp), wp == kQrId ? qr_ : talentQr_);
             return TRUE;
         }
         break;
@@ -117,14 +122,17 @@ void TRemoteForm::OnInitDialog(HWND dlg) {
     // One address a line, whole: a phone's address must not break.
     add("EDIT", "",
         ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_BORDER | WS_TABSTOP,
-        kAddressesId, 12, 160, 436, 56);
-    add("STATIC", "", SS_OWNERDRAW, kQrId, 292, 224, 156, 156);
+        kAddressesId, 12, 160, 596, 56);
+    add("STATIC", "Remote control", SS_CENTER, -1, 292, 222, 156, 16);
+    add("STATIC", "", SS_OWNERDRAW, kQrId, 292, 240, 156, 140);
+    add("STATIC", "Open as a talent screen", SS_CENTER, -1, 456, 222, 156, 16);
+    add("STATIC", "", SS_OWNERDRAW, kTalentQrId, 456, 240, 156, 140);
     add("BUTTON", "New Access &Key", BS_PUSHBUTTON | WS_TABSTOP, kNewKeyId, 12, 224, 130, 26);
     add("STATIC", "Every paired device must pair again.", SS_LEFT, -1, 12, 256, 268, 18);
     add("STATIC", "", SS_LEFT | SS_NOPREFIX, kDevicesId, 12, 290, 268, 18);
     add("STATIC", "", SS_LEFT | SS_NOPREFIX, kErrorId, 12, 314, 268, 54);
-    add("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, 288, 392, 75, 26);
-    add("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 373, 392, 75, 26);
+    add("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, 448, 392, 75, 26);
+    add("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 533, 392, 75, 26);
     SendMessageW(dlg, DM_SETDEFID, IDOK, 0);
 
     Check(enabled, choices_.enabled);
@@ -185,6 +193,7 @@ bool TRemoteForm::OnOk() {
 void TRemoteForm::ShowAddresses() {
     std::string text;
     qr_ = {};
+    talentQr_ = {};
     if (remote_.Running()) {
         const std::vector<std::string> addresses = remote_.PhoneAddresses();
         for (const std::string& address : addresses)
@@ -193,14 +202,17 @@ void TRemoteForm::ShowAddresses() {
         const auto reachable = std::find_if(addresses.begin(), addresses.end(), [](auto& a) {
             return !a.starts_with("http://127.") && !a.starts_with("http://[::1]");
         });
-        if (!addresses.empty())
-            qr_ = EncodeQr(PairingAddress(
-                reachable != addresses.end() ? *reachable : addresses.front(), choices_.accessKey));
+        if (!addresses.empty()) {
+            const std::string& shown = reachable != addresses.end() ? *reachable : addresses.front();
+            qr_ = EncodeQr(PairingAddress(shown, choices_.accessKey));
+            talentQr_ = EncodeQr(TalentAddress(shown, choices_.accessKey));
+        }
     } else {
         text = "The addresses show here once the remote is on.";
     }
     SetWindowTextW(Item(kAddressesId), Widen(text).c_str());
     InvalidateRect(Item(kQrId), nullptr, TRUE);
+    InvalidateRect(Item(kTalentQrId), nullptr, TRUE);
 }
 
 void TRemoteForm::ShowLiveState() {
@@ -212,12 +224,12 @@ void TRemoteForm::ShowLiveState() {
         SetWindowTextW(Item(kErrorId), Widen(error).c_str());
 }
 
-void TRemoteForm::DrawQr(const DRAWITEMSTRUCT& item) const {
+void TRemoteForm::DrawQr(const DRAWITEMSTRUCT& item, const QrModules& qr) {
     const RECT& area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
     const int side = std::min(area.right - area.left, area.bottom - area.top);
-    const int span = qr_.size + 2 * kQuietZone;
-    const int module = qr_.size > 0 ? side / span : 0;
+    const int span = qr.size + 2 * kQuietZone;
+    const int module = qr.size > 0 ? side / span : 0;
     if (module < 1)
         return; // no code, or no room for square modules
     const int left = area.left + (area.right - area.left - module * span) / 2;
@@ -225,9 +237,9 @@ void TRemoteForm::DrawQr(const DRAWITEMSTRUCT& item) const {
     const RECT paper{left, top, left + module * span, top + module * span};
     FillRect(item.hDC, &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const auto ink = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    for (int y = 0; y < qr_.size; ++y)
-        for (int x = 0; x < qr_.size; ++x)
-            if (qr_.Dark(x, y)) {
+    for (int y = 0; y < qr.size; ++y)
+        for (int x = 0; x < qr.size; ++x)
+            if (qr.Dark(x, y)) {
                 const int mx = left + (x + kQuietZone) * module;
                 const int my = top + (y + kQuietZone) * module;
                 const RECT dot{mx, my, mx + module, my + module};

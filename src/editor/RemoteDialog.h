@@ -32,8 +32,8 @@ class RemoteSwitch {
 };
 
 // "Remote Control": the switch, the reach, the port, the addresses to open on
-// a phone with a QR code of the first, a new access key and the devices
-// connected. OK applies and keeps the choices, Cancel changes nothing. One
+// a phone with a QR code of the first (and one that opens it as a talent
+// screen), a new access key and the devices connected. OK applies and keeps the choices, Cancel changes nothing. One
 // fresh box per use, shown modally; the program counts it as a modal
 // dialog while it is open.
 class TRemoteForm {
@@ -47,7 +47,8 @@ class TRemoteForm {
     static constexpr int kNewKeyId = 307;
     static constexpr int kDevicesId = 308;
     static constexpr int kErrorId = 309;
-    static constexpr int kClientWidth = 460;
+    static constexpr int kTalentQrId = 310;
+    static constexpr int kClientWidth = 620;
     static constexpr int kClientHeight = 430;
 
     TRemoteForm(RemoteSwitch& remote, IModalUi& ui);
@@ -59,6 +60,8 @@ class TRemoteForm {
 
     // The address a phone opens, with the key that pairs it.
     static std::string PairingAddress(const std::string& address, const std::string& key);
+    // The same for a screen the talent reads from.
+    static std::string TalentAddress(const std::string& address, const std::string& key);
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
@@ -70,13 +73,14 @@ class TRemoteForm {
     bool OnOk();
     void ShowAddresses();
     void ShowLiveState();
-    void DrawQr(const DRAWITEMSTRUCT& item) const;
+    static void DrawQr(const DRAWITEMSTRUCT& item, const QrModules& qr);
     HWND Item(int id) const { return GetDlgItem(dlg_, id); }
 
     RemoteSwitch& remote_;
     IModalUi& ui_;
     RemoteSettings choices_;
     QrModules qr_;
+    QrModules talentQr_;
     HWND dlg_ = nullptr;
     HFONT font_ = nullptr; // the dialog's, owned by it
     bool ok_ = false;

@@ -38,6 +38,7 @@ void TForm4::StartPlayback() {
     placement_.ForgetMonitorCount(); // monitors may have changed since the last playback
     Playing = true;
     RowsMoved = 0;
+    BandLines = 0; // laid out afresh by the loop; watchers wait for it
     // No screen saver and no display sleep while a script scrolls.
     SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
     const ScopeExit awake([] { SetThreadExecutionState(ES_CONTINUOUS); });
@@ -134,6 +135,7 @@ void TForm4::ScrollLoop(bool mirror) {
     editor_.HideSelectionWhilePlaying();
     if (state.Dual_Monitor() && HasPreviewImage())
         SyncPreviewImage();
+    Changed(); // the band is laid out: where the first row will enter
     app_.mainupdate();
     const FineSleeps fine(app_.services().sleeper); // the step waits sleep
     engine_.RunLines(mirror);

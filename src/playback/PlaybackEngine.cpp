@@ -64,7 +64,7 @@ void PlaybackEngine::WalkRows(bool dir, bool mirror) {
             break;
         if (!f_.BandFilled())
             f_.RowsScrolled = f_.RowsScrolled + 1;
-        f_.RowsMoved += dir ? -1 : 1;
+        f_.RowsMoved.Add(dir ? -1 : 1);
         host_.StepRow(j, dir, mirror);
         if (f_.Playing && host_.PreviewRunning())
             host_.StepPreviewRow(++previewRow, dir);

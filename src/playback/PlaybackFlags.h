@@ -1,8 +1,31 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 // How CurLine moves after a line; stored as 0 and 2.
 enum class Direction : std::uint8_t { Forward = 0, Backward = 2 };
+
+// A count the GUI thread alone writes and other threads read without a
+// lock: a relaxed load and store, no locked instruction on the step's path.
+class SharedCount {
+  public:
+    SharedCount(std::int64_t value = 0) : value_(value) {}
+    SharedCount(const SharedCount& other) : value_(other.load()) {}
+    SharedCount& operator=(const SharedCount& other) {
+        store(other.load());
+        return *this;
+    }
+    SharedCount& operator=(std::int64_t value) {
+        store(value);
+        return *this;
+    }
+    std::int64_t load() const { return value_.load(std::memory_order_relaxed); }
+    void store(std::int64_t value) { value_.store(value, std::memory_order_relaxed); }
+    void Add(std::int64_t delta) { store(load() + delta); }
+
+  private:
+    std::atomic<std::int64_t> value_;
+};
 
 // The flags and counters of one playback. Handlers that run nested inside the
 // scroll loop change only these; the loop re-reads them at its next test.
@@ -16,7 +39,9 @@ struct PlaybackFlags {
     std::int32_t LineCount = 0;    // editor display lines at play start
     std::int32_t AreaHeight = 0;   // height of the output rectangle
     std::int32_t BandLines = 0;    // whole text lines the band holds
-    std::int64_t RowsMoved = 0;    // net rows moved up since Play; backward counts down
+    // Net rows moved up since Play; backward counts down. Read by the
+    // remote's threads without a lock: one relaxed store per step.
+    SharedCount RowsMoved;
 
     void setkill(bool value) { kill_ = value; }
     bool getkill() const { return kill_; }

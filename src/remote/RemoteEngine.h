@@ -71,10 +71,23 @@ struct Shared {
         std::lock_guard lock(mutex);
         return state;
     }
+    // The state with the rows as they stand now, where the host can tell.
+    RemoteState StateNow() {
+        RemoteState now = State();
+        if (const auto rows = host.LiveRows()) {
+            now.rows = *rows;
+        }
+        return now;
+    }
+    std::shared_ptr<const TalentScript> Script() {
+        std::lock_guard lock(mutex);
+        return script;
+    }
 
     RemoteHost& host;
     std::mutex mutex;
     RemoteState state;
+    std::shared_ptr<const TalentScript> script; // under mutex
     std::atomic<std::uint64_t> nextId{0};
     std::shared_ptr<std::atomic<int>> connections = std::make_shared<std::atomic<int>>(0);
     std::shared_ptr<std::atomic<int>> devices = std::make_shared<std::atomic<int>>(0);
@@ -116,6 +129,10 @@ class Engine {
 
     // GUI thread: the published state changed.
     void NotifyState();
+    // GUI thread: the display lines or their look changed.
+    void NotifyScript();
+    // Network thread: what a talent view gets on arrival.
+    void Greet(LiveSession& session);
 
   private:
     struct Waiter {
@@ -127,6 +144,9 @@ class Engine {
     void Expire(std::uint64_t id);
     void StateChanged();
     void Broadcast();
+    void SendPositions();
+    void SendScript();
+    template <class Pick> void SendTo(Pick pick, const std::string& message);
 
     asio::io_context ioc_; // first: destroyed last, with the handlers that hold sessions
     Shared& shared_;
@@ -140,6 +160,8 @@ class Engine {
     bool broadcastArmed_ = false;
     std::chrono::steady_clock::time_point lastBroadcast_{};
     std::string lastState_;
+    std::string lastPosition_;
+    std::string scriptJson_;
     std::atomic<bool> notifyPending_{false};
     std::uint64_t nextSession_ = 0;
     std::thread thread_;
@@ -152,12 +174,14 @@ void StartHttpSession(tcp::socket socket, Engine& engine, CountToken token);
 // A live socket (/api/live): the state at every change, commands back.
 class LiveSession : public std::enable_shared_from_this<LiveSession> {
   public:
-    LiveSession(beast::tcp_stream&& stream, Engine& engine, CountToken token);
+    // A talent view gets the lines and every position, the remote page the state.
+    LiveSession(beast::tcp_stream&& stream, Engine& engine, CountToken token, bool talent);
     void Accept(http::request<http::string_body> request);
     // Queues a message; a client too slow to take its queue is dropped.
     void Send(std::string message);
     std::uint64_t Id() const { return id_; }
     bool RunsBackward() const { return backward_; }
+    bool Talent() const { return talent_; }
 
   private:
     void Accepted(beast::error_code ec);
@@ -178,6 +202,7 @@ class LiveSession : public std::enable_shared_from_this<LiveSession> {
     std::deque<std::string> queue_;
     asio::steady_timer silence_;
     bool backward_ = false; // this device has the text running backward
+    bool talent_ = false;
 };
 
 } // namespace remote_net

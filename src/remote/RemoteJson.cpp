@@ -1,5 +1,7 @@
 #include "remote/RemoteJson.h"
 
+#include <cstdio>
+
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -53,3 +55,46 @@ std::string CommandAnswerJson(const RemoteState& state, const RemoteResult& resu
 }
 
 std::string ErrorJson(const std::string& message) { return Text(Json{{"error", message}}); }
+
+std::string PositionJson(const RemoteState& state, std::int64_t ageMs) {
+    return Text(Json{
+        {"type", "position"},
+        {"rows", state.rows},
+        {"entering", state.entering},
+        {"stepMs", state.stepMs},
+        {"running", state.playing && !state.paused},
+        {"backward", state.backward},
+        {"playing", state.playing},
+        {"paused", state.paused},
+        {"mirror", state.mirror},
+        {"age", ageMs < 0 ? 0 : ageMs},
+    });
+}
+
+std::string CssColor(std::uint32_t colorref) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colorref & 0xFF, (colorref >> 8) & 0xFF,
+                  (colorref >> 16) & 0xFF);
+    return text;
+}
+
+std::string ScriptJson(const TalentScript& script) {
+    return Text(Json{
+        {"type", "script"},
+        {"lines", script.lines},
+        {"first", script.first},
+        {"face", script.face},
+        {"fontPx", script.fontPx},
+        {"pitch", script.pitch},
+        {"bold", script.bold},
+        {"italic", script.italic},
+        {"underline", script.underline},
+        {"color", CssColor(script.textColor)},
+        {"background", CssColor(script.backColor)},
+        {"align", script.align},
+        {"rtl", script.rightToLeft},
+        {"mirror", script.mirror},
+        {"outputWidth", script.outputWidth},
+        {"bandHeight", script.bandHeight},
+    });
+}

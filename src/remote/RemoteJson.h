@@ -14,3 +14,14 @@ std::string CommandAnswerJson(const RemoteState& state, const RemoteResult& resu
 
 // {"error":"..."} for the answers that carry no state.
 std::string ErrorJson(const std::string& message);
+
+// What a talent view needs of a reading: {"type":"position","rows":..,
+// "entering":..,"stepMs":..,"running":..,"backward":..,"playing":..,
+// "paused":..,"mirror":..,"age":..}; age is how many ms ago it was read.
+std::string PositionJson(const RemoteState& state, std::int64_t ageMs);
+
+// The display lines and their look: {"type":"script","lines":[..],..}.
+std::string ScriptJson(const TalentScript& script);
+
+// "#rrggbb" of a COLORREF.
+std::string CssColor(std::uint32_t colorref);

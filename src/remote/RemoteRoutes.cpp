@@ -69,6 +69,9 @@ Route RouteOf(std::string_view method, std::string_view target) {
     if (path == "/") {
         return Expecting(method, "GET", Of(RouteKind::Page));
     }
+    if (path == "/prompter") {
+        return Expecting(method, "GET", Of(RouteKind::Prompter));
+    }
     if (path.substr(0, kApi.size()) != kApi) {
         return Of(RouteKind::NotFound);
     }

@@ -8,6 +8,7 @@
 // network): the one table of the remote control's paths.
 enum class RouteKind : std::uint8_t {
     Page,        // GET /
+    Prompter,    // GET /prompter: the talent view
     State,       // GET /api/state
     Live,        // GET /api/live (WebSocket)
     Command,     // POST /api/<command>

@@ -173,6 +173,7 @@ void Engine::NotifyState() {
 // Changes closer together than the interval go out as one, the latest.
 void Engine::StateChanged() {
     notifyPending_ = false;
+    SendPositions();
     if (broadcastArmed_) {
         return;
     }
@@ -198,11 +199,62 @@ void Engine::Broadcast() {
         return;
     }
     lastState_ = json;
+    SendTo([](const LiveSession& s) { return !s.Talent(); }, json);
+}
+
+template <class Pick> void Engine::SendTo(Pick pick, const std::string& message) {
     for (const auto& weak : lives_) {
-        if (const auto session = weak.lock()) {
-            session->Send(json);
+        const auto session = weak.lock();
+        if (session && pick(*session)) {
+            session->Send(message);
         }
     }
+}
+
+namespace {
+std::int64_t AgeMs(const RemoteState& state) {
+    return SteadyMs() - state.atMs;
+}
+} // namespace
+
+// Talent views extrapolate from each reading: it goes out at once, with
+// how old it is, rather than at the state's pace.
+void Engine::SendPositions() {
+    const RemoteState state = shared_.State();
+    std::string same = PositionJson(state, 0);
+    if (same == lastPosition_) {
+        return;
+    }
+    lastPosition_ = std::move(same);
+    SendTo([](const LiveSession& s) { return s.Talent(); }, PositionJson(state, AgeMs(state)));
+}
+
+void Engine::NotifyScript() {
+    asio::post(ioc_, [this] { SendScript(); });
+}
+
+void Engine::SendScript() {
+    const auto script = shared_.Script();
+    std::string json = script ? ScriptJson(*script) : std::string();
+    if (json == scriptJson_) {
+        return;
+    }
+    scriptJson_ = std::move(json);
+    if (!scriptJson_.empty()) {
+        SendTo([](const LiveSession& s) { return s.Talent(); }, scriptJson_);
+    }
+}
+
+void Engine::Greet(LiveSession& session) {
+    if (scriptJson_.empty()) {
+        const auto script = shared_.Script();
+        scriptJson_ = script ? ScriptJson(*script) : std::string();
+    }
+    if (!scriptJson_.empty()) {
+        session.Send(scriptJson_);
+    }
+    const RemoteState state = shared_.State();
+    session.Send(PositionJson(state, AgeMs(state)));
 }
 
 // ---- The server's face ----
@@ -347,6 +399,17 @@ void RemoteServer::PublishState(const RemoteState& state) {
     std::lock_guard lock(impl_->engineMutex);
     if (impl_->engine) {
         impl_->engine->NotifyState();
+    }
+}
+
+void RemoteServer::PublishScript(std::shared_ptr<const TalentScript> script) {
+    {
+        std::lock_guard lock(impl_->shared.mutex);
+        impl_->shared.script = std::move(script);
+    }
+    std::lock_guard lock(impl_->engineMutex);
+    if (impl_->engine) {
+        impl_->engine->NotifyScript();
     }
 }
 

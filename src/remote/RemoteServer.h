@@ -46,6 +46,8 @@ class RemoteServer {
 
     // GUI thread: the prompter's state after a change. Cheap: a copy.
     void PublishState(const RemoteState& state);
+    // GUI thread: the display lines and their look for the talent views.
+    void PublishScript(std::shared_ptr<const TalentScript> script);
     // GUI thread: how a posted command was taken.
     void CommandDone(const RemoteResult& result);
 

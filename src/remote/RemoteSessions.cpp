@@ -5,6 +5,7 @@
 #include "remote/RemoteJson.h"
 #include "remote/RemotePage.h"
 #include "remote/RemoteRoutes.h"
+#include "remote/TalentPage.h"
 
 using namespace remote_net;
 
@@ -144,8 +145,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
             return;
         }
         const KeyCheck key = CheckKey(req);
-        if (route.kind == RouteKind::Page) {
-            ServePage(req, key);
+        if (route.kind == RouteKind::Page || route.kind == RouteKind::Prompter) {
+            ServePage(req, key, route.kind == RouteKind::Page ? RemotePageHtml() : TalentPageHtml());
             return;
         }
         if (key != KeyCheck::Right) {
@@ -154,7 +155,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
         }
         switch (route.kind) {
         case RouteKind::State:
-            Reply(JsonResponse(http::status::ok, v, StateJson(engine_.shared().State())), keep);
+            Reply(JsonResponse(http::status::ok, v, StateJson(engine_.shared().StateNow())), keep);
             return;
         case RouteKind::Command:
             RunCommand(route, v, keep);
@@ -170,7 +171,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
 
     // The page to a paired device (pairing it by cookie when the key came in
     // the address); only the key field to anyone else.
-    void ServePage(const Request& req, KeyCheck key) {
+    void ServePage(const Request& req, KeyCheck key, std::string_view html) {
         const unsigned v = req.version();
         if (key == KeyCheck::Wrong) {
             Reply(PageResponse(http::status::unauthorized, v, KeyPageHtml()), req.keep_alive());
@@ -180,7 +181,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
             Reply(PageResponse(http::status::ok, v, KeyPageHtml()), req.keep_alive());
             return;
         }
-        Response res = PageResponse(http::status::ok, v, RemotePageHtml());
+        Response res = PageResponse(http::status::ok, v, html);
         if (!QueryValue(req.target(), "key").empty()) {
             res.set(http::field::set_cookie, std::string(kKeyCookie) + "=" + engine_.Key() +
                                                  "; Path=/; HttpOnly; SameSite=Strict");
@@ -205,7 +206,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
             return;
         }
         stream_.expires_never();
-        std::make_shared<LiveSession>(std::move(stream_), engine_, std::move(token_))
+        const bool talent = QueryValue(req.target(), "view") == "prompter";
+        std::make_shared<LiveSession>(std::move(stream_), engine_, std::move(token_), talent)
             ->Accept(std::move(req));
     }
 
@@ -247,9 +249,11 @@ void remote_net::StartHttpSession(tcp::socket socket, Engine& engine, CountToken
 
 // ---- The live socket ----
 
-LiveSession::LiveSession(beast::tcp_stream&& stream, Engine& engine, CountToken token)
+LiveSession::LiveSession(beast::tcp_stream&& stream, Engine& engine, CountToken token,
+                         bool talent)
     : ws_(std::move(stream)), engine_(engine), connection_(std::move(token)),
-      device_(engine.shared().devices), id_(engine.NewSessionId()), silence_(engine.Io()) {}
+      device_(engine.shared().devices), id_(engine.NewSessionId()), silence_(engine.Io()),
+      talent_(talent) {}
 
 void LiveSession::Accept(http::request<http::string_body> request) {
     ws_.set_option(websocket::stream_base::timeout::suggested(beast::role_type::server));
@@ -264,7 +268,11 @@ void LiveSession::Accepted(beast::error_code ec) {
         return;
     }
     engine_.AddLive(shared_from_this());
-    Send(StateJson(engine_.shared().State()));
+    if (talent_) {
+        engine_.Greet(*this);
+    } else {
+        Send(StateJson(engine_.shared().StateNow()));
+    }
     Read();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 // What crosses between the remote control's network threads and the GUI
 // thread. Plain values only: nothing here may point into a window or a
@@ -60,6 +63,33 @@ struct RemoteState {
     bool mirror = false;
     std::int64_t rows = 0;  // net rows moved up since Play
     bool modal = false;     // a modal dialog of the program is open
+    // Where the scroll stood when this was read, for the talent views.
+    std::int32_t entering = 0; // display line entering the band
+    std::int32_t stepMs = 1;   // one row every stepMs while running
+    std::int64_t atMs = 0;     // steady clock of the reading, in ms
+};
+
+// The script as the output window draws it: its display lines (the editor's
+// word wrap, never re-wrapped) and how they look. Sent to the talent views
+// when a playback starts and when it changes.
+struct TalentScript {
+    std::vector<std::string> lines;
+    std::int32_t first = 0;        // the line a playback starts with
+    std::string face;
+    std::int32_t fontPx = 19;      // em height in output pixels
+    std::int32_t pitch = 20;       // rows a line takes on the output
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    std::uint32_t textColor = 0;   // COLORREF layout: 0x00BBGGRR
+    std::uint32_t backColor = 0xFFFFFF;
+    std::string align = "left";    // "left", "center", "right"
+    bool rightToLeft = false;
+    bool mirror = false;
+    std::int32_t outputWidth = 640;
+    std::int32_t bandHeight = 480; // rows of the band the text scrolls in
+
+    bool operator==(const TalentScript&) const = default;
 };
 
 // What the server needs of the program. The application answers it; every
@@ -71,4 +101,13 @@ class RemoteHost {
     // could not be posted; the GUI thread answers through
     // RemoteServer::CommandDone.
     virtual bool PostCommand(const RemoteRequest& request) = 0;
+    // The net rows moved now, read without a lock; nothing when the host
+    // has no live count (the published state's then stands).
+    virtual std::optional<std::int64_t> LiveRows() const { return std::nullopt; }
 };
+
+// The clock both sides of a reading's time use, in ms.
+inline std::int64_t SteadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}

@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RemoteJson.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RemotePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RemoteRoutes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TalentPage.cpp
 )
 # Beast is heavy to compile: it stays in these two files.
 set(REMOTE_SOURCES

@@ -216,7 +216,7 @@ TEST_F(Engine, WatchersHearOfLinesAndPausesBeforeTheWaitButNotOfSteps) {
                                                         {false, 0}, {true, 0},  {false, 1},
                                                         {false, 1}, {true, 1},  {false, 2}};
     EXPECT_EQ(heard, expected);
-    EXPECT_EQ(flags.RowsMoved, 15) << "five lines of three steps, all up";
+    EXPECT_EQ(flags.RowsMoved.load(), 15) << "five lines of three steps, all up";
 }
 
 TEST_F(Engine, RowsMovedCountsBackwardStepsDown) {
@@ -228,7 +228,7 @@ TEST_F(Engine, RowsMovedCountsBackwardStepsDown) {
             flags.setkill(true);
     };
     Play(std::vector<std::string>(10, "x"), 6);
-    EXPECT_EQ(flags.RowsMoved, -5);
+    EXPECT_EQ(flags.RowsMoved.load(), -5);
 }
 
 TEST(StepWait, DelaysAndDirections) {

@@ -42,6 +42,9 @@ TEST(RemoteRoutes, MapEveryCommandPathAndRefuseTheRest) {
 
     EXPECT_EQ(RouteOf("GET", "/").kind, RouteKind::Page);
     EXPECT_EQ(RouteOf("GET", "/?key=abc").kind, RouteKind::Page);
+    EXPECT_EQ(RouteOf("GET", "/prompter?key=abc").kind, RouteKind::Prompter);
+    EXPECT_EQ(RouteOf("POST", "/prompter").kind, RouteKind::WrongMethod);
+    EXPECT_EQ(RouteOf("GET", "/prompter/").kind, RouteKind::NotFound);
     EXPECT_EQ(RouteOf("GET", "/api/state").kind, RouteKind::State);
     EXPECT_EQ(RouteOf("GET", "/api/live").kind, RouteKind::Live);
     EXPECT_EQ(RouteOf("POST", "/api/state").kind, RouteKind::WrongMethod);
@@ -181,6 +184,48 @@ TEST(RemoteJson, SendsTheStateWithExactlyItsFields) {
         nlohmann::json::parse(CommandAnswerJson(state, {2, RemoteOutcome::Applied, ""}));
     EXPECT_EQ(applied["result"], "applied");
     EXPECT_FALSE(applied.contains("reason"));
+}
+
+// What a talent view draws from: the lines untouched and in order, the look
+// as CSS takes it, and a reading with its age.
+TEST(RemoteJson, SendsTheTalentViewsLinesLookAndPosition) {
+    TalentScript script;
+    script.lines = {"First line", "", std::string("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"), "  spaced  "};
+    script.first = 2;
+    script.face = "Segoe \"UI\"";
+    script.fontPx = 48;
+    script.pitch = 55;
+    script.bold = true;
+    script.textColor = 0x00336699; // red 0x99, green 0x66, blue 0x33
+    script.backColor = 0x00010203;
+    script.align = "center";
+    script.rightToLeft = true;
+    script.mirror = true;
+    script.outputWidth = 1280;
+    script.bandHeight = 660;
+    const auto json = nlohmann::json::parse(ScriptJson(script));
+    EXPECT_EQ(json, nlohmann::json::parse(R"({"type":"script",
+        "lines":["First line","","\u05e9\u05dc\u05d5\u05dd","  spaced  "],"first":2,
+        "face":"Segoe \"UI\"","fontPx":48,"pitch":55,"bold":true,"italic":false,
+        "underline":false,"color":"#996633","background":"#030201","align":"center",
+        "rtl":true,"mirror":true,"outputWidth":1280,"bandHeight":660})"));
+    script.lines = {std::string("bad\xff")};
+    EXPECT_EQ(nlohmann::json::parse(ScriptJson(script))["lines"][0], "bad\xEF\xBF\xBD");
+
+    RemoteState state;
+    state.playing = true;
+    state.paused = true;
+    state.backward = true;
+    state.rows = -17;
+    state.entering = 9;
+    state.stepMs = 7;
+    EXPECT_EQ(nlohmann::json::parse(PositionJson(state, 12)), nlohmann::json::parse(R"({
+        "type":"position","rows":-17,"entering":9,"stepMs":7,"running":false,"backward":true,
+        "playing":true,"paused":true,"mirror":false,"age":12})"));
+    state.paused = false;
+    const auto running = nlohmann::json::parse(PositionJson(state, -3));
+    EXPECT_TRUE(running["running"]);
+    EXPECT_EQ(running["age"], 0) << "a clock read a hair apart is no reading from the future";
 }
 
 TEST(QrCode, EncodesTheAddressAsASquareOfModules) {

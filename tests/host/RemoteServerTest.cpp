@@ -2,9 +2,11 @@
 // spoken to over it, with a stand-in for the program that answers commands
 // from a thread of its own as the GUI thread would.
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -52,6 +54,12 @@ class FakeProgram : public RemoteHost {
         server_ = &server;
         answerer_ = std::thread([this] { Answer(); });
     }
+    std::optional<std::int64_t> LiveRows() const override {
+        if (rows < 0)
+            return std::nullopt;
+        return rows.load();
+    }
+    std::atomic<std::int64_t> rows = -1; // none until a test sets it
     bool PostCommand(const RemoteRequest& request) override {
         {
             std::lock_guard lock(mutex_);
@@ -175,14 +183,15 @@ class RemoteServerTest : public ::testing::Test {
 
     // A live socket with the key, or the handshake's failure.
     std::unique_ptr<websocket::stream<tcp::socket>> Live(const std::string& origin,
-                                                         beast::error_code& ec) {
+                                                         beast::error_code& ec,
+                                                         const std::string& target = "/api/live") {
         auto ws = std::make_unique<websocket::stream<tcp::socket>>(Connect());
         ws->set_option(websocket::stream_base::decorator([origin](websocket::request_type& req) {
             req.set(http::field::authorization, "Bearer " + kKey);
             if (!origin.empty())
                 req.set(http::field::origin, origin);
         }));
-        ws->handshake(Host(), "/api/live", ec);
+        ws->handshake(Host(), target, ec);
         return ws;
     }
 
@@ -412,3 +421,58 @@ TEST_F(RemoteServerTest, ListensOnLoopbackOnlyUnlessTheNetworkIsChosen) {
 }
 
 } // namespace
+
+// A talent view: the page under the same key rules as the remote's, and on
+// its live socket the lines at once and each reading of the position as it
+// is published, unthrottled, while /api/state tells the rows as they are now.
+TEST_F(RemoteServerTest, TalentViewsGetTheLinesAndEveryPosition) {
+    const Reply keyPage = Ask(http::verb::get, "/prompter");
+    EXPECT_EQ(keyPage.status, 200);
+    EXPECT_EQ(keyPage.body.find("talentRows"), std::string::npos) << "only the key field";
+    EXPECT_EQ(Ask(http::verb::get, "/prompter?key=wrong").status, 401);
+    const Reply paired = Ask(http::verb::get, "/prompter?key=" + kKey);
+    EXPECT_EQ(paired.status, 200);
+    EXPECT_NE(paired.body.find("talentRows"), std::string::npos);
+    EXPECT_NE(paired.cookie.find("cuecraft_key=" + kKey), std::string::npos);
+
+    auto script = std::make_shared<TalentScript>();
+    script->lines = {"one", "two", "three"};
+    script->first = 1;
+    server_.PublishScript(script);
+    beast::error_code ec;
+    auto ws = Live("", ec, "/api/live?view=prompter");
+    ASSERT_FALSE(ec) << ec.message();
+    auto next = [&] {
+        beast::flat_buffer buffer;
+        ws->read(buffer);
+        return Json(beast::buffers_to_string(buffer.data()));
+    };
+    const auto lines = next();
+    EXPECT_EQ(lines["type"], "script");
+    EXPECT_EQ(lines["lines"], nlohmann::json::parse(R"(["one","two","three"])"));
+    EXPECT_EQ(lines["first"], 1);
+    EXPECT_EQ(next()["type"], "position");
+
+    // Readings closer together than the state's pace all arrive, in order.
+    RemoteState state;
+    state.playing = true;
+    state.stepMs = 15;
+    for (int rows : {39, 78, 117}) {
+        state.rows = rows;
+        state.atMs = SteadyMs();
+        server_.PublishState(state);
+        const auto position = next();
+        EXPECT_EQ(position["rows"], rows);
+        EXPECT_EQ(position["stepMs"], 15);
+        EXPECT_TRUE(position["running"]);
+        EXPECT_GE(position["age"].get<int>(), 0);
+        EXPECT_LT(position["age"].get<int>(), 10000);
+    }
+    script->lines.push_back("four");
+    server_.PublishScript(script);
+    EXPECT_EQ(next()["lines"].size(), 4U) << "a change of the lines goes out";
+
+    program_.rows = 123;
+    EXPECT_EQ(Json(Ask(http::verb::get, "/api/state", Bearer()).body)["rows"], 123)
+        << "the rows as they are now, not as last published";
+}

@@ -1,6 +1,7 @@
 // Play and Stop through the real output window, with the counter scripted so
 // every step lets messages in, and keys posted at chosen steps.
 #include <functional>
+#include <memory>
 
 #include "OutputFixture.h"
 #include "app/RemoteBridge.h"
@@ -370,6 +371,9 @@ class RemotePlayback : public Playback, public RemoteSink {
         Playback::TearDown();
     }
     void PublishState(const RemoteState& state) override { published.push_back(state); }
+    void PublishScript(std::shared_ptr<const TalentScript> script) override {
+        scripts.push_back(std::move(script));
+    }
     void CommandDone(const RemoteResult& result) override {
         answers.push_back({result, out().Playing, out().Paused, state().Delay});
         if (onAnswer)
@@ -385,6 +389,7 @@ class RemotePlayback : public Playback, public RemoteSink {
     };
     std::unique_ptr<RemoteBridge> bridge;
     std::vector<RemoteState> published;
+    std::vector<std::shared_ptr<const TalentScript>> scripts;
     std::vector<Answer> answers;
     std::function<void(const RemoteResult&)> onAnswer;
 };
@@ -433,6 +438,60 @@ TEST_F(RemotePlayback, CommandsRunTheirKeysHandlersAndAnswerOnceTakenEffect) {
     EXPECT_FALSE(published.back().playing);
     EXPECT_GT(published.back().rows, 0);
     EXPECT_EQ(published.back().lines, 20);
+}
+
+// The talent views get the display lines as the output draws them: before
+// Play from the caret's line, once a playback has laid out its band with its
+// geometry, and never again at a line entry; and a reading of the position
+// at the band's start, at each line entry and at each change.
+TEST_F(RemotePlayback, TalentViewsGetTheLinesOncePerPlaybackAndEveryReading) {
+    Script(12);
+    form1().SetSdelaY(4);
+    Memo& memo = form1().Memo1();
+    memo.SetSelection(memo.LineIndex(3), 0);
+    state().CursorLine = 3;
+    scripts.clear();
+    bridge->SetActive(true);
+    ASSERT_EQ(scripts.size(), 1U);
+    ASSERT_EQ(scripts[0]->lines.size(), 12U);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(scripts[0]->lines[i], form1().LineText(i));
+    EXPECT_EQ(scripts[0]->first, 3) << "from the caret's line";
+
+    published.clear();
+    onStep = [&](int n) {
+        if (n == 30)
+            Send(2, RemoteCommand::Slower);
+        if (n == 60)
+            Send(3, RemoteCommand::Stop);
+    };
+    Send(1, RemoteCommand::Play);
+    app->mainupdate();
+    ASSERT_LE(scripts.size(), 2U) << "once per playback, never at a line entry";
+    const TalentScript& played = *scripts.back();
+    EXPECT_EQ(played.lines, scripts[0]->lines);
+    EXPECT_EQ(played.first, 3);
+    EXPECT_EQ(played.pitch, out().LineHeight - 1);
+    EXPECT_EQ(played.bandHeight, out().ScrollBand.bottom - out().ScrollBand.top);
+    EXPECT_EQ(played.outputWidth, state().Sc_Tr.right - state().Sc_Tr.left);
+    EXPECT_EQ(played.textColor, state().editorFont.color);
+    EXPECT_EQ(played.backColor, state().editorColor);
+
+    std::vector<RemoteState> running;
+    for (const RemoteState& s : published)
+        if (s.playing)
+            running.push_back(s);
+    ASSERT_GE(running.size(), 3U);
+    EXPECT_EQ(running.front().rows, 0) << "read where the first row enters";
+    bool sawSlower = false;
+    for (std::size_t i = 1; i < running.size(); ++i) {
+        EXPECT_GE(running[i].rows, running[i - 1].rows);
+        EXPECT_GE(running[i].atMs, running[i - 1].atMs);
+        sawSlower = sawSlower || running[i].stepMs == 5;
+    }
+    EXPECT_EQ(running.front().stepMs, 4);
+    EXPECT_TRUE(sawSlower) << "a change of speed is a reading of its own";
+    EXPECT_EQ(bridge->LiveRows(), out().RowsMoved.load());
 }
 
 // A command while any dialog of the program is open does nothing.

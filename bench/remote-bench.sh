@@ -9,7 +9,7 @@
 #  2. The program as the README starts it, playing: Space from the keyboard
 #     against POST /api/pause, each timed from outside from the command to
 #     the screen's last change (bench/tools/settletime.c), REMOTE_SETTLE_TRIES
-#     of each (default 9), alternating.
+#     of each (default 15), alternating, at Delay 1 and 5 (REMOTE_SETTLE_DELAYS).
 #  3. 1,000 connects and disconnects (GET /api/state and WebSocket opens),
 #     twice, with the program's handles, GDI and USER objects and memory
 #     before and after each thousand.
@@ -79,10 +79,11 @@ remote_steps() {
     stop_virtual_x
 }
 
-# The program playing-ready with the remote on; sets REMOTE_PORT too.
+# The program with the remote on and a script long enough for every trial;
+# sets REMOTE_PORT too.
 remote_start_app() {
     REMOTE_PORT=$(remote_free_port)
-    start_program "$1" "$(remote_settings "$REMOTE_PORT")"
+    start_program "$1" "$(remote_settings "$REMOTE_PORT")" 3000
     remote_await_port "$REMOTE_PORT"
 }
 
@@ -96,7 +97,7 @@ remote_spread() {
 
 # Part 2: a command's effect on the screen against its key's.
 remote_settle() {
-    local delay tries="${REMOTE_SETTLE_TRIES:-9}" settle="$ROOT/build/tools/settletime"
+    local delay tries="${REMOTE_SETTLE_TRIES:-15}" settle="$ROOT/build/tools/settletime"
     echo
     echo "### Pause from the keyboard and from the remote, timed from outside (1920x1080)"
     echo
@@ -105,7 +106,7 @@ remote_settle() {
     start_virtual_x 1920x1080
     fresh_prefix
     warm_wine
-    for delay in ${REMOTE_SETTLE_DELAYS:-5 15}; do
+    for delay in ${REMOTE_SETTLE_DELAYS:-1 5}; do
         remote_start_app "$delay"
         play_program
         sleep 1.5
@@ -135,7 +136,7 @@ remote_holdings() {
     held=$("$WINE64" "$BIN/procres.exe" </dev/null 2>/dev/null | tr -d '\r')
     rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$APP_PID/status")
     echo "$held" | awk -v rss="$rss" -v when="$1" '{
-        printf "| %s | %s | %s | %s | %s | %s |\n", when, $2, $4, $6, $8, rss }'
+        printf "| %s | %s | %s | %s | %s | %s | %s |\n", when, $2, $4, $6, $8, $10, rss }'
 }
 
 # Part 3: a thousand connections come and go, twice.
@@ -143,8 +144,8 @@ remote_churn() {
     echo
     echo "### 1,000 connects and disconnects (the program idle, editor shown)"
     echo
-    echo "| When | Handles | GDI objects | USER objects | Private KB (Wine) | VmRSS KB |"
-    echo "|---|---|---|---|---|---|"
+    echo "| When | Handles | Windows | GDI objects | USER objects | Private bytes KB (Wine) | VmRSS KB |"
+    echo "|---|---|---|---|---|---|---|"
     start_virtual_x 1920x1080
     fresh_prefix
     warm_wine

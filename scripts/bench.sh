@@ -123,14 +123,14 @@ done
 
 # Starts the program as the README does, from a copy of the distributed
 # folder with the given delay in its settings file (and the lines $2 added to
-# it) and a 600-line script; sets APP_PID and MAIN_WIN.
+# it) and a script of $3 lines (600 by default); sets APP_PID and MAIN_WIN.
 start_program() {
     local app="$WORK/app"
     rm -rf "$app"
     cp -r "$ROOT/build/windows/dist" "$app"
     sed -i "s/^AlteDelay=.*/AlteDelay=$1/" "$app/settings/rollscript.mes"
     [ -z "${2:-}" ] || printf '%s\r\n' "$2" >>"$app/settings/rollscript.mes"
-    awk 'BEGIN { for (i = 0; i < 600; i++) printf "line %d of the audience test script\r\n", i }' \
+    awk -v n="${3:-600}" 'BEGIN { for (i = 0; i < n; i++) printf "line %d of the audience test script\r\n", i }' \
         >"$app/long.txt"
     "$WINE64" "$app/rollscript.exe" "$(winepath -w "$app/long.txt")" </dev/null >/dev/null 2>&1 &
     APP_PID=$!

@@ -31,12 +31,16 @@ class OutputPlaybackHost final : public PlaybackHost {
     bool PreviewRunning() override;
     void StepPreviewRow(std::int32_t counter, bool dir) override;
     void ShowPlayLine(std::int32_t line) override;
+    // Before the first line of a dual-screen playback: panel 1 ready for
+    // every line's text.
+    void ReservePlayLine();
     void SaveScreenCapture() override;
     void SetDelay(std::uint8_t delay) override;
     std::uint8_t Delay() override;
     void StateChanged() override;
 
   private:
+    std::string PlayLineText(std::int32_t line);
     Program& app_;
     EditorView& editor_;
     PrompterState& state_;

@@ -69,6 +69,15 @@ void OutputPlaybackHost::Present() {
     nextPresent_ += presentTicks_;
     if (nextPresent_ <= now)
         nextPresent_ = now + presentTicks_;
+    HandOver();
+}
+
+void OutputPlaybackHost::PresentNow() {
+    nextPresent_ = Now() + presentTicks_;
+    HandOver();
+}
+
+void OutputPlaybackHost::HandOver() {
     // Some window systems hand a window's pixels to the display only when
     // its thread looks at the queue; asking for the status takes and
     // dispatches nothing, so no handler runs in the middle of a step.

@@ -28,6 +28,7 @@ class OutputPlaybackHost final : public PlaybackHost {
     std::int32_t LineHeight() override;
     void StepRow(std::int32_t j, bool dir, bool mirror) override;
     void Present() override;
+    void PresentNow() override;
     bool PreviewRunning() override;
     void StepPreviewRow(std::int32_t counter, bool dir) override;
     void ShowPlayLine(std::int32_t line) override;
@@ -41,6 +42,7 @@ class OutputPlaybackHost final : public PlaybackHost {
 
   private:
     std::string PlayLineText(std::int32_t line);
+    void HandOver();
     Program& app_;
     EditorView& editor_;
     PrompterState& state_;

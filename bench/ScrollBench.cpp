@@ -19,8 +19,11 @@
 // "#cpu" lines (each try's first and last step, the try shown) by which
 // scripts/bench.sh adds the program's CPU time, read from outside.
 //
-// Arguments: tries, mode (single or dual), script lines, start line and the
-// delays, comma-separated; "timers" as the only argument instead times the
+// Arguments: tries, mode (single or dual), script lines, start line, the
+// delays, comma-separated, and optionally a count of remote devices: with the
+// remote control on (as the settings file beside the bench says), the cases
+// wait until that many live clients are connected, so every step is taken
+// with them there. "timers" as the only argument instead times the
 // system's timers (see Timers below), "load" runs the
 // loading cases (see Loading below).
 #include <algorithm>
@@ -36,6 +39,7 @@
 
 #include "TestServices.h"
 #include "app/Application.h"
+#include "app/RemoteControl.h"
 #include "editor/Memo.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
@@ -448,6 +452,22 @@ int RunTimers() {
     return 0;
 }
 
+// The clients connect from outside; the loop's messages run meanwhile as
+// they would in the program.
+bool AwaitDevices(Application& app, int devices) {
+    RemoteControl& remote = *app.Remote();
+    if (!remote.Running()) {
+        std::fprintf(stderr, "remote: not running (%s)\n", remote.Error().c_str());
+        return false;
+    }
+    for (int i = 0; i < 600 && remote.ConnectedDevices() < devices; ++i) {
+        app.mainupdate();
+        Sleep(50);
+    }
+    std::fprintf(stderr, "remote: %d devices connected\n", remote.ConnectedDevices());
+    return remote.ConnectedDevices() >= devices;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -479,6 +499,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "start-up failed\n");
         return 1;
     }
+    if (argc > 6 && !AwaitDevices(app, std::atoi(argv[6])))
+        return 1;
     if (c.dual && real.display.Monitors().size() < 2) {
         std::fprintf(stderr, "dual: this display has one monitor\n");
         return 1;

@@ -8,7 +8,10 @@
 # copy of the Wine prefix, which remembers the screen sizes it has seen.
 # The scroll rows and the screen updates also give the program's CPU time
 # per second of scrolling, read from /proc from outside the process.
-# Usage: [BENCH_TRIES=n] [BENCH_PARTS="single dual screen timers load"] scripts/bench.sh
+# The remote control's part (bench/remote-bench.sh) plays with the remote
+# off, on, and with live clients, times a command against its key, and
+# counts what connections leave behind.
+# Usage: [BENCH_TRIES=n] [BENCH_PARTS="single dual screen timers load remote"] scripts/bench.sh
 # (each case played n = 3 times, the fastest run shown; BENCH_PARTS picks
 # the tables, all by default)
 set -euo pipefail
@@ -22,7 +25,7 @@ gcc -O2 -o build/tools/damagecount bench/tools/damagecount.c -lXdamage -lX11
 
 BIN="$ROOT/build/windows/bin"
 TRIES="${BENCH_TRIES:-3}"
-PARTS=" ${BENCH_PARTS:-single dual screen timers load} "
+PARTS=" ${BENCH_PARTS:-single dual screen timers load remote} "
 want() { [[ "$PARTS" == *" $1 "* ]]; }
 WORK="$(mktemp -d)"
 # A copy of the ready prefix (made first if need be) for each screen set-up.
@@ -53,13 +56,14 @@ cpu_percent() { awk -v c="$1" -v hz="$HZ" -v t0="$2" -v t1="$3" 'BEGIN { printf 
 
 # Runs the scroll bench and adds the program's CPU time per second of
 # scrolling to each row, read from outside the process when the bench says a
-# try has reached its first and its last step (the try the row shows).
+# try has reached its first and its last step (the try the row shows). It
+# runs in BENCH_DIR, the build's own by default.
 bench() {
     local out="$WORK/bench.out" pid line try=-1 picked=0 c0=0 t0=0
     local -a cpu=()
     rm -f "$out"
     mkfifo "$out"
-    (cd "$BIN" && exec "$WINE64" ./scroll_bench.exe "$@" </dev/null >"$out") &
+    (cd "${BENCH_DIR:-$BIN}" && exec "$WINE64" ./scroll_bench.exe "$@" </dev/null >"$out") &
     pid=$!
     while IFS= read -r line; do
         line="${line%$'\r'}" # the console's line ends
@@ -117,28 +121,51 @@ want dual && for size in 1024x768 1920x1080; do
     fi
 done
 
-# The program as the README starts it, the given delay in its settings, a
-# 600-line script; Play from the keyboard, then the screen's updates counted
-# for 3 s after the first second.
-screen_updates() {
-    local delay="$1" app="$WORK/app"
+# Starts the program as the README does, from a copy of the distributed
+# folder with the given delay in its settings file (and the lines $2 added to
+# it) and a script of $3 lines (600 by default); sets APP_PID and MAIN_WIN.
+start_program() {
+    local app="$WORK/app"
     rm -rf "$app"
     cp -r "$ROOT/build/windows/dist" "$app"
-    sed -i "s/^AlteDelay=.*/AlteDelay=$delay/" "$app/settings/rollscript.mes"
-    awk 'BEGIN { for (i = 0; i < 600; i++) printf "line %d of the audience test script\r\n", i }' \
+    sed -i "s/^AlteDelay=.*/AlteDelay=$1/" "$app/settings/rollscript.mes"
+    [ -z "${2:-}" ] || printf '%s\r\n' "$2" >>"$app/settings/rollscript.mes"
+    awk -v n="${3:-600}" 'BEGIN { for (i = 0; i < n; i++) printf "line %d of the audience test script\r\n", i }' \
         >"$app/long.txt"
     "$WINE64" "$app/rollscript.exe" "$(winepath -w "$app/long.txt")" </dev/null >/dev/null 2>&1 &
-    local pid=$! win=""
+    APP_PID=$!
+    MAIN_WIN=""
     for _ in $(seq 1 100); do
-        win=$(xdotool search --onlyvisible --name '^Cuecraft 1' 2>/dev/null | head -n 1 || true)
-        [ -n "$win" ] && break
+        MAIN_WIN=$(xdotool search --onlyvisible --name '^Cuecraft 1' 2>/dev/null | head -n 1 || true)
+        [ -n "$MAIN_WIN" ] && break
         sleep 0.1
     done
     sleep 1.5
-    xdotool windowactivate --sync "$win" 2>/dev/null || true
+}
+
+# Plays from the top, from the keyboard.
+play_program() {
+    xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || true
     sleep 0.3
     xdotool key ctrl+Home alt+p
-    local updates cpu c0 t0 c1 t1
+}
+
+quit_program() {
+    xdotool key Escape
+    sleep 0.5
+    xdotool key alt+x
+    sleep 1
+    kill "$APP_PID" 2>/dev/null || true
+    wait "$APP_PID" 2>/dev/null || true
+}
+
+# The program playing at the given delay; the screen's updates counted for
+# 3 s after the first second.
+screen_updates() {
+    local delay="$1"
+    start_program "$delay"
+    play_program
+    local updates cpu c0 t0 c1 t1 pid=$APP_PID
     # The program's CPU time over the same 3 s, read from outside.
     (
         sleep 1
@@ -152,11 +179,7 @@ screen_updates() {
     read -r c0 t0 <"$WORK/cpu0"
     read -r c1 t1 <"$WORK/cpu1"
     cpu=$(cpu_percent $((c1 - c0)) "$t0" "$t1")
-    xdotool key Escape
-    sleep 0.5
-    xdotool key alt+x
-    sleep 1
-    kill "$pid" 2>/dev/null || true
+    quit_program
     local steps=$((1000 / (delay < 1 ? 1 : delay)))
     local bound=$((steps < 60 ? steps : 60))
     echo "| $2 | $delay | $steps | $bound | $updates | $cpu |"
@@ -202,6 +225,11 @@ warm_wine
 (cd "$BIN" && "$WINE64" ./scroll_bench.exe load </dev/null) || true
 stop_wine
 stop_virtual_x
+}
+
+want remote && {
+BENCH_SOURCED=1 source bench/remote-bench.sh
+remote_bench
 }
 
 # Other work on the machine shows in the waits: say how busy it was.

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest
     clang libclang-rt-14-dev
-    libx11-dev libxdamage-dev
+    libx11-dev libxdamage-dev libxtst-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64
     xvfb xauth openbox xdotool x11-utils x11-xserver-utils

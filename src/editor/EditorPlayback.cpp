@@ -14,6 +14,7 @@ void TForm1::RestoreAfterPlayback(std::int32_t caret) {
     memo_.SetHideSelection(false);
     if (!IsWindowVisible(memo_.hwnd()))
         ShowWindow(memo_.hwnd(), SW_SHOW);
+    ReservePlayLine("");
     if (caret >= 0)
         SelectInEditor(caret);
     CaretReport();

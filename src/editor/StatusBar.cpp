@@ -144,7 +144,7 @@ void StatusBar::Place(const int (&needs)[6], int (&edges)[6]) const {
     long long extras = 0, spare = room;
     for (int i = 0; i < 6; ++i) {
         design[i] = ScaleForDpi(kPanelWidths[i], dpi_);
-        extra[i] = std::max(0, needs[i] - design[i]);
+        extra[i] = std::max(0, std::max(needs[i], kept_[i]) - design[i]);
         extras += extra[i];
         spare -= design[i];
     }
@@ -233,6 +233,13 @@ void StatusBar::SetTextLive(int panel, const std::string& text) {
     needs_[panel - 1] = need;
     liveText_ = text;
     DrawLiveText();
+}
+
+void StatusBar::KeepWidthFor(int panel, const std::string& widest) {
+    kept_[panel - 1] = TextNeed(widest);
+    LayOut();
+    if (!widest.empty() && livePanel_ != panel)
+        StartLivePanel(panel);
 }
 
 bool StatusBar::KeepsTheLayout(int panel, int need) const {

@@ -27,6 +27,10 @@ class StatusBar {
     // panel is read or another text replaces it. The control's own setting
     // repaints the bar at once, a millisecond under some window systems.
     void SetTextLive(int panel, const std::string& text);
+    // The panel at least as wide as `widest` needs and live already, so that
+    // the live texts up to that width never lay the bar out again; an empty
+    // text gives the width back.
+    void KeepWidthFor(int panel, const std::string& widest);
     std::string Text(int panel) const;
     // Panel widths in pixels, as laid out (the sixth: -1, the rest).
     int PanelWidth(int panel) const { return widths_[panel - 1]; }
@@ -65,6 +69,7 @@ class StatusBar {
     int widths_[6] = {};
     int edges_[6] = {};
     int needs_[6] = {}; // what each panel's text needs, as laid out
+    int kept_[6] = {};  // the least each panel keeps (KeepWidthFor)
     std::string texts_[6]; // as set; the control holds shown_
     std::string shown_[6];
 };

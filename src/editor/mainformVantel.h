@@ -105,6 +105,7 @@ class TForm1 : public Window, public EditorView {
     void HideSelectionWhilePlaying() override;
     void RestoreAfterPlayback(std::int32_t caret) override;
     void ShowPlayLine(const std::string& text) override { statusBar_.SetTextLive(1, text); }
+    void ReservePlayLine(const std::string& widest) override { statusBar_.KeepWidthFor(1, widest); }
     int StatusBarHeight() override { return statusBar_.Height(); }
     TCPanel& PreviewPanel() override { return panel2_; }
     std::unique_ptr<OffscreenImage>& PreviewImage() override { return previewImage_; }

@@ -69,6 +69,15 @@ void OutputPlaybackHost::Present() {
     nextPresent_ += presentTicks_;
     if (nextPresent_ <= now)
         nextPresent_ = now + presentTicks_;
+    HandOver();
+}
+
+void OutputPlaybackHost::PresentNow() {
+    nextPresent_ = Now() + presentTicks_;
+    HandOver();
+}
+
+void OutputPlaybackHost::HandOver() {
     // Some window systems hand a window's pixels to the display only when
     // its thread looks at the queue; asking for the status takes and
     // dispatches nothing, so no handler runs in the middle of a step.
@@ -83,12 +92,23 @@ void OutputPlaybackHost::StepPreviewRow(std::int32_t counter, bool dir) {
     form4_.StepPreviewRow(counter, dir);
 }
 
+std::string OutputPlaybackHost::PlayLineText(std::int32_t line) {
+    return GetMsgText(103) + " " + std::to_string(line) + " of " +
+           std::to_string(editor_.LineCount());
+}
+
 void OutputPlaybackHost::ShowPlayLine(std::int32_t line) {
     // Only the editor of dual-screen mode is there to read it.
     if (!form4_.DualScreenActive())
         return;
-    editor_.ShowPlayLine(GetMsgText(103) + " " + std::to_string(line) + " of " +
-                         std::to_string(editor_.LineCount()));
+    editor_.ShowPlayLine(PlayLineText(line));
+}
+
+void OutputPlaybackHost::ReservePlayLine() {
+    // Laid out once for the widest number (the line past the end), so that
+    // no line entry lays the status bar out again.
+    if (form4_.DualScreenActive())
+        editor_.ReservePlayLine(PlayLineText(editor_.LineCount() + 1));
 }
 
 void OutputPlaybackHost::SaveScreenCapture() {

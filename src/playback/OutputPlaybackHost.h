@@ -28,15 +28,21 @@ class OutputPlaybackHost final : public PlaybackHost {
     std::int32_t LineHeight() override;
     void StepRow(std::int32_t j, bool dir, bool mirror) override;
     void Present() override;
+    void PresentNow() override;
     bool PreviewRunning() override;
     void StepPreviewRow(std::int32_t counter, bool dir) override;
     void ShowPlayLine(std::int32_t line) override;
+    // Before the first line of a dual-screen playback: panel 1 ready for
+    // every line's text.
+    void ReservePlayLine();
     void SaveScreenCapture() override;
     void SetDelay(std::uint8_t delay) override;
     std::uint8_t Delay() override;
     void StateChanged() override;
 
   private:
+    std::string PlayLineText(std::int32_t line);
+    void HandOver();
     Program& app_;
     EditorView& editor_;
     PrompterState& state_;

@@ -132,6 +132,7 @@ void TForm4::ScrollLoop(bool mirror) {
         setkill(true);
     ResetScroll();
     SetupPreviewPanel();
+    host_->ReservePlayLine();
     editor_.HideSelectionWhilePlaying();
     if (state.Dual_Monitor() && HasPreviewImage())
         SyncPreviewImage();

@@ -107,6 +107,10 @@ void PlaybackEngine::EnterPause() {
     if (f_.Paused)
         return;
     f_.Paused = true;
+    // The rows drawn since the last hand-over reach the display now, not at
+    // the pause's first look at the queue, however the pause came (a key
+    // brings the window system's own hand-over with it, a remote command none).
+    host_.PresentNow();
     // Told before the wait: the pause has taken effect, the wait is its length.
     host_.StateChanged();
     PauseWait();

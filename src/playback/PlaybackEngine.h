@@ -24,6 +24,8 @@ class PlaybackHost {
     // Hands what the steps drew to the display when a refresh is due; takes
     // and dispatches no message.
     virtual void Present() = 0;
+    // Hands it over now, due or not: a pause shows where the text stopped.
+    virtual void PresentNow() = 0;
     virtual bool PreviewRunning() = 0;
     virtual void StepPreviewRow(std::int32_t counter, bool dir) = 0;
     virtual void ShowPlayLine(std::int32_t line) = 0;

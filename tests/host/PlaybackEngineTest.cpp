@@ -53,6 +53,7 @@ class FakeHost : public PlaybackHost {
         ++presents;
         now += presentTicks;
     }
+    void PresentNow() override { ++presentsNow; }
     bool PreviewRunning() override { return preview; }
     void StepPreviewRow(std::int32_t counter, bool) override { previewRows.push_back(counter); }
     void ShowPlayLine(std::int32_t line) override { shownLines.push_back(line); }
@@ -81,7 +82,7 @@ class FakeHost : public PlaybackHost {
     std::uint8_t delay = 0;
     std::int64_t now = 0, tick = 1, presentTicks = 0, sleepLate = 0;
     std::vector<std::int64_t> sleeps;
-    int presents = 0, mainupdates = 0, counterReads = 0, pauseTicks = 0, clears = 0, captures = 0;
+    int presents = 0, presentsNow = 0, mainupdates = 0, counterReads = 0, pauseTicks = 0, clears = 0, captures = 0;
     std::vector<std::int32_t> drawnLines, shownLines, previewRows;
     std::vector<std::string> drawnTexts;
     std::vector<Step> steps;
@@ -537,6 +538,23 @@ TEST_F(Engine, SpaceWhileRunningPausesUntilTheNextSpace) {
     engine.FormKeyDown(32, false, false, false);
     EXPECT_EQ(host.pauseTicks, 1) << "held in the pause until resumed";
     EXPECT_FALSE(flags.Paused);
+}
+
+// A remote command pauses in the same handler as Space, but no key event
+// comes with it to make the window system show the last rows.
+TEST_F(Engine, APauseHandsTheDrawnRowsToTheDisplayBeforeItsWait) {
+    int handedBeforeWait = -1;
+    host.onStep = [this](std::size_t n) {
+        if (n == 2)
+            engine.FormKeyDown(32, false, false, false); // Space
+    };
+    host.onPauseTick.push_back([&] {
+        handedBeforeWait = host.presentsNow;
+        engine.FormKeyDown(32, false, false, false);
+    });
+    Play({"one", "two"});
+    EXPECT_EQ(handedBeforeWait, 1);
+    EXPECT_EQ(host.presentsNow, 3) << "and at the two pauses past the end";
 }
 
 TEST_F(Engine, ReleasingLeftOrRPauses) {

@@ -147,6 +147,30 @@ TEST_F(Editor, ALiveStatusTextLooksAndReadsAsASetOne) {
     EXPECT_EQ(Panel(1), next);
 }
 
+// A dual-screen playback lays panel 1 out once, for its widest line number:
+// no line of a long script lays the bar out or repaints it again, and the
+// width goes back afterwards.
+TEST_F(Editor, APanelKeptForThePlaybacksWidestLineStaysLiveAtEveryLine) {
+    StatusBar& bar = form1().StatusBar1();
+    bar.SetText(1, "Line:   3   Col:   1");
+    const int design = bar.PanelWidth(1);
+    bar.KeepWidthFor(1, "Line  20001 of 20000");
+    const int kept = bar.PanelWidth(1);
+    EXPECT_GT(kept, design);
+    EXPECT_EQ(bar.ShownText(1), "") << "live before the first line enters";
+    for (const char* text : {"Line  1 of 20000", "Line  10 of 20000", "Line  19999 of 20000",
+                             "Line  20001 of 20000"}) {
+        bar.SetTextLive(1, text);
+        EXPECT_EQ(bar.ShownText(1), "") << text << " went the control's way";
+        EXPECT_EQ(bar.PanelWidth(1), kept) << text;
+    }
+    EXPECT_EQ(Panel(1), "Line  20001 of 20000");
+    bar.KeepWidthFor(1, "");
+    bar.SetText(1, "Line:   3   Col:   1");
+    EXPECT_EQ(bar.PanelWidth(1), design) << "the width given back";
+    EXPECT_EQ(Panel(1), "Line:   3   Col:   1");
+}
+
 // A long text widens its panel only while it is there and only as far as the
 // bar has room; what does not fit shows cut, a path in its middle, and reads
 // whole.

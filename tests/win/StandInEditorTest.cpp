@@ -30,6 +30,7 @@ class StandInEditor final : public EditorView {
     void HideSelectionWhilePlaying() override {}
     void RestoreAfterPlayback(std::int32_t caret) override { restoredCaret.push_back(caret); }
     void ShowPlayLine(const std::string& text) override { playLines.push_back(text); }
+    void ReservePlayLine(const std::string&) override {}
     void CaretReport() override {}
     void ShowStatseX() override {}
     int StatusBarHeight() override { return 20; }

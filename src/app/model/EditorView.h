@@ -30,6 +30,9 @@ class EditorView {
 
     // Status bar: panel 1 tells the line being played; the rest the state.
     virtual void ShowPlayLine(const std::string& text) = 0;
+    // Panel 1 laid out for the widest text the playback will show there and
+    // made ready for live texts; an empty text gives the width back.
+    virtual void ReservePlayLine(const std::string& widest) = 0;
     virtual void CaretReport() = 0;
     virtual void ShowStatseX() = 0;
     virtual int StatusBarHeight() = 0;

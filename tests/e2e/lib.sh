@@ -236,3 +236,14 @@ wait_panel3() {
     done
     fail "panel 3 reads '$panel', not '$1'"
 }
+
+# The browser tests' tools: Debian's headless Chromium, its driver and
+# python3-selenium. Sets PY; without them the test is skipped (77).
+need_browser() {
+    PY=/usr/bin/python3
+    if [ ! -x /usr/bin/chromium ] || [ ! -x /usr/bin/chromedriver ] ||
+        ! "$PY" -c 'import selenium' 2>/dev/null; then
+        echo "SKIP: chromium, chromium-driver or python3-selenium not installed (scripts/install-deps.sh)"
+        exit 77
+    fi
+}

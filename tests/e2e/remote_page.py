@@ -17,6 +17,7 @@ import threading
 import time
 import urllib.request
 
+from polling import wait_until
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -94,13 +95,10 @@ class Journey:
         raise AssertionError("%s viewport: %s" % (self.args.size, what))
 
     def wait(self, what, test, seconds=10.0):
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            value = test()
-            if value:
-                return value
-            time.sleep(0.1)
-        self.fail("waited %.0f s for %s" % (seconds, what))
+        value = wait_until(test, seconds, 0.1)
+        if not value:
+            self.fail("waited %.0f s for %s" % (seconds, what))
+        return value
 
     # ---- what the program shows from outside ----
     def panels(self):

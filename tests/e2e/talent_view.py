@@ -12,6 +12,7 @@ import tempfile
 import time
 import urllib.request
 
+from polling import wait_until
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
@@ -53,13 +54,10 @@ class Talent:
         raise AssertionError(what)
 
     def wait(self, what, test, seconds=10.0):
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            value = test()
-            if value:
-                return value
-            time.sleep(0.05)
-        self.fail("waited %.0f s for %s" % (seconds, what))
+        value = wait_until(test, seconds, 0.05)
+        if not value:
+            self.fail("waited %.0f s for %s" % (seconds, what))
+        return value
 
     def api(self, command):
         req = urllib.request.Request(self.base + "/api/" + command, method="POST",

@@ -9,12 +9,7 @@
 # quits under the desktop page, which says it is not connected. SHOTS_DIR, when set, receives the page's screenshots.
 source "$(dirname "$0")/lib.sh"
 
-PY=/usr/bin/python3 # Debian's, which has python3-selenium
-if [ ! -x /usr/bin/chromium ] || [ ! -x /usr/bin/chromedriver ] ||
-    ! "$PY" -c 'import selenium' 2>/dev/null; then
-    echo "SKIP: chromium, chromium-driver or python3-selenium not installed (scripts/install-deps.sh)"
-    exit 77
-fi
+need_browser
 
 setup_remote
 start_app "$LONG_SCRIPT"

@@ -8,12 +8,7 @@
 # phone's size, plain and mirrored.
 source "$(dirname "$0")/lib.sh"
 
-PY=/usr/bin/python3 # Debian's, which has python3-selenium
-if [ ! -x /usr/bin/chromium ] || [ ! -x /usr/bin/chromedriver ] ||
-    ! "$PY" -c 'import selenium' 2>/dev/null; then
-    echo "SKIP: chromium, chromium-driver or python3-selenium not installed (scripts/install-deps.sh)"
-    exit 77
-fi
+need_browser
 
 setup_remote
 MES="$E2E_TMP/app/settings/rollscript.mes"

@@ -111,13 +111,13 @@ TEST(RemoteAccess, FiveWrongKeysInAMinuteShutAnAddressOutForAMinute) {
     WrongKeyLimiter limiter;
     const auto t0 = WrongKeyLimiter::Clock::time_point{} + hours(1);
     for (int i = 0; i < 4; ++i)
-        limiter.Wrong("10.0.0.1", t0 + seconds(i * 10));
-    EXPECT_FALSE(limiter.Blocked("10.0.0.1", t0 + seconds(40)));
-    limiter.Wrong("10.0.0.1", t0 + seconds(50));
-    EXPECT_TRUE(limiter.Blocked("10.0.0.1", t0 + seconds(50)));
-    EXPECT_TRUE(limiter.Blocked("10.0.0.1", t0 + seconds(109)));
-    EXPECT_FALSE(limiter.Blocked("10.0.0.2", t0 + seconds(60))) << "other addresses go on";
-    EXPECT_FALSE(limiter.Blocked("10.0.0.1", t0 + seconds(110)));
+        limiter.Wrong("127.0.0.2", t0 + seconds(i * 10));
+    EXPECT_FALSE(limiter.Blocked("127.0.0.2", t0 + seconds(40)));
+    limiter.Wrong("127.0.0.2", t0 + seconds(50));
+    EXPECT_TRUE(limiter.Blocked("127.0.0.2", t0 + seconds(50)));
+    EXPECT_TRUE(limiter.Blocked("127.0.0.2", t0 + seconds(109)));
+    EXPECT_FALSE(limiter.Blocked("127.0.0.3", t0 + seconds(60))) << "other addresses go on";
+    EXPECT_FALSE(limiter.Blocked("127.0.0.2", t0 + seconds(110)));
 
     // Spread wider than a minute, wrong keys never add up to five.
     for (int i = 0; i < 10; ++i)

@@ -26,7 +26,7 @@ void CheckCommand(const Route& route) {
           "only SetDelay carries an argument");
 }
 
-const HostRules kRules = MachineHostRules(8765, "studio", {"192.168.1.20", "fd00::5"});
+const HostRules kRules = MachineHostRules(8765, "studio", {"127.0.1.20", "::5"});
 const std::string kKey = "00112233445566778899aabbccddeeff";
 
 } // namespace

@@ -121,32 +121,33 @@ TEST(RemoteAccess, FiveWrongKeysInAMinuteShutAnAddressOutForAMinute) {
 
     // Spread wider than a minute, wrong keys never add up to five.
     for (int i = 0; i < 10; ++i)
-        limiter.Wrong("10.0.0.3", t0 + seconds(i * 16));
-    EXPECT_FALSE(limiter.Blocked("10.0.0.3", t0 + seconds(160)));
+        limiter.Wrong("127.0.0.4", t0 + seconds(i * 16));
+    EXPECT_FALSE(limiter.Blocked("127.0.0.4", t0 + seconds(160)));
 
     // A flood of addresses does not free a shut-out one.
-    limiter.Wrong("10.0.0.4", t0);
+    limiter.Wrong("127.0.0.5", t0);
     for (int i = 0; i < 4; ++i)
-        limiter.Wrong("10.0.0.4", t0);
+        limiter.Wrong("127.0.0.5", t0);
     for (std::size_t i = 0; i < WrongKeyLimiter::kMaxAddresses + 10; ++i)
-        limiter.Wrong("fd00::" + std::to_string(i), t0 + seconds(1));
-    EXPECT_TRUE(limiter.Blocked("10.0.0.4", t0 + seconds(2)));
+        limiter.Wrong("127.1." + std::to_string(i / 256) + "." + std::to_string(i % 256),
+                      t0 + seconds(1));
+    EXPECT_TRUE(limiter.Blocked("127.0.0.5", t0 + seconds(2)));
 }
 
 TEST(RemoteAccess, HostAndOriginMustNameThisMachineAndPort) {
-    const HostRules rules = MachineHostRules(8765, "Studio-PC", {"192.168.1.20", "fd00::5"});
+    const HostRules rules = MachineHostRules(8765, "Studio-PC", {"127.0.1.20", "::5"});
     for (const char* host : {"localhost", "LOCALHOST:8765", "127.0.0.1", "127.0.0.1:8765",
-                             "[::1]", "[::1]:8765", "studio-pc:8765", "192.168.1.20:8765",
-                             "[fd00::5]:8765", " localhost "})
+                             "[::1]", "[::1]:8765", "studio-pc:8765", "127.0.1.20:8765",
+                             "[::5]:8765", " localhost "})
         EXPECT_TRUE(HostAllowed(rules, host)) << host;
     for (const char* host : {"", "evil.example", "evil.example:8765", "localhost:8766",
                              "127.0.0.1:", "::1", "[::1", "localhost.evil.example", "127.0.0.2",
-                             "192.168.1.200", "localhost:8765:1", "studio-pc.evil.example"})
+                             "127.0.1.200", "localhost:8765:1", "studio-pc.evil.example"})
         EXPECT_FALSE(HostAllowed(rules, host)) << host;
 
     EXPECT_TRUE(OriginAllowed(rules, "")) << "no Origin: not a browser's cross-site request";
     for (const char* origin : {"http://localhost:8765", "http://127.0.0.1:8765",
-                               "http://[::1]:8765", "http://192.168.1.20:8765"})
+                               "http://[::1]:8765", "http://127.0.1.20:8765"})
         EXPECT_TRUE(OriginAllowed(rules, origin)) << origin;
     for (const char* origin : {"null", "http://evil.example", "http://evil.example:8765",
                                "http://127.0.0.1:8766", "http://127.0.0.1", "https://localhost:8765",
@@ -229,7 +230,7 @@ TEST(RemoteJson, SendsTheTalentViewsLinesLookAndPosition) {
 }
 
 TEST(QrCode, EncodesTheAddressAsASquareOfModules) {
-    const QrModules qr = EncodeQr("http://192.168.1.20:8765/?key=0123456789abcdef0123456789abcdef");
+    const QrModules qr = EncodeQr("http://127.0.1.20:8765/?key=0123456789abcdef0123456789abcdef");
     ASSERT_GT(qr.size, 21);
     EXPECT_EQ(qr.size % 4, 1) << "versions grow by four modules";
     ASSERT_EQ(qr.dark.size(), static_cast<std::size_t>(qr.size * qr.size));

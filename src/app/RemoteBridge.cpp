@@ -5,10 +5,13 @@
 #include "app/RemoteCommands.h"
 #include "editor/mainformVantel.h"
 #include "playback/BlackScrollvantel.h"
+#include "render/OffscreenImage.h"
 #include "win/ModalUi.h"
 
 RemoteBridge::RemoteBridge(TForm1& editor, TForm4& output, IModalUi& ui, RemoteSink& sink)
     : editor_(editor), output_(output), ui_(ui), sink_(sink) {}
+
+RemoteBridge::~RemoteBridge() = default;
 
 bool RemoteBridge::Create() {
     return CreateChild("CuecraftRemoteBridge", HWND_MESSAGE, 0, 0, 0, 0, 0);
@@ -93,6 +96,14 @@ void RemoteBridge::Execute(const RemoteRequest& request) {
     case RemoteCommand::SetDelay:
         editor_.SetSdelaY(static_cast<std::uint8_t>(std::min(request.argument, 255)));
         break;
+    case RemoteCommand::Forward:
+        // Backward from the remote runs until the next command, where the
+        // key's runs until it is let go, which pauses. Forward ends it as
+        // that would, so Right turns the line count round as from a pause.
+        if (output_.Reverse && !output_.Paused)
+            output_.Paused = true;
+        output_.FormKeyDown(kKeyRight, false, false, false);
+        break;
     default:
         output_.FormKeyDown(KeyOfCommand(request.command), false, false, false);
         break;
@@ -152,8 +163,8 @@ TalentScript RemoteBridge::Script() {
     t.face = state.editorFont.name;
     const int dpi = output_.HasLineImage() ? GetDeviceCaps(output_.LineImage->dc(), LOGPIXELSY) : 96;
     t.fontPx = MulDiv(state.editorFont.sizePt, dpi > 0 ? dpi : 96, 72);
-    // Before the first playback there is no line image to measure.
-    t.pitch = output_.LineHeight > 1 ? output_.LineHeight - 1 : t.fontPx + t.fontPx / 6;
+    // A line walks one row fewer than the line image is high.
+    t.pitch = output_.Playing && output_.LineHeight > 1 ? output_.LineHeight - 1 : PitchBeforePlay();
     t.bold = state.editorFont.Has(kStyleBold);
     t.italic = state.editorFont.Has(kStyleItalic);
     t.underline = state.editorFont.Has(kStyleUnderline);
@@ -167,6 +178,15 @@ TalentScript RemoteBridge::Script() {
     t.bandHeight = band.bottom > band.top ? band.bottom - band.top
                                           : std::max(1, state.Sc_Tr.bottom - state.Sc_Tr.top);
     return t;
+}
+
+std::int32_t RemoteBridge::PitchBeforePlay() {
+    // The last playback's height is stale once the font has changed.
+    if (!measure_)
+        measure_ = std::make_unique<OffscreenImage>();
+    SetMapMode(measure_->dc(), MM_TEXT);
+    measure_->SetFont(editor_.State().editorFont);
+    return std::max(1, measure_->TextHeight("Wg") - 1);
 }
 
 void RemoteBridge::PublishScriptIfChanged() {

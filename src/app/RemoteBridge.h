@@ -10,6 +10,7 @@
 #include "win/Window.h"
 
 class IModalUi;
+class OffscreenImage;
 class TForm1;
 class TForm4;
 
@@ -32,6 +33,7 @@ class RemoteSink {
 class RemoteBridge final : public Window, public RemoteHost, public PlaybackObserver {
   public:
     RemoteBridge(TForm1& editor, TForm4& output, IModalUi& ui, RemoteSink& sink);
+    ~RemoteBridge() override;
     bool Create();
     // While inactive nothing is published and the state is not watched.
     void SetActive(bool active);
@@ -60,6 +62,8 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     void AnswerPending();
     void OnWatchTimer();
     void PublishScriptIfChanged();
+    // Output pixels a line takes before Play: as the line image will measure it.
+    std::int32_t PitchBeforePlay();
 
     TForm1& editor_;
     TForm4& output_;
@@ -74,4 +78,6 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     TalentScript script_;
     // A playback began whose band has not been told yet.
     bool scriptDue_ = false;
+    // Measures the editor's font while no playback has laid out its line.
+    std::unique_ptr<OffscreenImage> measure_;
 };

@@ -472,6 +472,7 @@ TEST_F(RemotePlayback, TalentViewsGetTheLinesOncePerPlaybackAndEveryReading) {
     EXPECT_EQ(played.lines, scripts[0]->lines);
     EXPECT_EQ(played.first, 3);
     EXPECT_EQ(played.pitch, out().LineHeight - 1);
+    EXPECT_EQ(scripts[0]->pitch, played.pitch) << "before Play, lines as far apart as played";
     EXPECT_EQ(played.bandHeight, out().ScrollBand.bottom - out().ScrollBand.top);
     EXPECT_EQ(played.outputWidth, state().Sc_Tr.right - state().Sc_Tr.left);
     EXPECT_EQ(played.textColor, state().editorFont.color);
@@ -492,6 +493,43 @@ TEST_F(RemotePlayback, TalentViewsGetTheLinesOncePerPlaybackAndEveryReading) {
     EXPECT_EQ(running.front().stepMs, 4);
     EXPECT_TRUE(sawSlower) << "a change of speed is a reading of its own";
     EXPECT_EQ(bridge->LiveRows(), out().RowsMoved.load());
+}
+
+// Backward from the remote runs until the next command; Forward then counts
+// the lines onward, as Right does after the pause of letting Left go, so the
+// line entering at the bottom follows the one above it.
+TEST_F(RemotePlayback, ForwardAfterABackwardRunCountsTheLinesOnward) {
+    Script(60);
+    state().CursorLine = 0;
+    form1().SetSdelaY(0);
+    const int screenful = 768 / 30 + 3;
+    bool back = false, forward = false, stopped = false;
+    std::vector<int> entered;
+    int last = -1;
+    onStep = [&](int) {
+        if (!back && out().CurLine == screenful) {
+            back = true;
+            Send(1, RemoteCommand::Backward);
+        }
+        if (back && !forward && out().CurLine < screenful - 2) {
+            forward = true;
+            Send(2, RemoteCommand::Forward);
+        }
+        if (forward && !out().Reverse && out().CurLine != last) {
+            last = out().CurLine;
+            entered.push_back(last);
+        }
+        if (!stopped && entered.size() == 4) {
+            stopped = true;
+            Send(3, RemoteCommand::Stop);
+        }
+    };
+    Send(0, RemoteCommand::Play);
+    app->mainupdate();
+    ASSERT_GE(entered.size(), 4u) << "the playback ran forward again";
+    for (std::size_t i = 1; i < entered.size(); ++i)
+        EXPECT_EQ(entered[i], entered[i - 1] + 1) << "line " << i;
+    EXPECT_FALSE(out().Playing);
 }
 
 // A command while any dialog of the program is open does nothing.

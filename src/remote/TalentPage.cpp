@@ -36,7 +36,7 @@ html, body { margin:0; height:100%; overflow:hidden; background:#000; }
 if (location.search) history.replaceState(null, "", "/prompter");
 const $ = (id) => document.getElementById(id);
 let script = null, rep = null, shown = 0, lastTarget = 0, settling = true, lastFrame = 0;
-let extraMs = 0, hold = null, stoppedAt = 0, retry = 500, anchor = 0;
+let extraMs = 0, hold = null, stoppedAt = 0, retry = 500, anchor = 0, frameMs = 16.7;
 let deviceMirror = localStorage.getItem("talentMirror") === "1";
 
 // Where the program stands at `now`: its last reading moved on at its pace,
@@ -106,7 +106,10 @@ function report(p) {
 function frame(now) {
   const dt = lastFrame ? Math.min(now - lastFrame, 100) : 16;
   lastFrame = now;
-  const t = target(now);
+  frameMs += (Math.max(4, Math.min(dt, 50)) - frameMs) * 0.1;
+  // A frame stays current until the next: drawn for the middle of that time,
+  // it is as far ahead of the program at its start as behind at its end.
+  const t = target(now + frameMs / 2);
   const natural = t - lastTarget;
   lastTarget = t;
   const err = t - (shown + natural);
@@ -116,9 +119,9 @@ function frame(now) {
     shown += natural + err * (1 - Math.exp(-dt / 35));
     if (Math.abs(err) < 0.5) settling = false;
   } else {
-    // At a steady speed the correction stays under half the frame's own
-    // move: never a step back, never a jerk.
-    const limit = Math.abs(natural) * 0.5;
+    // At a steady speed the correction stays under a third of the frame's
+    // own move: never a step back, and no frame moves twice another.
+    const limit = Math.abs(natural) * 0.3;
     shown += natural + Math.max(-limit, Math.min(limit, err * (1 - Math.exp(-dt / 150))));
   }
   place();

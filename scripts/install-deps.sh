@@ -13,7 +13,7 @@ packages=(
     xserver-xorg-core xserver-xorg-video-dummy
     imagemagick zip ghostscript printer-driver-cups-pdf fonts-dejavu-core
     fonts-wqy-microhei fonts-noto-core locales
-    libboost-dev nlohmann-json3-dev curl jq
+    libboost-dev nlohmann-json3-dev curl jq zbar-tools
     chromium chromium-driver python3-selenium
 )
 

@@ -128,7 +128,7 @@ class Talent:
             time.sleep(gap)
 
     def journey(self):
-        self.driver.get(self.base + "/prompter?key=" + self.args.key)
+        self.driver.get(self.args.address)
         self.wait("the key out of the address bar",
                   lambda: self.driver.current_url.endswith("/prompter"))
         self.check_lines()
@@ -198,6 +198,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--key", required=True)
+    parser.add_argument("--address", required=True, help="the talent screen's QR code")
     parser.add_argument("--script", required=True, help="the script the program plays")
     parser.add_argument("--align", default="left")
     parser.add_argument("--shots", default="", help="a folder for the user guide's screenshots")

@@ -4,8 +4,10 @@
 # Run alone it runs that part only. Every request goes to 127.0.0.1, and
 # every client and loop here is bounded in count and time.
 #  1. The scroll bench at Delay 1 and 15, single screen, 600 lines, with the
-#     remote off, on with no client, and on with 8 live WebSocket clients
-#     that only read (rounds of the three, REMOTE_ROUNDS, default 2).
+#     remote off, on with no client, on with 8 live WebSocket clients that
+#     only read, and on with 8 talent views (WebSockets that take what the
+#     talent page takes: the lines and every position); rounds of the four,
+#     REMOTE_ROUNDS, default 2.
 #  2. The program as the README starts it, playing: Space from the keyboard
 #     against POST /api/pause, each timed from outside from the command to
 #     the screen's last change (bench/tools/settletime.c), REMOTE_SETTLE_TRIES
@@ -13,6 +15,7 @@
 #  3. 1,000 connects and disconnects (GET /api/state and WebSocket opens),
 #     twice, with the program's handles, GDI and USER objects and memory
 #     before and after each thousand.
+# REMOTE_PARTS picks among steps, settle and churn (default all three).
 if [ -z "${BENCH_SOURCED:-}" ]; then
     BENCH_PARTS=remote exec bash "$(dirname "$0")/../scripts/bench.sh"
 fi
@@ -74,6 +77,13 @@ remote_steps() {
         kill -TERM "$clients" 2>/dev/null || true
         wait "$clients" 2>/dev/null || true
         echo "| (round $round: the clients' state messages: $(grep messages "$WORK/clients.txt" | cut -d' ' -f2- || echo none)) |"
+        (remote_await_port "$port" && exec node --experimental-websocket --no-warnings \
+            "$REMOTE_CLIENTS" talent "$port" "$REMOTE_KEY" 8 120) >"$WORK/clients.txt" 2>&1 &
+        clients=$!
+        BENCH_DIR="$on" bench "$TRIES" single 600 0 1,15 8 | sed 's/^|/| on, 8 talent views |/'
+        kill -TERM "$clients" 2>/dev/null || true
+        wait "$clients" 2>/dev/null || true
+        echo "| (round $round: each talent view's scripts+positions: $(grep messages "$WORK/clients.txt" | cut -d' ' -f2- || echo none)) |"
     done
     stop_wine
     stop_virtual_x
@@ -172,7 +182,8 @@ remote_bench() {
     echo
     echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
     echo
-    remote_steps
-    remote_settle
-    remote_churn
+    local part
+    for part in ${REMOTE_PARTS:-steps settle churn}; do
+        "remote_$part"
+    done
 }

@@ -2,6 +2,9 @@
 //   node --experimental-websocket remote-clients.mjs live PORT KEY N SECONDS
 //     N live WebSockets that only read, held open SECONDS (or until killed);
 //     prints how many state messages each got.
+//   node --experimental-websocket remote-clients.mjs talent PORT KEY N SECONDS
+//     The same as talent views: each gets the script and every position;
+//     prints how many of each type each got.
 //   node --experimental-websocket remote-clients.mjs churn PORT KEY COUNT
 //     COUNT connections one after another, each closed again: half plain
 //     GET /api/state on a connection of its own, half WebSocket opens that
@@ -11,10 +14,11 @@ import http from "node:http";
 const [mode, port, key, countText, secondsText] = process.argv.slice(2);
 const count = Number(countText);
 const live = `ws://127.0.0.1:${port}/api/live?key=${key}`;
+const view = `${live}&view=prompter`;
 
-function openSocket(onMessage) {
+function openSocket(onMessage, address = live) {
     return new Promise((resolve, reject) => {
-        const socket = new WebSocket(live);
+        const socket = new WebSocket(address);
         const timer = setTimeout(() => reject(new Error("open timed out")), 10000);
         socket.onmessage = (event) => {
             clearTimeout(timer);
@@ -58,6 +62,21 @@ if (mode === "live") {
     };
     process.on("SIGTERM", end);
     setTimeout(end, Number(secondsText) * 1000);
+} else if (mode === "talent") {
+    const got = Array.from({ length: count }, () => ({ script: 0, position: 0 }));
+    const tally = (i, data) => {
+        const type = JSON.parse(data).type;
+        if (type in got[i]) ++got[i][type];
+    };
+    const sockets = await Promise.all(got.map((_, i) => openSocket((d) => tally(i, d), view)));
+    sockets.forEach((socket, i) => { socket.onmessage = (event) => tally(i, event.data); });
+    console.log(`open ${sockets.length}`);
+    const end = () => {
+        console.log(`messages ${got.map((g) => `${g.script}+${g.position}`).join(" ")}`);
+        process.exit(0);
+    };
+    process.on("SIGTERM", end);
+    setTimeout(end, Number(secondsText) * 1000);
 } else if (mode === "churn") {
     let fine = 0;
     const started = Date.now();
@@ -75,6 +94,6 @@ if (mode === "live") {
     }
     console.log(`churn ${fine} of ${count} in ${((Date.now() - started) / 1000).toFixed(1)} s`);
 } else {
-    console.error("usage: live PORT KEY N SECONDS | churn PORT KEY COUNT");
+    console.error("usage: live|talent PORT KEY N SECONDS | churn PORT KEY COUNT");
     process.exit(2);
 }

@@ -76,12 +76,17 @@ class Bench(Talent):
         self.api(command)
         answered = time.monotonic()
         last_out = None
+        outs = []
         while time.monotonic() - answered < 1.0:
             diff, _ = self.reading()
             if diff > 0.25:
                 last_out = time.monotonic()
+                outs.append("%.0f ms: %.2f" % ((last_out - answered) * 1000, diff))
         if last_out is None:
             return 0.0, 0.0
+        # Which samples were out, for a look into the cause; not the table's.
+        print("(%s: out by more than a quarter line at %s)" % (command, ", ".join(outs)),
+              file=sys.stderr)
         return (last_out - asked) * 1000, (last_out - answered) * 1000
 
     # The largest frame's move over the median one, the same for frame

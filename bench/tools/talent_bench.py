@@ -63,6 +63,9 @@ class Bench(Talent):
             diff, ms = self.reading()
             diffs.append(diff)
             trips.append(ms)
+            if diff > 0.25:
+                print("(steady: %.2f lines out %.1f s in, answered in %.1f ms)"
+                      % (diff, seconds - (end - time.monotonic()), ms), file=sys.stderr)
             time.sleep(0.05)
         return diffs, trips
 

@@ -35,7 +35,7 @@ html, body { margin:0; height:100%; overflow:hidden; background:#000; }
 "use strict";
 if (location.search) history.replaceState(null, "", "/prompter");
 const $ = (id) => document.getElementById(id);
-let script = null, rep = null, shown = 0, lastTarget = 0, settling = true, lastFrame = 0;
+let script = null, rep = null, shown = 0, settling = true, lastFrame = 0;
 let extraMs = 0, hold = null, stoppedAt = 0, retry = 500, anchor = 0, frameMs = 16.7;
 let deviceMirror = localStorage.getItem("talentMirror") === "1";
 
@@ -105,13 +105,14 @@ function report(p) {
 
 function frame(now) {
   const dt = lastFrame ? Math.min(now - lastFrame, 100) : 16;
-  lastFrame = now;
   frameMs += (Math.max(4, Math.min(dt, 50)) - frameMs) * 0.1;
   // A frame stays current until the next: drawn for the middle of that time,
   // it is as far ahead of the program at its start as behind at its end.
   const t = target(now + frameMs / 2);
-  const natural = t - lastTarget;
-  lastTarget = t;
+  // The model's own move over this frame; a new reading's jump is error,
+  // to be eased into, not a move to make at once.
+  const natural = lastFrame ? t - target(lastFrame + frameMs / 2) : 0;
+  lastFrame = now;
   const err = t - (shown + natural);
   if (Math.abs(err) > 3 * (script ? script.pitch : 40)) {
     shown = t; // a new playback, a seek: no point gliding
@@ -119,9 +120,11 @@ function frame(now) {
     shown += natural + err * (1 - Math.exp(-dt / 35));
     if (Math.abs(err) < 0.5) settling = false;
   } else {
-    // At a steady speed the correction stays under a third of the frame's
-    // own move: never a step back, and no frame moves twice another.
-    const limit = Math.abs(natural) * 0.3;
+    // At a steady speed the correction stays a share of the frame's own
+    // move: never a step back, and no frame moves twice another. The share
+    // grows with the error, from a third to nine tenths.
+    const off = Math.abs(err) / (script ? script.pitch : 40);
+    const limit = Math.abs(natural) * Math.min(0.9, 0.3 + 4 * Math.max(0, off - 0.05));
     shown += natural + Math.max(-limit, Math.min(limit, err * (1 - Math.exp(-dt / 150))));
   }
   place();

@@ -51,9 +51,23 @@ remote_await_port() {
     return 1
 }
 
+# The bench's rows in folder $on with $1 clients of kind $2 (remote-clients.mjs)
+# connected, labelled $3, then what each client got ($4). The clients connect
+# once the bench listens; the subshell becomes node, so its id is theirs.
+remote_steps_with() {
+    local clients
+    (remote_await_port "$port" && exec node --experimental-websocket --no-warnings \
+        "$REMOTE_CLIENTS" "$2" "$port" "$REMOTE_KEY" "$1" 120) >"$WORK/clients.txt" 2>&1 &
+    clients=$!
+    BENCH_DIR="$on" bench "$TRIES" single 600 0 1,15 "$1" | sed "s/^|/| on, $3 |/"
+    kill -TERM "$clients" 2>/dev/null || true
+    wait "$clients" 2>/dev/null || true
+    echo "| (round $round: $4: $(grep messages "$WORK/clients.txt" | cut -d' ' -f2- || echo none)) |"
+}
+
 # Part 1: the scroll bench's rows, with the remote's case in front.
 remote_steps() {
-    local port on="$WORK/remote-bin" clients round
+    local port on="$WORK/remote-bin" round
     port=$(remote_free_port)
     rm -rf "$on"
     cp -r "$BIN" "$on"
@@ -68,22 +82,8 @@ remote_steps() {
     for round in $(seq 1 "${REMOTE_ROUNDS:-2}"); do
         BENCH_DIR="$BIN" bench "$TRIES" single 600 0 1,15 | sed 's/^|/| off |/'
         BENCH_DIR="$on" bench "$TRIES" single 600 0 1,15 0 | sed 's/^|/| on, no client |/'
-        # The clients connect once the bench listens; the subshell becomes
-        # node, so its id is theirs.
-        (remote_await_port "$port" && exec node --experimental-websocket --no-warnings \
-            "$REMOTE_CLIENTS" live "$port" "$REMOTE_KEY" 8 120) >"$WORK/clients.txt" 2>&1 &
-        clients=$!
-        BENCH_DIR="$on" bench "$TRIES" single 600 0 1,15 8 | sed 's/^|/| on, 8 clients |/'
-        kill -TERM "$clients" 2>/dev/null || true
-        wait "$clients" 2>/dev/null || true
-        echo "| (round $round: the clients' state messages: $(grep messages "$WORK/clients.txt" | cut -d' ' -f2- || echo none)) |"
-        (remote_await_port "$port" && exec node --experimental-websocket --no-warnings \
-            "$REMOTE_CLIENTS" talent "$port" "$REMOTE_KEY" 8 120) >"$WORK/clients.txt" 2>&1 &
-        clients=$!
-        BENCH_DIR="$on" bench "$TRIES" single 600 0 1,15 8 | sed 's/^|/| on, 8 talent views |/'
-        kill -TERM "$clients" 2>/dev/null || true
-        wait "$clients" 2>/dev/null || true
-        echo "| (round $round: each talent view's scripts+positions: $(grep messages "$WORK/clients.txt" | cut -d' ' -f2- || echo none)) |"
+        remote_steps_with 8 live "8 clients" "the clients' state messages"
+        remote_steps_with 8 talent "8 talent views" "each talent view's scripts+positions"
     done
     stop_wine
     stop_virtual_x

@@ -50,33 +50,30 @@ function closed(socket) {
     });
 }
 
-if (mode === "live") {
-    const received = new Array(count).fill(0);
+// COUNT sockets on `address` held open SECONDS (or until killed); every
+// message goes through `tally` into its socket's record, printed at the end.
+async function holdOpen(address, records, tally, show) {
     const sockets = await Promise.all(
-        received.map((_, i) => openSocket(() => ++received[i])));
-    sockets.forEach((socket, i) => { socket.onmessage = () => ++received[i]; });
+        records.map((record) => openSocket((data) => tally(record, data), address)));
     console.log(`open ${sockets.length}`);
     const end = () => {
-        console.log(`messages ${received.join(" ")}`);
+        console.log(`messages ${records.map(show).join(" ")}`);
         process.exit(0);
     };
     process.on("SIGTERM", end);
     setTimeout(end, Number(secondsText) * 1000);
+}
+
+if (mode === "live") {
+    await holdOpen(live, Array.from({ length: count }, () => ({ n: 0 })),
+        (record) => ++record.n, (record) => record.n);
 } else if (mode === "talent") {
-    const got = Array.from({ length: count }, () => ({ script: 0, position: 0 }));
-    const tally = (i, data) => {
-        const type = JSON.parse(data).type;
-        if (type in got[i]) ++got[i][type];
-    };
-    const sockets = await Promise.all(got.map((_, i) => openSocket((d) => tally(i, d), view)));
-    sockets.forEach((socket, i) => { socket.onmessage = (event) => tally(i, event.data); });
-    console.log(`open ${sockets.length}`);
-    const end = () => {
-        console.log(`messages ${got.map((g) => `${g.script}+${g.position}`).join(" ")}`);
-        process.exit(0);
-    };
-    process.on("SIGTERM", end);
-    setTimeout(end, Number(secondsText) * 1000);
+    await holdOpen(view, Array.from({ length: count }, () => ({ script: 0, position: 0 })),
+        (record, data) => {
+            const type = JSON.parse(data).type;
+            if (type in record) ++record[type];
+        },
+        (record) => `${record.script}+${record.position}`);
 } else if (mode === "churn") {
     let fine = 0;
     const started = Date.now();

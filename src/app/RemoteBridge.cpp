@@ -1,6 +1,8 @@
 #include "app/RemoteBridge.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 #include "app/RemoteCommands.h"
 #include "editor/mainformVantel.h"
@@ -27,6 +29,7 @@ void RemoteBridge::SetActive(bool active) {
     SetTimer(hwnd(), kWatchTimer, 250, nullptr);
     Publish();
     script_ = {};
+    source_ = {};
     PublishScriptIfChanged();
 }
 
@@ -153,12 +156,28 @@ const char* AlignName(Alignment alignment) {
 } // namespace
 
 TalentScript RemoteBridge::Script() {
+    TalentScript t = Look();
+    t.lines = DisplayLines(editor_.Memo1().Text());
+    return t;
+}
+
+std::vector<std::string> RemoteBridge::DisplayLines(const std::string& text) {
+    const std::int32_t count = editor_.LineCount();
+    // Unwrapped, the display lines are the text's own: one pass. Each line
+    // asked of the editor walks its lines up to that one.
+    if (auto split = SplitCrLfLines(text); split && static_cast<std::int32_t>(split->size()) == count)
+        return std::move(*split);
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i)
+        lines.push_back(editor_.LineText(i));
+    return lines;
+}
+
+TalentScript RemoteBridge::Look() {
     const PrompterState& state = editor_.State();
     TalentScript t;
     const std::int32_t count = editor_.LineCount();
-    t.lines.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i)
-        t.lines.push_back(editor_.LineText(i));
     t.first = output_.Playing ? state.CursorLine : (count > 0 ? editor_.Memo1().CaretLine() : 0);
     t.face = state.editorFont.name;
     const int dpi = output_.HasLineImage() ? GetDeviceCaps(output_.LineImage->dc(), LOGPIXELSY) : 96;
@@ -190,7 +209,18 @@ std::int32_t RemoteBridge::PitchBeforePlay() {
 }
 
 void RemoteBridge::PublishScriptIfChanged() {
-    TalentScript next = Script();
+    // The whole text in one piece, its wrap and its look tell whether the
+    // lines are due: reading them is far dearer for a long script.
+    const std::string text = editor_.Memo1().Text();
+    RECT client{};
+    GetClientRect(editor_.Memo1().hwnd(), &client);
+    ScriptSource source{Look(), std::hash<std::string>{}(text), editor_.LineCount(), client.right};
+    if (source == source_)
+        return;
+    TalentScript next = source.look;
+    // Play changes the look only; the lines stay as they were read.
+    next.lines = source.SameText(source_) ? script_.lines : DisplayLines(text);
+    source_ = std::move(source);
     if (next == script_)
         return;
     script_ = std::move(next);

@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "app/model/PlaybackObserver.h"
@@ -48,6 +49,8 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     // The display lines and their look as the output window draws them, or
     // before Play as it would start.
     TalentScript Script();
+    // The same without the lines.
+    TalentScript Look();
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -62,6 +65,19 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     void AnswerPending();
     void OnWatchTimer();
     void PublishScriptIfChanged();
+    // What the display lines and their look come from, cheap to read.
+    struct ScriptSource {
+        TalentScript look;
+        std::size_t textHash = 0;
+        std::int32_t lines = -1;
+        std::int32_t wrapWidth = -1;
+        bool operator==(const ScriptSource&) const = default;
+        bool SameText(const ScriptSource& o) const {
+            return lines >= 0 && textHash == o.textHash && lines == o.lines &&
+                   wrapWidth == o.wrapWidth;
+        }
+    };
+    std::vector<std::string> DisplayLines(const std::string& text);
     // Output pixels a line takes before Play: as the line image will measure it.
     std::int32_t PitchBeforePlay();
 
@@ -76,6 +92,7 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     std::vector<std::uint64_t> pending_;
     RemoteState published_;
     TalentScript script_;
+    ScriptSource source_;
     // A playback began whose band has not been told yet.
     bool scriptDue_ = false;
     // Measures the editor's font while no playback has laid out its line.

@@ -85,3 +85,20 @@ std::string ScriptName(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
+
+std::optional<std::vector<std::string>> SplitCrLfLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            break;
+        if (text[end] != '\r' || end + 1 >= text.size() || text[end + 1] != '\n')
+            return std::nullopt;
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
+    return lines;
+}

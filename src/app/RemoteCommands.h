@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "playback/PlaybackFlags.h"
 #include "remote/RemoteTypes.h"
@@ -23,3 +26,7 @@ bool SameState(const RemoteState& a, const RemoteState& b);
 
 // The script's name as a remote shows it: the file name without its folder.
 std::string ScriptName(const std::string& path);
+
+// The editor's text cut at its CR LF line ends, an empty last line dropped as
+// the editor's line count drops it; none when a lone CR or LF is in it.
+std::optional<std::vector<std::string>> SplitCrLfLines(std::string_view text);

@@ -91,4 +91,18 @@ TEST(RemoteCommands, TheScriptGoesByItsFileName) {
     EXPECT_EQ(ScriptName(""), "");
 }
 
+// Counted as the editor counts them, else not taken at all.
+TEST(RemoteCommands, TheTextSplitsAtItsLineEndsOnly) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitCrLfLines(""), Lines{});
+    EXPECT_EQ(SplitCrLfLines("one"), Lines{"one"});
+    EXPECT_EQ(SplitCrLfLines("one\r\ntwo"), (Lines{"one", "two"}));
+    EXPECT_EQ(SplitCrLfLines("one\r\n"), Lines{"one"}) << "an empty last line is not counted";
+    EXPECT_EQ(SplitCrLfLines("one\r\n\r\n"), (Lines{"one", ""}));
+    EXPECT_EQ(SplitCrLfLines("\xd7\x90\r\n\t x"), (Lines{"\xd7\x90", "\t x"}));
+    EXPECT_FALSE(SplitCrLfLines("one\ntwo"));
+    EXPECT_FALSE(SplitCrLfLines("one\rtwo"));
+    EXPECT_FALSE(SplitCrLfLines("one\r"));
+}
+
 } // namespace

@@ -495,6 +495,37 @@ TEST_F(RemotePlayback, TalentViewsGetTheLinesOncePerPlaybackAndEveryReading) {
     EXPECT_EQ(bridge->LiveRows(), out().RowsMoved.load());
 }
 
+// Stopped, the watch reads the lines again only when their source changed,
+// which includes an edit that keeps the text's length and line count.
+TEST_F(RemotePlayback, TalentViewsGetAnEditThatKeepsTheLengthAndLineCount) {
+    Script(12);
+    const auto watch = [&] { SendMessageW(bridge->hwnd(), WM_TIMER, 1, 0); };
+    watch();
+    scripts.clear();
+    watch();
+    EXPECT_TRUE(scripts.empty()) << "nothing changed";
+    Memo& memo = form1().Memo1();
+    memo.SetSelection(memo.LineIndex(4), 1); // the "L" of "Line 5"
+    SendMessageW(memo.hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"K"));
+    watch();
+    ASSERT_EQ(scripts.size(), 1u);
+    EXPECT_EQ(scripts[0]->lines[4], "Kine 5");
+    EXPECT_EQ(scripts[0]->lines.size(), 12u);
+
+    // A paragraph the editor wraps: its display lines, as the editor has them.
+    memo.SetSelection(memo.LineIndex(6), 0);
+    std::wstring words;
+    for (int i = 0; i < 400; ++i)
+        words += L"word ";
+    SendMessageW(memo.hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(words.c_str()));
+    watch();
+    ASSERT_EQ(scripts.size(), 2u);
+    ASSERT_GT(form1().LineCount(), 13) << "the paragraph wraps";
+    ASSERT_EQ(scripts[1]->lines.size(), static_cast<std::size_t>(form1().LineCount()));
+    for (int i = 0; i < form1().LineCount(); ++i)
+        EXPECT_EQ(scripts[1]->lines[i], form1().LineText(i)) << i;
+}
+
 // Backward from the remote runs until the next command; Forward then counts
 // the lines onward, as Right does after the pause of letting Left go, so the
 // line entering at the bottom follows the one above it.

@@ -208,7 +208,7 @@ std::int32_t RemoteBridge::PitchBeforePlay() {
     return std::max(1, measure_->TextHeight("Wg") - 1);
 }
 
-void RemoteBridge::PublishScriptIfChanged() {
+void RemoteBridge::PublishScriptIfChanged(bool afterStillText) {
     // The whole text in one piece, its wrap and its look tell whether the
     // lines are due: reading them is far dearer for a long script.
     const std::string text = editor_.Memo1().Text();
@@ -217,6 +217,12 @@ void RemoteBridge::PublishScriptIfChanged() {
     ScriptSource source{Look(), std::hash<std::string>{}(text), editor_.LineCount(), client.right};
     if (source == source_)
         return;
+    // While typing goes on, a long script's lines wait until the text has
+    // held still from one look to the next.
+    if (afterStillText && !source.SameText(source_) && source.textHash != typedHash_) {
+        typedHash_ = source.textHash;
+        return;
+    }
     TalentScript next = source.look;
     // Play changes the look only; the lines stay as they were read.
     next.lines = source.SameText(source_) ? script_.lines : DisplayLines(text);
@@ -264,5 +270,5 @@ void RemoteBridge::OnWatchTimer() {
     }
     if (!SameState(Snapshot(), published_))
         Publish();
-    PublishScriptIfChanged();
+    PublishScriptIfChanged(true);
 }

@@ -64,7 +64,7 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     void Answer(std::uint64_t id, RemoteOutcome outcome, std::string reason = {});
     void AnswerPending();
     void OnWatchTimer();
-    void PublishScriptIfChanged();
+    void PublishScriptIfChanged(bool afterStillText = false);
     // What the display lines and their look come from, cheap to read.
     struct ScriptSource {
         TalentScript look;
@@ -93,6 +93,7 @@ class RemoteBridge final : public Window, public RemoteHost, public PlaybackObse
     RemoteState published_;
     TalentScript script_;
     ScriptSource source_;
+    std::size_t typedHash_ = 0; // the text as the watch last saw it change
     // A playback began whose band has not been told yet.
     bool scriptDue_ = false;
     // Measures the editor's font while no playback has laid out its line.

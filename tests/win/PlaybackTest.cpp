@@ -496,10 +496,12 @@ TEST_F(RemotePlayback, TalentViewsGetTheLinesOncePerPlaybackAndEveryReading) {
 }
 
 // Stopped, the watch reads the lines again only when their source changed,
-// which includes an edit that keeps the text's length and line count.
+// which includes an edit that keeps the text's length and line count, and
+// once the text has held still from one look to the next.
 TEST_F(RemotePlayback, TalentViewsGetAnEditThatKeepsTheLengthAndLineCount) {
     Script(12);
     const auto watch = [&] { SendMessageW(bridge->hwnd(), WM_TIMER, 1, 0); };
+    watch();
     watch();
     scripts.clear();
     watch();
@@ -507,6 +509,8 @@ TEST_F(RemotePlayback, TalentViewsGetAnEditThatKeepsTheLengthAndLineCount) {
     Memo& memo = form1().Memo1();
     memo.SetSelection(memo.LineIndex(4), 1); // the "L" of "Line 5"
     SendMessageW(memo.hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"K"));
+    watch();
+    EXPECT_TRUE(scripts.empty()) << "read once the text holds still";
     watch();
     ASSERT_EQ(scripts.size(), 1u);
     EXPECT_EQ(scripts[0]->lines[4], "Kine 5");
@@ -518,6 +522,7 @@ TEST_F(RemotePlayback, TalentViewsGetAnEditThatKeepsTheLengthAndLineCount) {
     for (int i = 0; i < 400; ++i)
         words += L"word ";
     SendMessageW(memo.hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(words.c_str()));
+    watch();
     watch();
     ASSERT_EQ(scripts.size(), 2u);
     ASSERT_GT(form1().LineCount(), 13) << "the paragraph wraps";
